@@ -5,6 +5,7 @@
 namespace platform {
 namespace {
 
+// Stands in until a real service is installed: tells on standard error and takes the first button.
 class TConsoleUiService final : public TUiService {
 public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override
@@ -18,6 +19,25 @@ public:
         default: return IDOK;
         }
     }
+
+    int ShowDetailMessageBox(const std::string& text, const std::string& caption, const std::string& detail,
+                             const std::string& file, std::int32_t line, const std::string& function,
+                             unsigned) override
+    {
+        std::fprintf(stderr, "[%s] %s\n%s\n%s (%s:%d)\n", caption.c_str(), text.c_str(), detail.c_str(),
+                     function.c_str(), file.c_str(), static_cast<int>(line));
+        return IDOK;
+    }
+
+    TCursor ScreenCursor() const override { return cursor_; }
+    void SetScreenCursor(TCursor cursor) override { cursor_ = cursor; }
+
+    void StartProgress(const TProgressInfo&, std::function<void()>) override {}
+    void SetProgress(std::int32_t, const TProgressInfo&) override {}
+    void StopProgress() override {}
+
+private:
+    TCursor cursor_ = crDefault;
 };
 
 TUiService*& Current()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -14,9 +16,23 @@ enum : unsigned {
     MB_YESNO = 0x04,
     MB_RETRYCANCEL = 0x05,
     MB_ICONERROR = 0x10,
+    MB_ICONHAND = MB_ICONERROR,
     MB_ICONQUESTION = 0x20,
     MB_ICONWARNING = 0x30,
+    MB_ICONEXCLAMATION = MB_ICONWARNING,
     MB_ICONINFORMATION = 0x40,
+};
+
+// The screen cursor, with the numbers of the class library.
+using TCursor = std::int32_t;
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crHourGlass = -11;
+
+// What a progress dialog shows: caption, message text and the number of steps.
+struct TProgressInfo {
+    std::string caption;
+    std::string text;
+    std::int32_t stepCount = 0;
 };
 
 // Everything that asks or tells the user goes through this service: real dialogs in the
@@ -24,11 +40,29 @@ enum : unsigned {
 class TUiService {
 public:
     virtual ~TUiService() = default;
+
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned style) = 0;
+
+    // The detailed error box: a heading text under the caption, the detail text on demand, and
+    // where the failure happened (source file, line, qualified operation name).
+    virtual int ShowDetailMessageBox(const std::string& text, const std::string& caption,
+                                     const std::string& detail, const std::string& file,
+                                     std::int32_t line, const std::string& function, unsigned style) = 0;
+
+    virtual TCursor ScreenCursor() const = 0;
+    virtual void SetScreenCursor(TCursor cursor) = 0;
+
+    // The one progress dialog. Start opens it (or takes the new texts when it is open); the
+    // cancel action runs when the user cancels. Step shows a step with the given texts and
+    // step count and does nothing while the dialog is closed; Stop closes it and may be called
+    // when it is closed.
+    virtual void StartProgress(const TProgressInfo& info, std::function<void()> onCancel) = 0;
+    virtual void SetProgress(std::int32_t step, const TProgressInfo& info) = 0;
+    virtual void StopProgress() = 0;
 };
 
 // The service in use. Until one is installed, boxes go to standard error and answer as
-// if the user took the first button.
+// if the user took the first button; cursor and progress are only remembered.
 TUiService& Ui();
 
 // Installs a service for its own lifetime and puts the former one back afterwards.
@@ -46,6 +80,18 @@ private:
 inline int MessageBox(const std::string& text, const std::string& caption, unsigned style)
 {
     return Ui().MessageBox(text, caption, style);
+}
+
+inline int ShowDetailMessageBox(const std::string& text, const std::string& caption,
+                                const std::string& detail, const std::string& file, std::int32_t line,
+                                const std::string& function, unsigned style)
+{
+    return Ui().ShowDetailMessageBox(text, caption, detail, file, line, function, style);
+}
+
+inline void SetScreenCursor(TCursor cursor)
+{
+    Ui().SetScreenCursor(cursor);
 }
 
 } // namespace platform

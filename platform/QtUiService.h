@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/UiService.h"
+
+#include <QPointer>
+#include <QProgressDialog>
+
+namespace platform {
+
+// The program's UI service: Qt message boxes, the override cursor and a modal progress dialog.
+// Needs a QApplication.
+class TQtUiService final : public TUiService {
+public:
+    TQtUiService() = default;
+    ~TQtUiService() override;
+    TQtUiService(const TQtUiService&) = delete;
+    TQtUiService& operator=(const TQtUiService&) = delete;
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    int ShowDetailMessageBox(const std::string& text, const std::string& caption, const std::string& detail,
+                             const std::string& file, std::int32_t line, const std::string& function,
+                             unsigned style) override;
+    TCursor ScreenCursor() const override { return cursor_; }
+    void SetScreenCursor(TCursor cursor) override;
+    void StartProgress(const TProgressInfo& info, std::function<void()> onCancel) override;
+    void SetProgress(std::int32_t step, const TProgressInfo& info) override;
+    void StopProgress() override;
+
+private:
+    void ShowProgressTexts(const TProgressInfo& info);
+
+    TCursor cursor_ = crDefault;
+    QPointer<QProgressDialog> progress_;
+    std::function<void()> onCancel_;
+};
+
+} // namespace platform
