@@ -1,0 +1,103 @@
+#include "host/DemoProject.h"
+
+#include "host/SqlDatabase.h"
+#include "host/SqlStatement.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <variant>
+
+namespace host {
+
+namespace {
+
+using TValue = std::variant<std::int64_t, std::string_view>;
+
+// Inserts one row and answers its id.
+std::int64_t Insert(TSqlDatabase& db, std::string_view sql, std::initializer_list<TValue> values)
+{
+    TSqlStatement insert(db, sql);
+    int index = 1;
+    for (const TValue& value : values) {
+        if (const auto* number = std::get_if<std::int64_t>(&value))
+            insert.Bind(index++, *number);
+        else
+            insert.Bind(index++, std::get<std::string_view>(value));
+    }
+    insert.Run();
+    return db.LastInsertId();
+}
+
+struct TDemoDevice {
+    std::int64_t Number;
+    std::string_view Name;
+    std::string_view Description;
+    std::int64_t TypeNumber; // bits 0-2 key pairs, 4 display, 5 infrared, 6 clock
+    std::int64_t Keys;
+};
+
+constexpr TDemoDevice DemoDevices[] = {
+    {1, "Tastsensor Flur", "Flur Eingang\r\nneben der Tür", 0x12, 4},
+    {2, "Tastsensor Wohnen", "Wohnzimmer", 0x34, 8},
+    {3, "Tastsensor Küche", "Küche\r\nmit Uhr", 0x75, 10},
+};
+
+constexpr std::int64_t Version(std::int64_t major, std::int64_t minor)
+{
+    return major << 16 | minor;
+}
+
+} // namespace
+
+void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
+{
+    const std::string importFolder = hostFolder + "Import/";
+    Insert(db,
+           "INSERT INTO host_info (id, version, build, import_folder, ini_name, host_folder) "
+           "VALUES (1, ?1, ?2, ?3, ?4, ?5)",
+           {Version(1, 3), Version(0, 125), importFolder, "Ets20", hostFolder});
+
+    const auto project = Insert(db, "INSERT INTO project (name) VALUES (?1)", {"Talvo Demo"});
+    const auto area = Insert(db, "INSERT INTO area (project_id, number, name) VALUES (?1, 1, ?2)",
+                             {project, "Gebäude"});
+    const auto line = Insert(db, "INSERT INTO line (area_id, number, name) VALUES (?1, 1, ?2)",
+                             {area, "Erdgeschoss"});
+
+    const auto product = Insert(db, "INSERT INTO product (name, order_number) VALUES (?1, ?2)",
+                                {"Talvo Tastsensor", "TAL-TS"});
+    const auto program = Insert(db, "INSERT INTO program (product_id, name, version) VALUES (?1, ?2, 5)",
+                                {product, "Talvo Display"});
+    const char* parameterSql =
+        "INSERT INTO parameter (program_id, display_order, name, default_value) VALUES (?1, ?2, ?3, 0)";
+    const auto typeNumber = Insert(db, parameterSql, {program, std::int64_t{60}, "Typnummer"});
+    const auto keys = Insert(db, parameterSql, {program, std::int64_t{61}, "AnzahlTasten"});
+    const auto deviceIdParameter = Insert(db, parameterSql, {program, std::int64_t{62}, "DeviceId"});
+
+    const char* valueSql = "INSERT INTO device_parameter (device_id, parameter_id, value) VALUES (?1, ?2, ?3)";
+    for (const TDemoDevice& demo : DemoDevices) {
+        const auto device = Insert(db,
+                                   "INSERT INTO device (project_id, line_id, product_id, program_id, "
+                                   "device_number, name, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)",
+                                   {project, line, product, program, demo.Number, demo.Name, demo.Description});
+        Insert(db, valueSql, {device, typeNumber, demo.TypeNumber});
+        Insert(db, valueSql, {device, keys, demo.Keys});
+        Insert(db, valueSql, {device, deviceIdParameter, std::int64_t{0}});
+    }
+
+    const auto lights = Insert(db, "INSERT INTO main_group (project_id, number, name) VALUES (?1, 1, ?2)",
+                               {project, "Beleuchtung"});
+    const auto groundFloor = Insert(db, "INSERT INTO middle_group (main_group_id, number, name) VALUES (?1, 0, ?2)",
+                                    {lights, "Erdgeschoss"});
+    const auto heating = Insert(db, "INSERT INTO main_group (project_id, number, name) VALUES (?1, 2, ?2)",
+                                {project, "Heizung"});
+    const auto setPoints = Insert(db, "INSERT INTO middle_group (main_group_id, number, name) VALUES (?1, 1, ?2)",
+                                  {heating, "Sollwerte"});
+    const char* subSql = "INSERT INTO sub_group (middle_group_id, number, name) VALUES (?1, ?2, ?3)";
+    Insert(db, subSql, {groundFloor, std::int64_t{1}, "Flur Licht"});
+    Insert(db, subSql, {groundFloor, std::int64_t{2}, "Wohnen Licht"});
+    Insert(db, subSql, {groundFloor, std::int64_t{3}, "Küche Licht"});
+    Insert(db, subSql, {setPoints, std::int64_t{1}, "Wohnen Sollwert"});
+}
+
+} // namespace host

@@ -1,0 +1,156 @@
+#include "host/EtsHostCommand.h"
+
+#include "host/DemoProject.h"
+#include "host/DeviceBlob.h"
+#include "host/DeviceDump.h"
+#include "host/ProjectDatabase.h"
+#include "platform/FileIo.h"
+
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+namespace host {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: etshost init --db FILE\n"
+    "       etshost dump --db FILE device ID\n"
+    "       etshost blob --db FILE --device ID --get OUT\n"
+    "       etshost blob --db FILE --device ID --put IN\n";
+
+// The words after the command: options with their values, and the remaining words in order.
+struct TArguments {
+    std::map<std::string, std::string> Options;
+    std::vector<std::string> Words;
+};
+
+std::optional<TArguments> Split(const std::vector<std::string>& args)
+{
+    TArguments result;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) == 0) {
+            if (i + 1 >= args.size() || !result.Options.emplace(arg, args[i + 1]).second)
+                return std::nullopt;
+            ++i;
+        } else {
+            result.Words.push_back(arg);
+        }
+    }
+    return result;
+}
+
+std::optional<std::int32_t> DeviceId(const std::string& text)
+{
+    std::int32_t id = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+    if (error != std::errc() || end != text.data() + text.size() || id < 1)
+        return std::nullopt;
+    return id;
+}
+
+bool HasOnly(const TArguments& arguments, std::initializer_list<const char*> options)
+{
+    if (arguments.Options.size() != options.size())
+        return false;
+    for (const char* option : options)
+        if (!arguments.Options.contains(option))
+            return false;
+    return true;
+}
+
+int Init(const std::string& path, std::ostream& out)
+{
+    namespace fs = std::filesystem;
+    std::string hostFolder = fs::absolute(path).parent_path().string();
+    if (hostFolder.empty() || hostFolder.back() != '/')
+        hostFolder += '/';
+    TProjectDatabase::CreateFile(path, [&](TSqlDatabase& db) { FillDemoProject(db, hostFolder); });
+    out << "Created the demo project in " << path << "\n";
+    return ExitOk;
+}
+
+int Dump(const std::string& path, std::int32_t id, std::ostream& out, std::ostream& err)
+{
+    TProjectDatabase project(path);
+    if (!DumpDevice(project.Sql(), id, out)) {
+        err << "etshost: the project has no device " << id << "\n";
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+int GetBlob(const std::string& path, std::int32_t id, const std::string& file, std::ostream& out,
+            std::ostream& err)
+{
+    TProjectDatabase project(path);
+    const std::optional<std::string> bytes = ReadDeviceBlob(project.Sql(), id);
+    if (!bytes) {
+        err << "etshost: the project has no device " << id << "\n";
+        return ExitFailed;
+    }
+    platform::WriteFileAtomically(file, *bytes);
+    out << "Wrote " << bytes->size() << " bytes of device " << id << "'s data block to " << file << "\n";
+    return ExitOk;
+}
+
+int PutBlob(const std::string& path, std::int32_t id, const std::string& file, std::ostream& out,
+            std::ostream& err)
+{
+    const std::string bytes = platform::ReadWholeFile(file);
+    TProjectDatabase project(path);
+    if (!WriteDeviceBlob(project.Sql(), id, bytes)) {
+        err << "etshost: the project has no device " << id << "\n";
+        return ExitFailed;
+    }
+    out << "Stored " << bytes.size() << " bytes from " << file << " as device " << id << "'s data block\n";
+    return ExitOk;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const std::optional<TArguments> arguments = args.empty() ? std::nullopt : Split(args);
+    if (!arguments)
+        return -1;
+    const std::string& command = args.front();
+    const auto& options = arguments->Options;
+    const auto& words = arguments->Words;
+
+    if (command == "init" && HasOnly(*arguments, {"--db"}) && words.empty())
+        return Init(options.at("--db"), out);
+    if (command == "dump" && HasOnly(*arguments, {"--db"}) && words.size() == 2 && words[0] == "device") {
+        if (const auto id = DeviceId(words[1]))
+            return Dump(options.at("--db"), *id, out, err);
+    }
+    if (command == "blob" && words.empty()) {
+        const auto id = options.contains("--device") ? DeviceId(options.at("--device")) : std::nullopt;
+        if (id && HasOnly(*arguments, {"--db", "--device", "--get"}))
+            return GetBlob(options.at("--db"), *id, options.at("--get"), out, err);
+        if (id && HasOnly(*arguments, {"--db", "--device", "--put"}))
+            return PutBlob(options.at("--db"), *id, options.at("--put"), out, err);
+    }
+    return -1;
+}
+
+} // namespace
+
+int RunEtsHost(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    try {
+        const int result = Run(args, out, err);
+        if (result >= 0)
+            return result;
+        err << Usage;
+        return ExitUsage;
+    } catch (const std::exception& e) {
+        err << "etshost: " << e.what() << "\n";
+        return ExitFailed;
+    }
+}
+
+} // namespace host

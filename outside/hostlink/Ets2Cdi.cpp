@@ -1,0 +1,372 @@
+#include "outside/hostlink/Ets2Cdi.h"
+
+#include "host/DeviceBlob.h"
+#include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
+#include "platform/Cp1252.h"
+
+#include <exception>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+using host::TSqlDatabase;
+using host::TSqlStatement;
+
+// Where the records of one kind come from: the query (id first), and the columns that the
+// read's id and filter arguments compare with, in argument order.
+struct TSource {
+    std::string_view Select;
+    std::vector<std::string_view> Columns;
+};
+
+const TSource& SourceOf(TDalKind kind)
+{
+    static const std::array<TSource, DalKindCount> sources = {{
+        {"SELECT id, name FROM project", {"id"}},
+        {"SELECT id, project_id, name, number FROM area", {"id", "project_id"}},
+        {"SELECT id, area_id, name, number FROM line", {"id", "area_id"}},
+        {"SELECT id, line_id, product_id, project_id, program_id, device_number, description, name FROM device",
+         {"id", "line_id", "product_id", "program_id", "project_id"}},
+        {"SELECT id, device_id, read_flag, write_flag, comm_flag, trans_flag, comm_object_id, number, type, "
+         "active, update_flag FROM device_object",
+         {"id", "device_id"}},
+        {"SELECT id, device_id, parameter_id, value FROM device_parameter", {"id", "device_id"}},
+        {"SELECT id, program_id, display_order, name, default_value FROM parameter",
+         {"id", "program_id", "display_order"}},
+        {"SELECT id, name, function_text, parameter_value, parameter_id, number, type FROM comm_object",
+         {"id", "parameter_id", "program_id"}},
+        {"SELECT id, project_id, name, number FROM main_group", {"id", "project_id"}},
+        {"SELECT id, main_group_id, name, number FROM middle_group", {"id", "main_group_id"}},
+        {"SELECT id, middle_group_id, name, type, number FROM sub_group", {"id", "middle_group_id"}},
+        {"SELECT id, sub_group_id, device_object_id, send_flag FROM sub_to_object",
+         {"id", "sub_group_id", "device_object_id"}},
+    }};
+    return sources[static_cast<std::size_t>(kind)];
+}
+
+// The first record after ?1 (an id) that matches every argument (-1 = any).
+std::string QueryText(const TSource& source)
+{
+    std::string sql = std::string(source.Select) + " WHERE id > ?1";
+    for (std::size_t i = 0; i < source.Columns.size(); ++i) {
+        const std::string parameter = "?" + std::to_string(i + 2);
+        sql += " AND (" + parameter + " = -1 OR " + std::string(source.Columns[i]) + " = " + parameter + ")";
+    }
+    return sql + " ORDER BY id LIMIT 1";
+}
+
+std::string Text(const TSqlStatement& row, int column)
+{
+    return platform::Utf8ToCp1252(row.Text(column));
+}
+
+std::int16_t Int16(const TSqlStatement& row, int column)
+{
+    return static_cast<std::int16_t>(row.Int64(column));
+}
+
+// The group addresses of a device object, the sending one first, in both level forms.
+void FillAddressTexts(TSqlDatabase& db, DAL_DEVICE_OBJECT& record)
+{
+    TSqlStatement links(db, R"sql(
+        SELECT mg.number, mi.number, sg.number
+        FROM sub_to_object s
+        JOIN sub_group sg ON sg.id = s.sub_group_id
+        JOIN middle_group mi ON mi.id = sg.middle_group_id
+        JOIN main_group mg ON mg.id = mi.main_group_id
+        WHERE s.device_object_id = ?1
+        ORDER BY s.send_flag > 0 DESC, s.id)sql");
+    links.Bind(1, record.DeviceObjectId);
+    while (links.Step()) {
+        const std::string separator = record.ObjectText3Levels.empty() ? "" : ", ";
+        const std::int64_t main = links.Int64(0), middle = links.Int64(1), sub = links.Int64(2);
+        record.ObjectText3Levels +=
+            separator + std::to_string(main) + "/" + std::to_string(middle) + "/" + std::to_string(sub);
+        record.ObjectText2Levels += separator + std::to_string(main) + "/" + std::to_string(middle * 256 + sub);
+    }
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_PROJECT& record)
+{
+    record.ProjectId = row.Int(0);
+    record.Name = Text(row, 1);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_AREA& record)
+{
+    record.AreaId = row.Int(0);
+    record.ProjectId = row.Int(1);
+    record.Name = Text(row, 2);
+    record.Number = Int16(row, 3);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_LINE& record)
+{
+    record.LineId = row.Int(0);
+    record.AreaId = row.Int(1);
+    record.Name = Text(row, 2);
+    record.Number = row.Int(3);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE& record)
+{
+    record.DeviceId = row.Int(0);
+    record.LineId = row.Int(1);
+    record.ProductId = row.Int(2);
+    record.ProjectId = row.Int(3);
+    record.ProgramId = row.Int(4);
+    record.DeviceNumber = row.Int(5);
+    record.Description = Text(row, 6);
+    record.Name = Text(row, 7);
+}
+
+void Fill(TSqlDatabase& db, const TSqlStatement& row, DAL_DEVICE_OBJECT& record)
+{
+    record.DeviceObjectId = row.Int(0);
+    record.DeviceId = row.Int(1);
+    record.ReadFlag = Int16(row, 2);
+    record.WriteFlag = Int16(row, 3);
+    record.CommFlag = Int16(row, 4);
+    record.TransFlag = Int16(row, 5);
+    record.CommObjectId = row.Int(6);
+    record.ObjectNumber = Int16(row, 7);
+    record.ObjectType = Int16(row, 8);
+    record.Active = Int16(row, 9);
+    record.UpdateFlag = Int16(row, 10);
+    FillAddressTexts(db, record);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE_PARAM& record)
+{
+    record.DeviceParamId = row.Int(0);
+    record.DeviceId = row.Int(1);
+    record.ParameterId = row.Int(2);
+    record.Value = row.Int(3);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_PARAMETER& record)
+{
+    record.ParameterId = row.Int(0);
+    record.ProgramId = row.Int(1);
+    record.DisplayOrder = static_cast<std::uint16_t>(row.Int64(2));
+    record.Name = Text(row, 3);
+    record.DefaultValue = row.Int(4);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_COMM_OBJECT& record)
+{
+    record.CommObjectId = row.Int(0);
+    record.Name = Text(row, 1);
+    record.FunctionText = Text(row, 2);
+    record.ParameterValue = row.Int(3);
+    record.ParameterId = row.Int(4);
+    record.ObjectNumber = Int16(row, 5);
+    record.ObjectType = Int16(row, 6);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MAINGROUP& record)
+{
+    record.MainGroupId = row.Int(0);
+    record.ProjectId = row.Int(1);
+    record.Name = Text(row, 2);
+    record.Number = row.Int(3);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
+{
+    record.MiddleGroupId = row.Int(0);
+    record.MainGroupId = row.Int(1);
+    record.Name = Text(row, 2);
+    record.Number = row.Int(3);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUBGROUP& record)
+{
+    record.SubGroupId = row.Int(0);
+    record.MiddleGroupId = row.Int(1);
+    record.Name = Text(row, 2);
+    record.Type = Int16(row, 3);
+    record.Number = row.Int(4);
+}
+
+void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUB_TO_OBJECT& record)
+{
+    record.LinkId = row.Int(0);
+    record.SubGroupId = row.Int(1);
+    record.DeviceObjectId = row.Int(2);
+    record.SendFlag = Int16(row, 3);
+}
+
+} // namespace
+
+TEts2Cdi::TEts2Cdi(const std::string& databasePath)
+{
+    try {
+        db_ = std::make_unique<host::TProjectDatabase>(databasePath);
+    } catch (const std::exception&) {
+        db_.reset();
+    }
+}
+
+TEts2Cdi::~TEts2Cdi() = default;
+
+template <class TRecord>
+int TEts2Cdi::Read(TDalKind kind, int mode, std::vector<std::int32_t> filters, TRecord* record)
+{
+    if (!db_ || record == nullptr || record->Size != TRecord::RecordSize)
+        return DAL_ERR;
+    if (mode != DAL_GET_FIRST && mode != DAL_GET_NEXT && mode != DAL_GET_BY_ID)
+        return DAL_ERR;
+
+    TCursor& cursor = cursors_[static_cast<std::size_t>(kind)];
+    std::int64_t after = std::numeric_limits<std::int64_t>::min();
+    if (mode == DAL_GET_FIRST) {
+        cursor = TCursor{};
+    } else if (mode == DAL_GET_NEXT) {
+        if (!cursor.Open)
+            return DAL_END;
+        filters = cursor.Filters;
+        after = cursor.LastId;
+    }
+
+    try {
+        const TSource& source = SourceOf(kind);
+        TSqlStatement query(db_->Sql(), QueryText(source));
+        query.Bind(1, after);
+        for (std::size_t i = 0; i < filters.size(); ++i)
+            query.Bind(static_cast<int>(i + 2), filters[i]);
+        if (!query.Step()) {
+            if (mode != DAL_GET_BY_ID)
+                cursor = TCursor{};
+            return DAL_END;
+        }
+        TRecord filled;
+        Fill(db_->Sql(), query, filled);
+        *record = std::move(filled);
+        if (mode != DAL_GET_BY_ID)
+            cursor = TCursor{true, std::move(filters), query.Int64(0)};
+        return DAL_OK;
+    } catch (const std::exception&) {
+        // The iteration stays where it was, so that a further read can go on after an error.
+        return DAL_ERR;
+    }
+}
+
+int TEts2Cdi::DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record)
+{
+    return Read(TDalKind::Project, mode, {id}, record);
+}
+
+int TEts2Cdi::DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record)
+{
+    return Read(TDalKind::Area, mode, {id, projectId}, record);
+}
+
+int TEts2Cdi::DalGetLineData(int mode, std::int32_t id, std::int32_t areaId, DAL_LINE* record)
+{
+    return Read(TDalKind::Line, mode, {id, areaId}, record);
+}
+
+int TEts2Cdi::DalGetDeviceData(int mode, std::int32_t id, std::int32_t lineId, std::int32_t productId,
+                               std::int32_t programId, std::int32_t projectId, DAL_DEVICE* record)
+{
+    return Read(TDalKind::Device, mode, {id, lineId, productId, programId, projectId}, record);
+}
+
+int TEts2Cdi::DalGetDeviceObjectData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_OBJECT* record)
+{
+    return Read(TDalKind::DeviceObject, mode, {id, deviceId}, record);
+}
+
+int TEts2Cdi::DalGetDeviceParamData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_PARAM* record)
+{
+    return Read(TDalKind::DeviceParam, mode, {id, deviceId}, record);
+}
+
+int TEts2Cdi::DalGetParameterData(int mode, std::int32_t id, std::int32_t programId, std::int32_t displayOrder,
+                                  DAL_PARAMETER* record)
+{
+    return Read(TDalKind::Parameter, mode, {id, programId, displayOrder}, record);
+}
+
+int TEts2Cdi::DalGetCommunicationObjectData(int mode, std::int32_t id, std::int32_t parameterId,
+                                            std::int32_t programId, DAL_COMM_OBJECT* record)
+{
+    return Read(TDalKind::CommObject, mode, {id, parameterId, programId}, record);
+}
+
+int TEts2Cdi::DalGetMaingroupData(int mode, std::int32_t id, std::int32_t projectId, DAL_MAINGROUP* record)
+{
+    return Read(TDalKind::MainGroup, mode, {id, projectId}, record);
+}
+
+int TEts2Cdi::DalGetMiddlegroupData(int mode, std::int32_t id, std::int32_t mainGroupId, DAL_MIDDLEGROUP* record)
+{
+    return Read(TDalKind::MiddleGroup, mode, {id, mainGroupId}, record);
+}
+
+int TEts2Cdi::DalGetSubgroupData(int mode, std::int32_t id, std::int32_t middleGroupId, DAL_SUBGROUP* record)
+{
+    return Read(TDalKind::SubGroup, mode, {id, middleGroupId}, record);
+}
+
+int TEts2Cdi::DalGetSubgroupToObjectData(int mode, std::int32_t id, std::int32_t subGroupId,
+                                         std::int32_t deviceObjectId, DAL_SUB_TO_OBJECT* record)
+{
+    return Read(TDalKind::SubToObject, mode, {id, subGroupId, deviceObjectId}, record);
+}
+
+bool TEts2Cdi::BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId)
+{
+    data = nullptr;
+    size = 0;
+    if (!db_)
+        return false;
+    try {
+        std::optional<std::string> bytes = host::ReadDeviceBlob(db_->Sql(), deviceId);
+        if (!bytes || bytes->size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+            return false;
+        blob_ = std::move(*bytes);
+    } catch (const std::exception&) {
+        return false;
+    }
+    data = blob_.data();
+    size = static_cast<std::int32_t>(blob_.size());
+    return true;
+}
+
+bool TEts2Cdi::BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId)
+{
+    if (!db_ || size < 0 || (data == nullptr && size > 0))
+        return false;
+    try {
+        return host::WriteDeviceBlob(db_->Sql(), deviceId,
+                                     std::string_view(data, static_cast<std::size_t>(size)));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
+{
+    if (!db_)
+        return false;
+    try {
+        TSqlStatement query(db_->Sql(), "SELECT import_folder, ini_name, host_folder, version, build "
+                                        "FROM host_info WHERE id = 1");
+        if (!query.Step())
+            return false;
+        tagETSINFO filled;
+        filled.ImportFolder = Text(query, 0);
+        filled.IniName = Text(query, 1);
+        filled.HostFolder = Text(query, 2);
+        filled.Version = static_cast<std::uint32_t>(query.Int64(3));
+        filled.Build = static_cast<std::uint32_t>(query.Int64(4));
+        info = std::move(filled);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}

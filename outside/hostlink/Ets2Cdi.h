@@ -1,0 +1,73 @@
+#pragma once
+
+#include "outside/hostlink/HostRecords.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace host {
+class TProjectDatabase;
+}
+
+// The link to the host: reads the records of its project database, the devices' data blocks
+// and the host information, straight from the project file. A link whose file cannot be opened
+// answers every call with a failure (DAL_ERR, false).
+//
+// Reads (DalGet…): mode DAL_GET_FIRST starts the iteration of that record kind with the given
+// id and filters, DAL_GET_NEXT continues it (with the filters of its start), DAL_GET_BY_ID reads
+// the first matching record and leaves the iteration alone. DAL_ANY (-1) in an id or filter
+// matches anything. Records come in ascending id order. The record is touched only when the
+// answer is DAL_OK.
+class TEts2Cdi {
+public:
+    explicit TEts2Cdi(const std::string& databasePath);
+    virtual ~TEts2Cdi();
+    TEts2Cdi(const TEts2Cdi&) = delete;
+    TEts2Cdi& operator=(const TEts2Cdi&) = delete;
+
+    bool IsConnected() const { return db_ != nullptr; }
+
+    virtual int DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record);
+    virtual int DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record);
+    virtual int DalGetLineData(int mode, std::int32_t id, std::int32_t areaId, DAL_LINE* record);
+    virtual int DalGetDeviceData(int mode, std::int32_t id, std::int32_t lineId, std::int32_t productId,
+                                 std::int32_t programId, std::int32_t projectId, DAL_DEVICE* record);
+    virtual int DalGetDeviceObjectData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_OBJECT* record);
+    virtual int DalGetDeviceParamData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_PARAM* record);
+    virtual int DalGetParameterData(int mode, std::int32_t id, std::int32_t programId, std::int32_t displayOrder,
+                                    DAL_PARAMETER* record);
+    virtual int DalGetCommunicationObjectData(int mode, std::int32_t id, std::int32_t parameterId,
+                                              std::int32_t programId, DAL_COMM_OBJECT* record);
+    virtual int DalGetMaingroupData(int mode, std::int32_t id, std::int32_t projectId, DAL_MAINGROUP* record);
+    virtual int DalGetMiddlegroupData(int mode, std::int32_t id, std::int32_t mainGroupId, DAL_MIDDLEGROUP* record);
+    virtual int DalGetSubgroupData(int mode, std::int32_t id, std::int32_t middleGroupId, DAL_SUBGROUP* record);
+    virtual int DalGetSubgroupToObjectData(int mode, std::int32_t id, std::int32_t subGroupId,
+                                           std::int32_t deviceObjectId, DAL_SUB_TO_OBJECT* record);
+
+    // The device's data block. True with size 0: the device has no block yet; false: unreadable
+    // (no such device, database error). The bytes stay the link's and are valid until the next
+    // BlobRead: copy them at once, never free them.
+    virtual bool BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId);
+    // Replaces the device's data block; false when it was not stored.
+    virtual bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId);
+
+    // False when the host information is not available.
+    virtual bool GetEtsInfo(tagETSINFO& info);
+
+private:
+    struct TCursor {
+        bool Open = false;
+        std::vector<std::int32_t> Filters;
+        std::int64_t LastId = 0;
+    };
+
+    template <class TRecord>
+    int Read(TDalKind kind, int mode, std::vector<std::int32_t> filters, TRecord* record);
+
+    std::unique_ptr<host::TProjectDatabase> db_;
+    std::array<TCursor, DalKindCount> cursors_;
+    std::string blob_;
+};

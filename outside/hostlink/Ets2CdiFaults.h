@@ -1,0 +1,68 @@
+#pragma once
+
+#include "outside/hostlink/Ets2CdiExtended1.h"
+
+#include <array>
+
+// A host link for tests: passes every call to the project database unless told to fail it, and
+// counts the calls. Failed calls do not reach the database.
+class TEts2CdiFaults final : public TEts2Cdi_Extended1 {
+public:
+    explicit TEts2CdiFaults(const std::string& databasePath);
+
+    // Reads of this kind answer `result` (DAL_END, DAL_ERR, …) once `passes` more of them have
+    // gone through to the database.
+    void FailReads(TDalKind kind, int result, int passes = 0);
+    void FailBlobRead() { failBlobRead_ = true; }
+    void FailBlobWrite() { failBlobWrite_ = true; }
+    void FailEtsInfo() { failEtsInfo_ = true; }
+    // Every call goes through again.
+    void Heal();
+
+    // Reads of that kind asked for, failed ones included.
+    int Reads(TDalKind kind) const { return reads_[Index(kind)]; }
+    int BlobReads() const { return blobReads_; }
+    int BlobWrites() const { return blobWrites_; }
+
+    int DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record) override;
+    int DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record) override;
+    int DalGetLineData(int mode, std::int32_t id, std::int32_t areaId, DAL_LINE* record) override;
+    int DalGetDeviceData(int mode, std::int32_t id, std::int32_t lineId, std::int32_t productId,
+                         std::int32_t programId, std::int32_t projectId, DAL_DEVICE* record) override;
+    int DalGetDeviceObjectData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_OBJECT* record) override;
+    int DalGetDeviceParamData(int mode, std::int32_t id, std::int32_t deviceId, DAL_DEVICE_PARAM* record) override;
+    int DalGetParameterData(int mode, std::int32_t id, std::int32_t programId, std::int32_t displayOrder,
+                            DAL_PARAMETER* record) override;
+    int DalGetCommunicationObjectData(int mode, std::int32_t id, std::int32_t parameterId, std::int32_t programId,
+                                      DAL_COMM_OBJECT* record) override;
+    int DalGetMaingroupData(int mode, std::int32_t id, std::int32_t projectId, DAL_MAINGROUP* record) override;
+    int DalGetMiddlegroupData(int mode, std::int32_t id, std::int32_t mainGroupId, DAL_MIDDLEGROUP* record) override;
+    int DalGetSubgroupData(int mode, std::int32_t id, std::int32_t middleGroupId, DAL_SUBGROUP* record) override;
+    int DalGetSubgroupToObjectData(int mode, std::int32_t id, std::int32_t subGroupId, std::int32_t deviceObjectId,
+                                   DAL_SUB_TO_OBJECT* record) override;
+
+    bool BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId) override;
+    bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId) override;
+    bool GetEtsInfo(tagETSINFO& info) override;
+
+private:
+    struct TFault {
+        bool Armed = false;
+        int Result = DAL_OK;
+        int Passes = 0;
+    };
+
+    static std::size_t Index(TDalKind kind) { return static_cast<std::size_t>(kind); }
+    // Counts the read; answers the injected result, or -1 to let the read through.
+    int Injected(TDalKind kind);
+    template <class TRead>
+    int PassOrFail(TDalKind kind, const TRead& read);
+
+    std::array<TFault, DalKindCount> faults_{};
+    std::array<int, DalKindCount> reads_{};
+    bool failBlobRead_ = false;
+    bool failBlobWrite_ = false;
+    bool failEtsInfo_ = false;
+    int blobReads_ = 0;
+    int blobWrites_ = 0;
+};
