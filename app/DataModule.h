@@ -1,0 +1,128 @@
+#pragma once
+
+#include "app/Color.h"
+#include "app/Timer.h"
+#include "device/DataModuleServices.h"
+#include "platform/WindowMessages.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <string>
+
+// The data module: the program's shared state outside the device model. It holds the program's
+// paths and data folders (made when missing), the option values, the flags that several parts
+// share while a device is edited, and the auto-save timer. The main window fills the options
+// from the settings files right after the data module is made.
+//
+// Texts are Windows-1252 bytes; folder texts end with "/".
+class TDM : public QObject, public TDataModuleServices {
+    Q_OBJECT
+
+public:
+    // Sets DM to this object for its lifetime (it is also the device model's current data
+    // module then) and runs DataModuleCreate.
+    explicit TDM(QObject* owner);
+    ~TDM() override;
+
+    // The full path of the running program, in its long form.
+    void GetLongExeName(std::string& out) const override;
+
+    // Interval := AutoSaveMinutes minutes; the timer runs when start and fAutoSave are set.
+    void StartTimerAutoSave(bool start);
+    // The auto-save timer's tick: asks the main window to save the device into its backup file.
+    void TimerAutoSaveTimer();
+
+    // The program's file version, as the build fixed it; empty when it has none.
+    void GetSwVersion(std::string& out) const;
+
+    bool HighAccess() const { return fHighAccess; }
+
+    const TTimer& GetTimerAutoSave() const { return TimerAutoSave; }
+
+    // Paths and files.
+    std::string LongExeName;
+    std::string IniFileName;
+    std::string Rs232IniFileName;
+    std::string Rs232DllFileName;
+    std::string HelpFileName;
+    std::string QuickHelpFileName;
+    std::string AboutImageDir;
+    std::string PreviewImagesDir;
+    std::string CharacterSetDir;
+    std::string DeviceLanguageDir;
+    std::string CompilerFileDir;
+    std::string BlobFileDir;
+    std::string CharSetFileName;
+    std::string DeviceTextFileName;
+    std::string EtsIniFileName;
+    std::string InfoExModules;
+    std::string SwCreatedVersion;
+    std::string SwCreatedDate;
+
+    // Option values.
+    TColor GridColorCommon = clBtnFace;
+    TColor GridColorTitle = clWhite;
+    TColor GridColorCell = clWhite;
+    TColor GridColorCellReadOnly = clBtnFace;
+    std::int32_t GridLineWidth = 1;
+    bool fGridAutoSize = true;
+    std::int32_t GridColDefWidth = 0;
+    bool fTableAutoCellActivate = true;
+    std::int32_t TableAutoCellActivateRow = 0;
+    bool fAutoSave = false;
+    std::int32_t AutoSaveMinutes = 0;
+    std::int32_t VersionDigits = 2;
+    bool fEnableGlobalParameter = false;
+    bool fShowGlobalParameterTag = false;
+    bool fEnableRebuild = false;
+    bool fSaveRecoDataInFile = false;
+    bool fMenuRebuildDeviceImage = false;
+    std::int32_t LogPriority = 0;
+    std::int32_t LogMask = 0;
+    bool fLogStart = false;
+    bool fLogTime = false;
+    std::int32_t GrpAdrLevels = 3;
+    std::int32_t DeviceTextLcid = 0;
+
+    // Serial download.
+    bool fRs232Enabled = false;
+    bool fRs232ContinueMode = false;
+    bool fRs232AskForConnection = true;
+    bool fRs232Sound = false;
+    std::uint16_t Rs232ComPort = 0;
+    std::uint32_t Rs232Baud = 19200;
+    std::int16_t Rs232LineSetting = 3; // third field of the serial line record
+    std::int16_t Rs232DownloadMode = 2;
+    std::int16_t Rs232Key = 123; // virtual-key code, F12
+
+    // Shared while a device is edited.
+    platform::HWND MainWindowHandle = 0;
+    bool fDataModified = false;
+    bool fLanguageChanged = false;
+    std::int32_t PreviewZOrder = -2; // -1 topmost, -2 not topmost
+    bool fGlobalParamSection = false;
+    bool fDatenKonvertiert = false;
+    bool fBlobExtern = false;
+    bool fSaveCompilerFile = false;
+
+    // The command list ActionList1 with its images, its handlers, SetHighAccess,
+    // EnableDruckeInDatei and OnShortCut come with the commands.
+
+signals:
+    // Emitted on every tick of the auto-save timer; the main window saves the current device
+    // into its backup file (SaveToFile with "0"). Nobody listens while there is no main window.
+    void AutoSaveDue();
+
+private:
+    void DataModuleCreate();
+    void DataModuleDestroy();
+    // Gives the commands their captions from the user texts.
+    void LadeTexte();
+
+    bool fHighAccess = false;
+    TTimer TimerAutoSave{600000, false};
+};
+
+// The one data module, set while it lives.
+extern TDM* DM;

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "device/ConfigWindowServices.h"
+#include "device/DataModuleServices.h"
+#include "device/DeviceInstanz.h"
+#include "device/MainWindowServices.h"
+#include "outside/datacore/DataBasis.h"
+
+#include <cstdint>
+#include <string>
+
+namespace devicetest {
+
+// A data object that counts how many of its kind are alive.
+class CountedObject final : public TDataBasis {
+public:
+    CountedObject(int& alive, std::int32_t system, std::int32_t parent, std::int32_t handle, int typ)
+        : TDataBasis(0, system, parent, "Counted", handle), alive_(alive), typ_(typ)
+    {
+        ++alive_;
+    }
+    ~CountedObject() override { --alive_; }
+
+    int GetQuickHelpIndexOffset() const override { return 0; }
+    int GetTyp() const override { return typ_; }
+    int ListStyle() const override { return 0; }
+    int GetIcon() const override { return 0; }
+    bool AllowChild(int) const override { return false; }
+    bool AllowDrop(TDataBasis*) const override { return false; }
+    void Drop(TDataBasis*) override {}
+    void BuildInfoWindow(TDrawGridSE*, TListView*, bool, int, int) override {}
+
+private:
+    int& alive_;
+    int typ_;
+};
+
+struct FakeMainWindow final : TMainWindowServices {};
+struct FakeConfigWindow final : TConfigWindowServices {};
+
+// A data module whose program file lies in a folder of the test's choosing.
+class FakeDataModule final : public TDataModuleServices {
+public:
+    explicit FakeDataModule(std::string exeName) : exeName_(std::move(exeName)) {}
+    void GetLongExeName(std::string& out) const override { out = exeName_; }
+
+private:
+    std::string exeName_;
+};
+
+// The device model with the product's operations answered trivially and its stores in view.
+class TestDevice final : public TDeviceInstanz {
+public:
+    using TDeviceInstanz::TDeviceInstanz;
+    using TDeviceInstanz::HandleMap;
+    using TDeviceInstanz::ParentMap;
+    using TDeviceInstanz::SystemMaps;
+    using TDeviceInstanz::TypMap;
+
+    bool DeviceRessourceCheckVerbindungen(std::int32_t, bool) override { return true; }
+    int CreateNewDevice(platform::HWND) override { return 0; }
+    std::uint8_t UserDeviceMessage(platform::HWND, tagWmUserDevice*) override { return 0; }
+    std::uint8_t WmUserDatenTransport(platform::HWND, tagRecDatenTransport*) override { return 0; }
+    std::string GetVersion() const override { return {}; }
+    std::string GetDeviceName() const override { return {}; }
+    int VersionCheck(TRecordTable*, const std::string&, bool) override { return 1; }
+    bool VersionCheckCharData(platform::TMemoryStream*) override { return true; }
+    bool VersionCheckDeviceText(platform::TMemoryStream*) override { return true; }
+    int GetCopyData(TDataBasis*, std::vector<std::string>&) override { return 0; }
+    void InitDataMainStruktur() override {}
+    bool Einfuegen(TDataBasis*, const std::vector<std::string>&) override { return false; }
+    bool CopyDBDatenToStruktur(std::list<int>&) override { return true; }
+    void CopyStrukturDatenToDB(TRecordTable*, platform::TMemoryStream*) override {}
+    int CheckForDeleteGlobalDeviceObjects(bool) override { return 0; }
+    int Reset(bool) override { return 0; }
+    TDataBasis* GetPointerFromHandle(std::int32_t handle) override { return FindHandle(handle); }
+    int UpdatePreview() override { return 0; }
+    bool DatenAbgleich(bool, bool) override { return true; }
+    void SetInitModus(std::uint8_t) override {}
+    void SetInitFileCreate(const std::string&) override {}
+    void SetInitFileCreateUser(const std::string&) override {}
+    int GetInitModus() const override { return 0; }
+    std::string GetInitFileCreate() const override { return {}; }
+    std::string GetInitFileCreateUser() const override { return {}; }
+};
+
+} // namespace devicetest
