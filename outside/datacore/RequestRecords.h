@@ -33,7 +33,8 @@ enum TEnumUserDatenTransport : std::uint8_t {
 };
 
 // A data object's request to the device; lives on the sender's stack while the message is
-// handled. The fields keep the order of the stored layout; unnamed ones are for other senders.
+// handled. The fields keep their order; Value1 to Value6 are further integers that only senders
+// outside this library use.
 struct tagWmUserDevice {
     std::int32_t Handle = 0;         // sender's Handle
     std::uint8_t Code = 0;           // UDM_…

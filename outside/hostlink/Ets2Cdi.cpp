@@ -1,6 +1,8 @@
 #include "outside/hostlink/Ets2Cdi.h"
 
 #include "host/DeviceBlob.h"
+#include "host/GroupAddresses.h"
+#include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
 #include "platform/Cp1252.h"
@@ -369,4 +371,86 @@ bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+template <class TAnswer, class TWrite>
+TAnswer TEts2Cdi::Write(TAnswer failure, const TWrite& write)
+{
+    if (!db_)
+        return failure;
+    try {
+        return write(db_->Sql());
+    } catch (const std::exception&) {
+        return failure;
+    }
+}
+
+std::int32_t TEts2Cdi::CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId,
+                                              std::int16_t /*option*/, bool /*option1*/, bool /*option2*/,
+                                              bool /*option3*/)
+{
+    return Write(std::int32_t{CO_LINK_FAILED}, [&](TSqlDatabase& db) -> std::int32_t {
+        switch (host::LinkObjectToSubGroup(db, deviceObjectId, subGroupId)) {
+        case host::TLinkResult::Linked:
+            return CO_LINKED;
+        case host::TLinkResult::TypeUnfit:
+            return CO_LINK_TYPE_UNFIT;
+        case host::TLinkResult::Failed:
+            break;
+        }
+        return CO_LINK_FAILED;
+    });
+}
+
+bool TEts2Cdi::CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool /*option*/)
+{
+    return Write(false, [&](TSqlDatabase& db) { return host::UnlinkObjectFromSubGroup(db, deviceObjectId, subGroupId); });
+}
+
+std::int32_t TEts2Cdi::CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle,
+                                            std::int16_t sub, const std::string& name)
+{
+    return Write(std::int32_t{-1}, [&](TSqlDatabase& db) {
+        return host::CreateGroupAddress(db, projectId, main, middle, sub, platform::Cp1252ToUtf8(name)).value_or(-1);
+    });
+}
+
+int TEts2Cdi::SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending)
+{
+    return Write(int{SQL_FAILED}, [&](TSqlDatabase& db) {
+        return host::SetLinkSendFlag(db, linkId, sending) ? SQL_DONE : SQL_FAILED;
+    });
+}
+
+int TEts2Cdi::SetObjectFlag(std::int32_t deviceObjectId, int flag, bool value)
+{
+    return Write(int{SQL_FAILED}, [&](TSqlDatabase& db) {
+        return host::SetDeviceObjectFlag(db, deviceObjectId, static_cast<host::TObjectFlag>(flag), value) ? SQL_DONE
+                                                                                                         : SQL_FAILED;
+    });
+}
+
+int TEts2Cdi::SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value)
+{
+    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Communication), value);
+}
+
+int TEts2Cdi::SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value)
+{
+    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Read), value);
+}
+
+int TEts2Cdi::SqlSetDeviceObjectWriteFlag(std::int32_t deviceObjectId, bool value)
+{
+    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Write), value);
+}
+
+int TEts2Cdi::SqlSetDeviceObjectTransFlag(std::int32_t deviceObjectId, bool value)
+{
+    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Transmit), value);
+}
+
+int TEts2Cdi::SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool value)
+{
+    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Update), value);
 }

@@ -57,6 +57,31 @@ public:
     // False when the host information is not available.
     virtual bool GetEtsInfo(tagETSINFO& info);
 
+    // Links the device object to the group address: CO_LINK_FAILED (no such object or address,
+    // database error), CO_LINK_TYPE_UNFIT (the address carries objects of another type), else
+    // linked. A link made or found becomes the one the object sends on, and the object's other
+    // links stop sending. The short and the three flags are the host's options; the editor
+    // passes (1, true, false, true) and the link needs none of them.
+    virtual std::int32_t CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId,
+                                                std::int16_t option, bool option1, bool option2, bool option3);
+    // True when the link was removed; false when there was none or on a database error. The
+    // flag is the host's option; the editor passes true.
+    virtual bool CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool option);
+    // Makes the group address main/middle/sub of the project, or finds it (its name then stays),
+    // with main and middle groups made as needed: its sub-group id, or -1 when it cannot be made
+    // (part out of range, no such project, database error). The name is Windows-1252 text.
+    virtual std::int32_t CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle,
+                                              std::int16_t sub, const std::string& name);
+
+    // Single fields: SQL_DONE, or SQL_FAILED when there is no such link or device object or the
+    // database fails. The send flag of one link changes alone.
+    virtual int SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending);
+    virtual int SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value);
+    virtual int SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value);
+    virtual int SqlSetDeviceObjectWriteFlag(std::int32_t deviceObjectId, bool value);
+    virtual int SqlSetDeviceObjectTransFlag(std::int32_t deviceObjectId, bool value);
+    virtual int SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool value);
+
 private:
     struct TCursor {
         bool Open = false;
@@ -66,6 +91,10 @@ private:
 
     template <class TRecord>
     int Read(TDalKind kind, int mode, std::vector<std::int32_t> filters, TRecord* record);
+    // Runs a write on the database; the answer of failure when there is none or it throws.
+    template <class TAnswer, class TWrite>
+    TAnswer Write(TAnswer failure, const TWrite& write);
+    int SetObjectFlag(std::int32_t deviceObjectId, int flag, bool value);
 
     std::unique_ptr<host::TProjectDatabase> db_;
     std::array<TCursor, DalKindCount> cursors_;

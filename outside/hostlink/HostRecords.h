@@ -21,6 +21,19 @@ enum : int {
     DAL_ERR = 5, // host error: bad mode, bad length word, database unreadable
 };
 
+// Answers of CoLinkObjectToSubGroup; any other value means linked.
+enum : std::int32_t {
+    CO_LINK_FAILED = -1,
+    CO_LINK_TYPE_UNFIT = -2,
+    CO_LINKED = 1,
+};
+
+// Answers of the Sql… writes.
+enum : int {
+    SQL_FAILED = 0,
+    SQL_DONE = 1,
+};
+
 // An id or filter argument that matches anything.
 constexpr std::int32_t DAL_ANY = -1;
 
