@@ -27,9 +27,14 @@ public:
 
     // The full path of the running program, in its long form.
     void GetLongExeName(std::string& out) const override;
+    std::string GetIniFileName() const override { return IniFileName; }
+    std::string GetBlobFileDir() const override { return BlobFileDir; }
+    std::string GetCharSetFileName() const override { return CharSetFileName; }
+    std::string GetDeviceTextFileName() const override { return DeviceTextFileName; }
+    int GetGrpAdrLevel() const override { return GrpAdrLevels; }
 
     // Interval := AutoSaveMinutes minutes; the timer runs when start and fAutoSave are set.
-    void StartTimerAutoSave(bool start);
+    void StartTimerAutoSave(bool start) override;
     // The auto-save timer's tick: asks the main window to save the device into its backup file.
     void TimerAutoSaveTimer();
 

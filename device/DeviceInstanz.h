@@ -1,11 +1,18 @@
 #pragma once
 
+#include "device/CharSetVersion.h"
 #include "device/ConfigWindowServices.h"
 #include "device/DataObjectRegistry.h"
 #include "device/DatenManager.h"
 #include "device/DatenStruktur.h"
+#include "device/GrpAdrNodes.h"
 #include "device/MainWindowServices.h"
+#include "device/RecDeviceEtsInfo.h"
+#include "device/RecGroupAddress.h"
 #include "device/RecordStore.h"
+#include "outside/addrlink/GrpAdrOrdner.h"
+#include "outside/addrlink/SorvGrpAdrSub.h"
+#include "outside/hostdata/EtsGruppenAdressen.h"
 #include "outside/hostlink/HostRecords.h"
 #include "platform/MemoryStream.h"
 #include "platform/WindowMessages.h"
@@ -16,11 +23,15 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TDataBasis;
 class TEibHandle;
+class TEts2Cdi;
 class TEtsDeviceParam;
+class TEtsObjekt;
+struct RecObjektFlag;
 struct tagRecDatenTransport;
 struct tagWmUserDevice;
 
@@ -142,6 +153,130 @@ public:
     // The registered objects in ascending handle order.
     const TDataObjectRegistry::TMap& GetDataPointerMap() const { return DataPointerMap.Map(); }
 
+    // --- Data block ---
+
+    // Reads the device's data block from the project database (an empty one makes the product
+    // model create a new device, which is written and read back; an unreadable one is replaced
+    // by the backup copy), rebuilds the model from it, aligns it with the project and, when
+    // asked, re-initialises the configuration windows. False, after a message, when no usable
+    // block was had or the model could not be rebuilt or aligned.
+    bool GetDataFromServer(platform::HWND mainWindow, bool reinitWindows);
+    // Rebuilds the records, the handle table and the data objects from BlobStream. False when
+    // the product model cannot use the block. Throws E_InstVerw 2 when memory runs out.
+    bool InitData();
+    // Empties BlobStream; always true.
+    bool ClearDatenStream();
+    // Writes the device's sections into BlobStream and stores the information block followed
+    // by them in the project database. False, after a message, when the block was not stored
+    // (also without a device data object, when nothing is written).
+    bool WriteBlob();
+    // "<BlobInfo>", "fBlobDatenExtern=0", "BlobFile=" + blob file name, "</BlobInfo>", each
+    // line ended by CR LF.
+    std::string GetBlobInfoString();
+    // Appends the content of the section to target at its position; true when both tags were
+    // found (an empty content copies nothing).
+    bool ParseData(platform::TMemoryStream* source, platform::TMemoryStream* target, const std::string& name) const;
+    // Replaces the section's content with the whole of content, keeping both tags, the line
+    // breaks beside them and everything around. False, and the block unchanged, without a block,
+    // content or name, or when the section is missing or empty.
+    bool ReplaceData(platform::TMemoryStream* block, platform::TMemoryStream* content, const std::string& name) const;
+    // Appends CR LF and an empty GlobalParam section to a block that has none; false without a
+    // block.
+    bool AddGlobalParamTagToBlob(platform::TMemoryStream* block) const;
+    // Fill target from the block's section, or from the data module's file when the section is
+    // missing, empty or fails the product model's check; content that fails the check is
+    // dropped. False, after a detail message and with target empty, when nothing valid is had.
+    bool LoadCharSetData(platform::TMemoryStream* block, platform::TMemoryStream* target);
+    bool LoadDeviceText(platform::TMemoryStream* block, platform::TMemoryStream* target);
+    // Lets every registered data object write its record (ascending handles); false when none
+    // is registered.
+    bool WriteAll();
+    // With clean set: empties the live records and rewrites them from the data objects.
+    bool CleanUpBlob(bool clean);
+    bool CleanUpBlobDataDB();
+
+    // --- Files ---
+
+    // "Vantu" + the device data object's host id (+ "_" n, the first n whose file is not in
+    // the blob folder) + ".blob", formed once and kept; with the blob folder in front unless
+    // nameOnly. Makes the blob folder when it is missing. Empty without a device data object.
+    std::string GetBlobFileName(bool nameOnly);
+
+    // --- Host records ---
+
+    // "AA.LL.DDD" of any device of the project; empty when a record cannot be read.
+    std::string GetPhysAdr(std::int32_t deviceId);
+    // area << 12 | line << 8 | device; 0 when a record cannot be read.
+    std::uint16_t GetPhysAddr(std::int32_t deviceId);
+    // Name, description, project, address and type number (device parameter 60) of this
+    // device. A missing parameter 60 shows a message and throws std::runtime_error.
+    tagRecDeviceEtsInfo GetDeviceEtsInfo();
+    // The answer of the data object's SetObjIdent; false when no data object has the handle.
+    bool SetObjIdentToData(int handle, std::int8_t ident);
+
+    // The version line of CharSetStream; false when there is none, and after a message when it
+    // does not match the format. out is written only on success.
+    bool GetCharSetVersion(RecCharSetVersion& out);
+
+    // --- Group addresses (DeviceInstanzGrpAdr.cpp) ---
+
+    // Rebuilds the main-group nodes over the project's main groups, and the folder once; the
+    // configuration windows drop their group-address nodes first, and the middle and sub nodes,
+    // the loaded flag and the address cache go with the old nodes.
+    void GetGrpAdrFromServer();
+    // Makes sure the middle and sub nodes exist (loading them behind the status text); answers
+    // the host's group addresses.
+    TEtsGruppenAdressen* LoadGrpAdr();
+    // Builds the nodes of middle and sub groups that have none yet below the main nodes.
+    void MakeMidSubAdrGrp();
+    // Creates the address in the project (or finds it) with its nodes: its sub node, or none.
+    TSorvGrpAdrSub* CreateGrpAddr(std::int16_t main, std::int16_t middle, std::int16_t sub, const std::string& name);
+    // Puts the nodes of one address into the maps and the windows' trees; a group not given is
+    // searched by the address. Always true.
+    bool InsertGrpAddr(std::uint16_t address, TEtsMainGroup* main, TEtsMiddleGroup* middle, TEtsSubGroup* sub);
+    // "main/middle/sub" or "main/sub" in decimal; 0 gives "0/0/0" or "0/0".
+    static std::string GetGroupAddressString(std::uint16_t address, bool threeLevels);
+    // The address of a sub group, read from the project once and then kept; false, with the
+    // reason appended to message, when a record cannot be read.
+    bool GetSubGroupAddressInfo(std::int32_t subGroupId, RecGroupAddress& out, std::string& message);
+    // The address as text (three levels) or as number; false after a detail message.
+    bool GetGrpAdrNr(std::int32_t subGroupId, std::string& out);
+    bool GetGrpAdrNrAsZahl(std::int32_t subGroupId, int& out);
+    // The proposal for a new address: the one after the highest, or the lowest free one when the
+    // highest is 15/7/255; empty without a data module or a free address.
+    std::string GetNextHighestAndFreeGrpAddr(int& level);
+    // The middle or sub node of the host id, after LoadGrpAdr; out unchanged when there is none.
+    bool GetGrpAdrDataPointer(int hostGroupId, TSorvGrpAdrBasis*& out);
+
+    // --- Links and flags (DeviceInstanzLinks.cpp) ---
+
+    void LinkObjectToGrpAddr(TDataBasis* object, std::int16_t main, std::int16_t middle, std::int16_t sub,
+                             const std::string& name);
+    bool LinkToSubGroup(std::int32_t subGroupId, int objectHandle, bool inProject);
+    bool UnLinkFromSubGroup(std::int32_t subGroupId, std::int32_t deviceObjectId);
+    bool UnLinkAllSubGroups(TDataBasis* object);
+    void RemoveObjektVerbindung(std::int32_t subGroupId, std::int32_t deviceObjectId);
+    // Throws std::runtime_error when the object is no communication object.
+    bool CheckObjectVerbunden(TDataBasis* object);
+    TEtsObjekt* GetObjectFromDeviceObjectId(std::int32_t deviceObjectId) const;
+    TEtsObjekt* GetObjectFromObjectNr(int objectNumber) const;
+    bool OpenDlgGrpAdrToObject(TDataBasis* object);
+    bool GrpAdrSendend(std::int32_t subGroupId, std::int32_t deviceObjectId, bool set);
+    bool ChangeObjektFlag(const RecObjektFlag* request);
+    // Throws std::runtime_error for an unknown flag or an unreadable device object.
+    bool CheckObjektFlag(const RecObjektFlag* request);
+    bool GetObjektDataFromSubGroup(TSorvGrpAdrSub* node, std::list<RecSubGroupObjekt>& out);
+
+    // --- Associations (DeviceInstanzAssoc.cpp) ---
+
+    // The group addresses of a device object, the sending one first; false, with the reasons in
+    // message, when a link or an address cannot be read.
+    bool GetEtsAssociationTable(std::int32_t deviceObjectId, std::list<RecGroupAddress>& list, std::string& message);
+    // Sub-group id -> address over all communication objects (806); false after a detail message.
+    bool GetAssociationTable(std::map<std::int32_t, std::uint16_t>& table);
+    // Rebuilds every communication object's links from the project and rewrites its record.
+    bool UpdateObjectAssociations();
+
     // --- Members, in their order of declaration ---
     // The load-time tables, the registry and the device data object are the product model's
     // to fill; everyone else reaches them through the operations above.
@@ -188,7 +323,11 @@ public:
     TMainWindowServices* MainForm;
     TConfigWindowServices* ConfigWindow;
     DAL_DEVICE EtsDevice;
+    std::unique_ptr<TGrpAdrOrdner> GrpAdrOrdner;
+    std::unique_ptr<TEtsGruppenAdressen> EtsGruppenAdressen;
     platform::TMemoryStream BlobStream;
+    TGrpAdrNodes MainGroupNodes;
+    TGrpAdrNodes GrpAdrNodes;
     std::int32_t EtsDeviceId;
     TCharTable CharTable;
     platform::TMemoryStream CharSetStream;
@@ -227,4 +366,26 @@ private:
                       std::set<const TDataBasis*>& path);
     TDataBasis* FindByTyp(TDataBasis* start, std::int16_t datentyp, std::set<const TDataBasis*>& path);
     void FormAutoSavePaths();
+
+    // The main window's host link object; none without main window or link.
+    TEts2Cdi* GetEts2Cdi() const;
+    // Reads the backup copy into BlobStream; false, after a message, when it cannot be had.
+    bool LoadBackupCopy();
+    // Creates a new device and stores its block; false when there is no block to read then.
+    bool CreateNewDeviceBlock(platform::HWND mainWindow, const char*& data, std::int32_t& size);
+    // Overwrites the file named by the text setting fileKey with BlobStream when the bool
+    // setting switchKey of the debug section is on and that file exists.
+    void DumpBlobStream(std::string_view switchKey, std::string_view fileKey) const;
+    // The loaders' common course; check is the product model's version check.
+    struct TSectionFileSource;
+    bool LoadSectionOrFile(platform::TMemoryStream* block, platform::TMemoryStream* target,
+                           const TSectionFileSource& source);
+    // The three reads of a physical address; false when one fails.
+    bool ReadPhysAdrParts(std::int32_t deviceId, std::int32_t& area, std::int32_t& line, std::int32_t& device);
+
+    // The data module's group-address levels; 3 without a data module.
+    int GrpAdrLevel() const;
+    // GetEtsAssociationTable; linksRead false when the object's links themselves could not be read.
+    bool ReadEtsAssociations(std::int32_t deviceObjectId, std::list<RecGroupAddress>& list, std::string& message,
+                             bool& linksRead);
 };

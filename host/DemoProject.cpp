@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <utility>
 #include <string_view>
 #include <variant>
 
@@ -48,6 +50,86 @@ constexpr std::int64_t Version(std::int64_t major, std::int64_t minor)
     return major << 16 | minor;
 }
 
+struct TDemoGroup {
+    std::int64_t Main;
+    std::int64_t Middle;
+    std::int64_t Sub;
+    std::string_view Name;
+    std::int64_t Type; // -1: none yet
+};
+
+// The demo's group addresses, in the order they are made (ids count up in this order).
+constexpr TDemoGroup DemoGroups[] = {
+    {1, 0, 1, "Flur Licht", -1},
+    {1, 0, 2, "Wohnen Licht", -1},
+    {1, 0, 3, "Küche Licht", -1},
+    {2, 1, 1, "Wohnen Sollwert", -1},
+    {1, 0, 4, "Flur Licht Status", 0},
+    {1, 1, 1, "Bad Licht", 0},
+    {1, 1, 2, "Schlafen Licht", -1},
+    {1, 1, 10, "Kind Licht dimmen", 3},
+    {2, 0, 1, "Wohnen Istwert", 8},
+    {2, 0, 2, "Küche Istwert", 8},
+    {2, 1, 2, "Küche Sollwert", -1},
+    {2, 2, 1, "Wohnen Betriebsart", 7},
+    {3, 0, 1, "Wohnen Jalousie Auf/Ab", 0},
+    {3, 0, 2, "Wohnen Jalousie Stopp", 0},
+    {3, 4, 20, "Küche Jalousie Auf/Ab", -1},
+    {0, 0, 1, "Uhrzeit", 9},
+    {0, 0, 2, "Datum", 9},
+    {0, 7, 255, "Zentral Aus", 0},
+};
+
+struct TDemoGroupName {
+    std::int64_t Number;
+    std::string_view Name;
+};
+
+constexpr TDemoGroupName DemoMainGroups[] = {
+    {1, "Beleuchtung"}, {2, "Heizung"}, {3, "Jalousie"}, {0, "Zentral"}};
+
+// Middle-group names by main and middle number.
+struct TDemoMiddleName {
+    std::int64_t Main;
+    std::int64_t Middle;
+    std::string_view Name;
+};
+
+constexpr TDemoMiddleName DemoMiddleGroups[] = {
+    {1, 0, "Erdgeschoss"}, {1, 1, "Obergeschoss"}, {2, 0, "Istwerte"}, {2, 1, "Sollwerte"},
+    {2, 2, "Betriebsarten"}, {3, 0, "Erdgeschoss"}, {3, 4, "Küche"}, {0, 0, "Zeit"},
+    {0, 7, "Zentral"}};
+
+std::string_view MiddleName(std::int64_t main, std::int64_t middle)
+{
+    for (const TDemoMiddleName& name : DemoMiddleGroups)
+        if (name.Main == main && name.Middle == middle)
+            return name.Name;
+    return "";
+}
+
+// Several main and middle groups, in three-level form; the main and middle groups are made
+// when their first address is.
+void FillGroupAddresses(TSqlDatabase& db, std::int64_t project)
+{
+    std::map<std::int64_t, std::int64_t> mains;                          // number -> id
+    std::map<std::pair<std::int64_t, std::int64_t>, std::int64_t> middles; // numbers -> id
+    for (const TDemoGroupName& main : DemoMainGroups)
+        mains[main.Number] = Insert(db, "INSERT INTO main_group (project_id, number, name) VALUES (?1, ?2, ?3)",
+                                    {project, main.Number, main.Name});
+    for (const TDemoGroup& group : DemoGroups) {
+        auto middle = middles.find({group.Main, group.Middle});
+        if (middle == middles.end())
+            middle = middles
+                         .emplace(std::pair{group.Main, group.Middle},
+                                  Insert(db, "INSERT INTO middle_group (main_group_id, number, name) VALUES (?1, ?2, ?3)",
+                                         {mains.at(group.Main), group.Middle, MiddleName(group.Main, group.Middle)}))
+                         .first;
+        Insert(db, "INSERT INTO sub_group (middle_group_id, number, name, type) VALUES (?1, ?2, ?3, ?4)",
+               {middle->second, group.Sub, group.Name, group.Type});
+    }
+}
+
 } // namespace
 
 void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
@@ -85,19 +167,7 @@ void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
         Insert(db, valueSql, {device, deviceIdParameter, std::int64_t{0}});
     }
 
-    const auto lights = Insert(db, "INSERT INTO main_group (project_id, number, name) VALUES (?1, 1, ?2)",
-                               {project, "Beleuchtung"});
-    const auto groundFloor = Insert(db, "INSERT INTO middle_group (main_group_id, number, name) VALUES (?1, 0, ?2)",
-                                    {lights, "Erdgeschoss"});
-    const auto heating = Insert(db, "INSERT INTO main_group (project_id, number, name) VALUES (?1, 2, ?2)",
-                                {project, "Heizung"});
-    const auto setPoints = Insert(db, "INSERT INTO middle_group (main_group_id, number, name) VALUES (?1, 1, ?2)",
-                                  {heating, "Sollwerte"});
-    const char* subSql = "INSERT INTO sub_group (middle_group_id, number, name) VALUES (?1, ?2, ?3)";
-    Insert(db, subSql, {groundFloor, std::int64_t{1}, "Flur Licht"});
-    Insert(db, subSql, {groundFloor, std::int64_t{2}, "Wohnen Licht"});
-    Insert(db, subSql, {groundFloor, std::int64_t{3}, "Küche Licht"});
-    Insert(db, subSql, {setPoints, std::int64_t{1}, "Wohnen Sollwert"});
+    FillGroupAddresses(db, project);
 }
 
 } // namespace host

@@ -44,6 +44,11 @@ std::int64_t TSqlDatabase::LastInsertId() const
     return sqlite3_last_insert_rowid(db_);
 }
 
+std::int64_t TSqlDatabase::ChangedRows() const
+{
+    return sqlite3_changes64(db_);
+}
+
 void TSqlDatabase::Check(int rc, std::string_view what) const
 {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE)

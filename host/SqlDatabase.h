@@ -22,6 +22,8 @@ public:
     // Runs statements that deliver no rows the caller wants (DDL, pragmas, inserts).
     void Execute(std::string_view sql);
     std::int64_t LastInsertId() const;
+    // Rows changed by the latest insert, update or delete.
+    std::int64_t ChangedRows() const;
 
     sqlite3* Handle() const { return db_; }
     const std::string& Path() const { return path_; }

@@ -23,6 +23,13 @@ struct TSource {
     std::vector<std::string_view> Columns;
 };
 
+// Middle groups and sub groups are told apart by their host ids (the editor files both in one
+// map by id): a middle group's host id is its row id plus this base.
+constexpr std::int32_t MiddleGroupIdBase = 0x40000000;
+constexpr std::string_view MiddleGroupHostId = "(id + 1073741824)";
+constexpr std::string_view MiddleGroupOfSubHostId = "(middle_group_id + 1073741824)";
+static_assert(MiddleGroupIdBase == 1073741824);
+
 const TSource& SourceOf(TDalKind kind)
 {
     static const std::array<TSource, DalKindCount> sources = {{
@@ -40,8 +47,8 @@ const TSource& SourceOf(TDalKind kind)
         {"SELECT id, name, function_text, parameter_value, parameter_id, number, type FROM comm_object",
          {"id", "parameter_id", "program_id"}},
         {"SELECT id, project_id, name, number FROM main_group", {"id", "project_id"}},
-        {"SELECT id, main_group_id, name, number FROM middle_group", {"id", "main_group_id"}},
-        {"SELECT id, middle_group_id, name, type, number FROM sub_group", {"id", "middle_group_id"}},
+        {"SELECT id, main_group_id, name, number FROM middle_group", {MiddleGroupHostId, "main_group_id"}},
+        {"SELECT id, middle_group_id, name, type, number FROM sub_group", {"id", MiddleGroupOfSubHostId}},
         {"SELECT id, sub_group_id, device_object_id, send_flag FROM sub_to_object",
          {"id", "sub_group_id", "device_object_id"}},
     }};
@@ -178,7 +185,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MAINGROUP& record)
 
 void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
 {
-    record.MiddleGroupId = row.Int(0);
+    record.MiddleGroupId = row.Int(0) + MiddleGroupIdBase;
     record.MainGroupId = row.Int(1);
     record.Name = Text(row, 2);
     record.Number = row.Int(3);
@@ -187,7 +194,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
 void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUBGROUP& record)
 {
     record.SubGroupId = row.Int(0);
-    record.MiddleGroupId = row.Int(1);
+    record.MiddleGroupId = row.Int(1) + MiddleGroupIdBase;
     record.Name = Text(row, 2);
     record.Type = Int16(row, 3);
     record.Number = row.Int(4);
@@ -404,7 +411,8 @@ std::int32_t TEts2Cdi::CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::
 
 bool TEts2Cdi::CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool /*option*/)
 {
-    return Write(false, [&](TSqlDatabase& db) { return host::UnlinkObjectFromSubGroup(db, deviceObjectId, subGroupId); });
+    return Write(false,
+                 [&](TSqlDatabase& db) { return host::UnlinkObjectFromSubGroup(db, deviceObjectId, subGroupId); });
 }
 
 std::int32_t TEts2Cdi::CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle,
@@ -422,35 +430,34 @@ int TEts2Cdi::SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending)
     });
 }
 
-int TEts2Cdi::SetObjectFlag(std::int32_t deviceObjectId, int flag, bool value)
+int TEts2Cdi::SetObjectFlag(std::int32_t deviceObjectId, host::TObjectFlag flag, bool value)
 {
     return Write(int{SQL_FAILED}, [&](TSqlDatabase& db) {
-        return host::SetDeviceObjectFlag(db, deviceObjectId, static_cast<host::TObjectFlag>(flag), value) ? SQL_DONE
-                                                                                                         : SQL_FAILED;
+        return host::SetDeviceObjectFlag(db, deviceObjectId, flag, value) ? SQL_DONE : SQL_FAILED;
     });
 }
 
 int TEts2Cdi::SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value)
 {
-    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Communication), value);
+    return SetObjectFlag(deviceObjectId, host::TObjectFlag::Communication, value);
 }
 
 int TEts2Cdi::SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value)
 {
-    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Read), value);
+    return SetObjectFlag(deviceObjectId, host::TObjectFlag::Read, value);
 }
 
 int TEts2Cdi::SqlSetDeviceObjectWriteFlag(std::int32_t deviceObjectId, bool value)
 {
-    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Write), value);
+    return SetObjectFlag(deviceObjectId, host::TObjectFlag::Write, value);
 }
 
 int TEts2Cdi::SqlSetDeviceObjectTransFlag(std::int32_t deviceObjectId, bool value)
 {
-    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Transmit), value);
+    return SetObjectFlag(deviceObjectId, host::TObjectFlag::Transmit, value);
 }
 
 int TEts2Cdi::SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool value)
 {
-    return SetObjectFlag(deviceObjectId, static_cast<int>(host::TObjectFlag::Update), value);
+    return SetObjectFlag(deviceObjectId, host::TObjectFlag::Update, value);
 }

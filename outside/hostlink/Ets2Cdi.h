@@ -10,6 +10,7 @@
 
 namespace host {
 class TProjectDatabase;
+enum class TObjectFlag;
 }
 
 // The link to the host: reads the records of its project database, the devices' data blocks
@@ -94,7 +95,7 @@ private:
     // Runs a write on the database; the answer of failure when there is none or it throws.
     template <class TAnswer, class TWrite>
     TAnswer Write(TAnswer failure, const TWrite& write);
-    int SetObjectFlag(std::int32_t deviceObjectId, int flag, bool value);
+    int SetObjectFlag(std::int32_t deviceObjectId, host::TObjectFlag flag, bool value);
 
     std::unique_ptr<host::TProjectDatabase> db_;
     std::array<TCursor, DalKindCount> cursors_;

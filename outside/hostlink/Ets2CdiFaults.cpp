@@ -7,9 +7,15 @@ void TEts2CdiFaults::FailReads(TDalKind kind, int result, int passes)
     faults_[Index(kind)] = TFault{true, result, passes};
 }
 
+void TEts2CdiFaults::FailWrites(TCoCall call, int answer)
+{
+    writeFaults_[Index(call)] = answer;
+}
+
 void TEts2CdiFaults::Heal()
 {
     faults_.fill(TFault{});
+    writeFaults_.fill(std::nullopt);
     failBlobRead_ = failBlobWrite_ = failEtsInfo_ = false;
 }
 
@@ -143,4 +149,73 @@ bool TEts2CdiFaults::BlobWrite(const char* data, std::int32_t size, std::int32_t
 bool TEts2CdiFaults::GetEtsInfo(tagETSINFO& info)
 {
     return !failEtsInfo_ && TEts2Cdi_Extended1::GetEtsInfo(info);
+}
+
+template <class TWrite>
+auto TEts2CdiFaults::PassOrFailWrite(TCoCall call, const TWrite& write) -> decltype(write())
+{
+    ++writes_[Index(call)];
+    if (const std::optional<int>& answer = writeFaults_[Index(call)])
+        return static_cast<decltype(write())>(*answer);
+    return write();
+}
+
+std::int32_t TEts2CdiFaults::CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId,
+                                                    std::int16_t option, bool option1, bool option2, bool option3)
+{
+    return PassOrFailWrite(TCoCall::LinkObject, [&] {
+        return TEts2Cdi_Extended1::CoLinkObjectToSubGroup(deviceObjectId, subGroupId, option, option1, option2,
+                                                          option3);
+    });
+}
+
+bool TEts2CdiFaults::CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool option)
+{
+    return PassOrFailWrite(TCoCall::UnlinkObject, [&] {
+        return TEts2Cdi_Extended1::CoUnlinkObjectFromSubGroup(deviceObjectId, subGroupId, option);
+    });
+}
+
+std::int32_t TEts2CdiFaults::CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle,
+                                                  std::int16_t sub, const std::string& name)
+{
+    return PassOrFailWrite(TCoCall::CreateGroupAddress, [&] {
+        return TEts2Cdi_Extended1::CoCreateGroupAddress(projectId, main, middle, sub, name);
+    });
+}
+
+int TEts2CdiFaults::SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending)
+{
+    return PassOrFailWrite(TCoCall::SendFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetSubGroupToObjectSendFlag(linkId, sending); });
+}
+
+int TEts2CdiFaults::SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value)
+{
+    return PassOrFailWrite(TCoCall::CommFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetDeviceObjectCommFlag(deviceObjectId, value); });
+}
+
+int TEts2CdiFaults::SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value)
+{
+    return PassOrFailWrite(TCoCall::ReadFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetDeviceObjectReadFlag(deviceObjectId, value); });
+}
+
+int TEts2CdiFaults::SqlSetDeviceObjectWriteFlag(std::int32_t deviceObjectId, bool value)
+{
+    return PassOrFailWrite(TCoCall::WriteFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetDeviceObjectWriteFlag(deviceObjectId, value); });
+}
+
+int TEts2CdiFaults::SqlSetDeviceObjectTransFlag(std::int32_t deviceObjectId, bool value)
+{
+    return PassOrFailWrite(TCoCall::TransFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetDeviceObjectTransFlag(deviceObjectId, value); });
+}
+
+int TEts2CdiFaults::SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool value)
+{
+    return PassOrFailWrite(TCoCall::UpdateFlag,
+                           [&] { return TEts2Cdi_Extended1::SqlSetDeviceObjectUpdateFlag(deviceObjectId, value); });
 }

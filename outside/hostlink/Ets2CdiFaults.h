@@ -3,6 +3,21 @@
 #include "outside/hostlink/Ets2CdiExtended1.h"
 
 #include <array>
+#include <optional>
+
+// The writes a test can fail and count.
+enum class TCoCall {
+    LinkObject,
+    UnlinkObject,
+    CreateGroupAddress,
+    SendFlag,
+    CommFlag,
+    ReadFlag,
+    WriteFlag,
+    TransFlag,
+    UpdateFlag,
+};
+constexpr int CoCallCount = 9;
 
 // A host link for tests: passes every call to the project database unless told to fail it, and
 // counts the calls. Failed calls do not reach the database.
@@ -16,6 +31,8 @@ public:
     void FailBlobRead() { failBlobRead_ = true; }
     void FailBlobWrite() { failBlobWrite_ = true; }
     void FailEtsInfo() { failEtsInfo_ = true; }
+    // Writes of this kind answer `answer` (for the unlink: non-zero = true) from now on.
+    void FailWrites(TCoCall call, int answer);
     // Every call goes through again.
     void Heal();
 
@@ -23,6 +40,8 @@ public:
     int Reads(TDalKind kind) const { return reads_[Index(kind)]; }
     int BlobReads() const { return blobReads_; }
     int BlobWrites() const { return blobWrites_; }
+    // Writes of that kind asked for, failed ones included.
+    int Writes(TCoCall call) const { return writes_[Index(call)]; }
 
     int DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record) override;
     int DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record) override;
@@ -45,6 +64,18 @@ public:
     bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId) override;
     bool GetEtsInfo(tagETSINFO& info) override;
 
+    std::int32_t CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, std::int16_t option,
+                                        bool option1, bool option2, bool option3) override;
+    bool CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool option) override;
+    std::int32_t CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle, std::int16_t sub,
+                                      const std::string& name) override;
+    int SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending) override;
+    int SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value) override;
+    int SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value) override;
+    int SqlSetDeviceObjectWriteFlag(std::int32_t deviceObjectId, bool value) override;
+    int SqlSetDeviceObjectTransFlag(std::int32_t deviceObjectId, bool value) override;
+    int SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool value) override;
+
 private:
     struct TFault {
         bool Armed = false;
@@ -53,6 +84,10 @@ private:
     };
 
     static std::size_t Index(TDalKind kind) { return static_cast<std::size_t>(kind); }
+    static std::size_t Index(TCoCall call) { return static_cast<std::size_t>(call); }
+    // Counts the write; answers the injected answer, or calls write.
+    template <class TWrite>
+    auto PassOrFailWrite(TCoCall call, const TWrite& write) -> decltype(write());
     // Counts the read; answers the injected result, or -1 to let the read through.
     int Injected(TDalKind kind);
     template <class TRead>
@@ -60,6 +95,8 @@ private:
 
     std::array<TFault, DalKindCount> faults_{};
     std::array<int, DalKindCount> reads_{};
+    std::array<std::optional<int>, CoCallCount> writeFaults_{};
+    std::array<int, CoCallCount> writes_{};
     bool failBlobRead_ = false;
     bool failBlobWrite_ = false;
     bool failEtsInfo_ = false;

@@ -161,6 +161,7 @@ struct DAL_MAINGROUP {
     std::int32_t Number = 0; // 0 to 15
 };
 
+// A middle group; no sub group has the same host id.
 struct DAL_MIDDLEGROUP {
     static constexpr std::uint16_t RecordSize = 114;
     std::uint16_t Size = RecordSize;

@@ -43,6 +43,11 @@ class FakeDataModule final : public TDataModuleServices {
 public:
     explicit FakeDataModule(std::string exeName) : exeName_(std::move(exeName)) {}
     void GetLongExeName(std::string& out) const override { out = exeName_; }
+    std::string GetIniFileName() const override { return {}; }
+    std::string GetBlobFileDir() const override { return {}; }
+    std::string GetCharSetFileName() const override { return {}; }
+    std::string GetDeviceTextFileName() const override { return {}; }
+    void StartTimerAutoSave(bool) override {}
 
 private:
     std::string exeName_;

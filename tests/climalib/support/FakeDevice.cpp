@@ -105,6 +105,8 @@ std::uint8_t FakeDevice::UserDeviceMessage(tagWmUserDevice& request)
     copy.Integer = request.Integer;
     copy.Byte = request.Byte;
     deviceRequests_.push_back(copy);
+    if (const auto handler = deviceHandlers_.find(request.Code); handler != deviceHandlers_.end())
+        return handler->second(request);
     const auto it = deviceAnswers_.find(request.Code);
     return it == deviceAnswers_.end() ? 1 : it->second;
 }
@@ -122,6 +124,8 @@ std::uint8_t FakeDevice::DatenTransport(tagRecDatenTransport& request)
     switch (request.Code) {
     case UDT_ADD_ETS_OBJECT_BY_DISPLAY_ORDER:
         transportRequests_.push_back(copy);
+        if (const auto it = addObjectAnswers_.find(request.DisplayOrder); it != addObjectAnswers_.end())
+            return it->second;
         return addObjectAnswer_;
     case UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED:
         if (request.Payload)

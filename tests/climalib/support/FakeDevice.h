@@ -5,6 +5,7 @@
 #include "outside/datacore/RequestRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -72,12 +73,20 @@ public:
     void AnswerDeviceRequest(std::uint8_t code, std::uint8_t answer) { deviceAnswers_[code] = answer; }
     void SetZugriffAufBedienebenen(std::int32_t level) { accessLevel_ = level; }
     const std::vector<DeviceRequest>& DeviceRequests() const { return deviceRequests_; }
+    // Requests of that code are carried out by the handler, whose result is the answer, as the
+    // device model does with the requests it answers by calling other data objects.
+    void CarryOutDeviceRequest(std::uint8_t code, std::function<std::uint8_t(tagWmUserDevice&)> handler)
+    {
+        deviceHandlers_[code] = std::move(handler);
+    }
 
     // Data-transport requests: code 8 answers AnswerAddObject (default 1), code 10 answers
     // AnswerDeleteAllowed (default 1), code 15 writes the default name of the sender's type
     // (none set: answers 0).
     std::uint8_t DatenTransport(tagRecDatenTransport& request);
     void AnswerAddObject(std::uint8_t answer) { addObjectAnswer_ = answer; }
+    // Code 8 for that display order only answers this (the others keep AnswerAddObject).
+    void AnswerAddObject(std::uint16_t displayOrder, std::uint8_t answer) { addObjectAnswers_[displayOrder] = answer; }
     void AnswerDeleteAllowed(std::uint8_t answer) { deleteAllowedAnswer_ = answer; }
     void SetDefaultName(int typ, std::string name) { defaultNames_[typ] = std::move(name); }
     const std::vector<TransportRequest>& TransportRequests() const { return transportRequests_; }
@@ -93,9 +102,11 @@ private:
     std::unique_ptr<TEibHandle> handles_;
     std::map<std::int32_t, TDataBasis*> objects_;
     std::map<std::uint8_t, std::uint8_t> deviceAnswers_;
+    std::map<std::uint8_t, std::function<std::uint8_t(tagWmUserDevice&)>> deviceHandlers_;
     std::int32_t accessLevel_ = 0;
     std::vector<DeviceRequest> deviceRequests_;
     std::uint8_t addObjectAnswer_ = 1;
+    std::map<std::uint16_t, std::uint8_t> addObjectAnswers_;
     std::uint8_t deleteAllowedAnswer_ = 1;
     std::map<int, std::string> defaultNames_;
     std::vector<TransportRequest> transportRequests_;

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "device/DeviceInstanz.h"
+#include "device/product/ObjectFactories.h"
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TDataBasis;
+class TTalvoDisplay;
+class TTalvoSystem;
+
+// How CreateNewDevice fills a new device.
+enum TEnumInitModus : std::uint8_t {
+    INIT_MODUS_DEFAULT = 0,      // the default configuration
+    INIT_MODUS_USER_DATEN = 1,   // the user's initialisation file
+    INIT_MODUS_DATEN_IMPORT = 2, // the file InitFileCreateName, else as 1
+};
+
+// The version of the data this program writes: "SX Version:%d.%02d Typ:%s" with the type
+// "SORV/Vantu_" followed by the device type number.
+inline constexpr std::int32_t DATEN_VERSION_MAJOR = 0;
+inline constexpr std::int32_t DATEN_VERSION_MINOR = 5;
+inline constexpr char DATEN_VERSION_FORMAT[] = "SX Version:%d.%02d Typ:%s";
+
+// The device model of this product: the one device being edited, seen through the product's
+// functions. The function managers are further operations of this class, one source file per
+// function. Every data object it makes goes through the factories given at construction.
+class TDeviceInstanzTalvo : public TDeviceInstanz {
+public:
+    TDeviceInstanzTalvo(TMainWindowServices* mainForm, const DAL_DEVICE* device, TConfigWindowServices* projectWindow,
+                        const TObjectFactories& factories = {});
+    ~TDeviceInstanzTalvo() override;
+
+    // --- Overrides of the device model, in the order of their slots ---
+
+    // Always true.
+    bool DeviceRessourceCheckVerbindungen(std::int32_t subGroupId, bool check) override;
+    int CreateNewDevice(platform::HWND mainWindow) override;
+    std::uint8_t UserDeviceMessage(platform::HWND mainWindow, tagWmUserDevice* request) override;
+    std::uint8_t WmUserDatenTransport(platform::HWND mainWindow, tagRecDatenTransport* request) override;
+    // "SX Version:0.05 Typ:SORV/Vantu_" + the device type number. Lets the exception of
+    // GetDeviceEtsInfo pass.
+    std::string GetVersion() const override;
+    // "Talvo [IR-]Tastsensor nfach mit RTR[ + Display][ + Uhr]" by the device type number. Lets
+    // the exception of GetDeviceEtsInfo pass.
+    std::string GetDeviceName() const override;
+    int VersionCheck(TRecordTable* records, const std::string& storedVersion, bool withMessages) override;
+    bool VersionCheckCharData(platform::TMemoryStream* charSet) override;
+    bool VersionCheckDeviceText(platform::TMemoryStream* deviceText) override;
+    int GetCopyData(TDataBasis* object, std::vector<std::string>& lines) override;
+    // Makes the data objects of the loaded records in ascending Typ (the system object first,
+    // which becomes the device data object); a type nobody makes is reported and skipped. Empties
+    // the load-time tables afterwards.
+    void InitDataMainStruktur() override;
+    bool Einfuegen(TDataBasis* target, const std::vector<std::string>& lines) override;
+    bool CopyDBDatenToStruktur(std::list<int>& handles) override;
+    void CopyStrukturDatenToDB(TRecordTable* records, platform::TMemoryStream* target) override;
+    // Always 0.
+    int CheckForDeleteGlobalDeviceObjects(bool ask) override;
+    int Reset(bool ask) override;
+    // The registered object that answers to the handle (not what it answered); none for a
+    // handle of 0 or less.
+    TDataBasis* GetPointerFromHandle(std::int32_t handle) override;
+    // Posts WM_USER_UPDATEPREVIEW (1, 0): the whole preview is rebuilt. 1 when posted.
+    int UpdatePreview() override;
+    bool DatenAbgleich(bool first, bool second) override;
+    void SetInitModus(std::uint8_t mode) override;
+    void SetInitFileCreate(const std::string& file) override;
+    void SetInitFileCreateUser(const std::string& file) override;
+    int GetInitModus() const override;
+    std::string GetInitFileCreate() const override;
+    std::string GetInitFileCreateUser() const override;
+    bool SorvImport(platform::TMemoryStream* data, bool withGroupAddresses) override;
+
+    // --- Message hooks of the function managers, in the order they are asked. Each answers
+    // true when it took the request; recognised then holds the answer for the sender. ---
+
+    virtual bool UserDeviceMessage_TastsensorFunktion(platform::HWND mainWindow, tagWmUserDevice* request,
+                                                      std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_TastsensorFunktion(platform::HWND mainWindow, tagRecDatenTransport* request,
+                                                         std::uint8_t& recognised);
+    virtual bool UserDeviceMessage_RaumtemperaturReglerFunktion(platform::HWND mainWindow, tagWmUserDevice* request,
+                                                                std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_RaumtemperaturReglerFunktion(platform::HWND mainWindow,
+                                                                   tagRecDatenTransport* request,
+                                                                   std::uint8_t& recognised);
+    virtual bool UserDeviceMessage_ReglernebenstellenFunktion(platform::HWND mainWindow, tagWmUserDevice* request,
+                                                              std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_ReglernebenstellenFunktion(platform::HWND mainWindow,
+                                                                 tagRecDatenTransport* request,
+                                                                 std::uint8_t& recognised);
+    virtual bool UserDeviceMessage_SzenenFunktion(platform::HWND mainWindow, tagWmUserDevice* request,
+                                                  std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_SzenenFunktion(platform::HWND mainWindow, tagRecDatenTransport* request,
+                                                     std::uint8_t& recognised);
+    virtual bool UserDeviceMessage_Schaltuhr(platform::HWND mainWindow, tagWmUserDevice* request,
+                                             std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_Schaltuhr(platform::HWND mainWindow, tagRecDatenTransport* request,
+                                                std::uint8_t& recognised);
+    virtual bool UserDeviceMessage_IrFernbedienung(platform::HWND mainWindow, tagWmUserDevice* request,
+                                                   std::uint8_t& recognised);
+    virtual bool WmUserDatenTransport_IrFernbedienung(platform::HWND mainWindow, tagRecDatenTransport* request,
+                                                      std::uint8_t& recognised);
+
+    // Removes one data object: its tree node, its record with the records chained to it and
+    // the object itself; with postRefresh the views are told (WM_USER_UPDATEALLVIEWS,
+    // WM_USER_ABGLEICHFORMVERW, WM_USER_UPDATETREENAMES, each -1, -1). False without an object.
+    // The object's communication objects in the project are not touched.
+    virtual bool DeleteInstanz(TDataBasis* object, bool postRefresh);
+
+    // --- Factories of the function managers: each makes the object of a record of one of its
+    // types and answers true; false for any other type. ---
+
+    bool InitDaten_TastsensorFunktion(TDatenStruktur& record);
+    bool InitDaten_RaumtemperaturReglerFunktion(TDatenStruktur& record);
+    bool InitDaten_ReglernebenstellenFunktion(TDatenStruktur& record);
+    bool InitDaten_SzenenFunktion(TDatenStruktur& record);
+    bool InitDaten_Schaltuhr(TDatenStruktur& record);
+    bool InitDaten_IrFernbedienung(TDatenStruktur& record);
+
+    // --- Look-ups; none instead of a failure ---
+
+    // The device data object as the system object.
+    TTalvoSystem* GetPointerFromSystem() const;
+    // The first display below the device data object, depth first.
+    TTalvoDisplay* GetPointerFromDisplay();
+
+    // --- Changes ---
+
+    // Writes the object into its record; false without main window or object.
+    bool WriteData(TDataBasis* object);
+    // Deletes every object of the type among the parent's children with DeleteInstanz; the
+    // first failure ends with false. False without a parent.
+    bool DeleteAllChildsFromDatentyp(TDataBasis* parent, std::int16_t datentyp, bool postRefresh);
+
+    // --- Download flags of the system object: all data, user device parameters, scenes,
+    // room-temperature time switch, time switch 1, time switch 2. Without a system object the
+    // outputs are left alone and nothing is stored. ---
+
+    void GetSystemFlags(bool& all, bool& userParameters, bool& scenes, bool& roomTimeSwitch, bool& timeSwitch1,
+                        bool& timeSwitch2) const;
+    void SetSystemFlags(bool all, bool userParameters, bool scenes, bool roomTimeSwitch, bool timeSwitch1,
+                        bool timeSwitch2);
+    // Each replaces its one flag; true.
+    bool SetDbDataUserDeviceParam(bool value);
+    bool SetDbDataSzenen(bool value);
+    bool SetDbDataRaumtempSchaltuhr(bool value);
+    bool SetDbDataSchaltuhr1(bool value);
+    bool SetDbDataSchaltuhr2(bool value);
+
+    const TObjectFactories& Factories() const { return factories_; }
+
+    // --- Fields, in their order ---
+
+    const std::int32_t DatenVersionMajor = DATEN_VERSION_MAJOR;
+    const std::int32_t DatenVersionMinor = DATEN_VERSION_MINOR;
+    const std::string DatenVersionFormat = DATEN_VERSION_FORMAT;
+
+protected:
+    std::string InitFileCreateName;
+    std::string InitFileCreateUserName;
+    std::uint8_t InitModus = INIT_MODUS_DEFAULT;
+
+    // The main window's handle, given to every data object made here; 0 without main window.
+    platform::HWND MainWindowHandle() const;
+    // Registers an object the device made; when the handle is taken already the object is
+    // freed and reported. True when registered.
+    bool RegisterObject(std::unique_ptr<TDataBasis> object);
+
+private:
+    // Replaces flag n (1 to 6) of the six download flags.
+    bool SetDbDataFlag(int n, bool value);
+    // The device type number, host device parameter 60.
+    std::int32_t ReadTypeNumber() const;
+
+    TObjectFactories factories_;
+};

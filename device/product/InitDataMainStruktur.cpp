@@ -1,0 +1,102 @@
+#include "device/product/DatenTyp.h"
+#include "device/product/DeviceInstanzTalvo.h"
+#include "outside/datacore/DataBasis.h"
+#include "platform/TraceLog.h"
+#include "platform/UiService.h"
+
+#include <vector>
+
+static_assert(TTalvoDatumUhrzeitSenden::Typ == DT_TALVO_DATUM_UHRZEIT_SENDEN);
+
+namespace {
+
+constexpr char Caption[] = "TDeviceInstanzTalvo::InitDataMainStruktur";
+
+} // namespace
+
+bool TDeviceInstanzTalvo::RegisterObject(std::unique_ptr<TDataBasis> object)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::RegisterObject");
+    if (!object)
+        return false;
+    if (SetPointer2List(object.get())) {
+        object.release(); // the registry owns it now
+        return true;
+    }
+    platform::MessageBox("Doppelter Handle: " + std::to_string(object->GetHandle()) + "\nName: " +
+                             object->GetName(false),
+                         Caption, platform::MB_OK | platform::MB_ICONWARNING);
+    return false;
+}
+
+void TDeviceInstanzTalvo::InitDataMainStruktur()
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::InitDataMainStruktur");
+    const platform::HWND window = MainWindowHandle();
+    // Ascending Typ, records of one type in the order they were filed: the system object comes
+    // first. The objects made may ask the device for records; the table is copied first.
+    std::vector<TDatenStruktur> records;
+    records.reserve(TypMap.size());
+    for (const auto& [typ, record] : TypMap)
+        records.push_back(record);
+
+    for (TDatenStruktur& record : records) {
+        switch (record.Typ) {
+        case DT_RECORD_ONLY_1:
+        case DT_RECORD_ONLY_2:
+        case DT_RECORD_ONLY_6:
+            break;
+        case DT_TALVO_SYSTEM: {
+            std::unique_ptr<TTalvoSystem> system = factories_.Sysfunc->CreateTalvoSystem(
+                window, record.System, record.Parent, record.Name, 0, 0, record.Handle, false);
+            if (!system)
+                break;
+            system->InitFromDB(record);
+            TTalvoSystem* const device = system.get();
+            if (RegisterObject(std::move(system)))
+                SetDevice(device);
+            break;
+        }
+        case DT_ETS_OBJEKT: {
+            std::unique_ptr<TEtsObjekt> object = factories_.Addrlink->CreateEtsObjekt(
+                window, record.System, record.Parent, record.Name, -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, record.Handle);
+            if (!object)
+                break;
+            object->InitFromDB(record);
+            RegisterObject(std::move(object));
+            break;
+        }
+        case DT_TALVO_DISPLAY: {
+            std::unique_ptr<TTalvoDisplay> object = factories_.Sysfunc->CreateTalvoDisplay(
+                window, record.System, record.Parent, record.Name, record.Handle);
+            if (!object)
+                break;
+            object->InitFromDB(record);
+            RegisterObject(std::move(object));
+            break;
+        }
+        case DT_TALVO_DATUM_UHRZEIT_SENDEN: {
+            std::unique_ptr<TTalvoDatumUhrzeitSenden> object = factories_.Sysfunc->CreateTalvoDatumUhrzeitSenden(
+                window, record.System, record.Parent, record.Name, record.Handle);
+            if (!object)
+                break;
+            object->InitFromDB(record);
+            RegisterObject(std::move(object));
+            break;
+        }
+        default:
+            if (InitDaten_TastsensorFunktion(record) || InitDaten_RaumtemperaturReglerFunktion(record) ||
+                InitDaten_ReglernebenstellenFunktion(record) || InitDaten_SzenenFunktion(record) ||
+                InitDaten_Schaltuhr(record) || InitDaten_IrFernbedienung(record))
+                break;
+            platform::MessageBox("Unbekannter Typ: " + std::to_string(record.Typ) + "\nName: " + record.Name, Caption,
+                                 platform::MB_ICONWARNING);
+            break;
+        }
+    }
+
+    HandleMap.clear();
+    TypMap.clear();
+    TypIterBegin = TypIterEnd = TTypMap::iterator{};
+    ParentMap.clear();
+}

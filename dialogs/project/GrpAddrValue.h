@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A group address is 16 bits: main group (bits 14-11), then with three levels middle group
+// (bits 10-8) and sub group (bits 7-0), with two levels sub group (bits 10-0). 0 is no address;
+// bit 15 is never set and is ignored when an address is split or shown.
+
+// The parts of an address; with two levels the sub group 0-2047 is carried as middle = sub
+// div 256 and sub = sub mod 256, so that main × 2048 + middle × 256 + sub is the value in both
+// forms.
+struct TGrpAddrParts {
+    std::int16_t Main = 0;
+    std::int16_t Middle = 0;
+    std::int16_t Sub = 0;
+};
+
+// Packs the parts; with two levels the middle group is ignored. No range check.
+std::uint16_t GetCompleteGroupAddress(std::int16_t main, std::int16_t middle, std::int16_t sub, bool threeLevel);
+
+// Splits an address; with two levels middle is 0 and sub holds bits 10-0.
+TGrpAddrParts GetMainMiddleAndSubGroupAddr(std::uint16_t address, bool threeLevel);
+
+// "main/middle/sub" or "main/sub" in decimal; the empty text for 0.
+std::string GrpAddrString(std::uint16_t address, bool threeLevel);
+
+// Parses a typed address at the level (3 = main/middle/sub, any other = main/sub). Any of
+// "/ .,-" separates the parts; blanks and control characters around the text are ignored.
+// An empty or blank text answers false silently; an invalid address (a part missing, not a
+// decimal number or out of range, and in the strict form 0/0/0) shows the message "Es wurde
+// eine ungültige Gruppenadresse eingegeben!" and answers false. parts is set only on true.
+bool StringToGrpAddr(const std::string& text, int level, bool strict, TGrpAddrParts& parts);

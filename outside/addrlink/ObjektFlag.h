@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+// The flags of a communication object, by kind as the flag request carries them.
+enum TEnumObjektFlag : std::int32_t {
+    OBJEKT_FLAG_KOMMUNIKATION = 0,
+    OBJEKT_FLAG_LESEN = 1,
+    OBJEKT_FLAG_SCHREIBEN = 2,
+    OBJEKT_FLAG_UEBERTRAGEN = 3,
+    OBJEKT_FLAG_AKTUALISIEREN = 4,
+    OBJEKT_FLAG_LESEN_BEI_INIT = 5, // the host keeps no such flag
+};
+inline constexpr int ObjektFlagCount = 6;
+
+// A request to change or test one flag of a device object in the project (WM_USER_OBJEKTFLAG).
+// It lives on the sender's stack while the message is handled.
+struct RecObjektFlag {
+    std::int32_t DeviceObjectId = 0; // host id of the device object
+    std::int32_t Flag = 0;           // TEnumObjektFlag
+    std::int32_t Value = 0;          // change: non-zero = set; test: the value expected
+};
