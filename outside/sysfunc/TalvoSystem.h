@@ -1,21 +1,11 @@
 #pragma once
 
 #include "outside/addrlink/SorvEtsDevice.h"
+#include "outside/sysfunc/EnumTalvoSystem.h"
 #include "outside/funcbase/DeviceRequests.h"
 
 #include <cstdint>
 #include <string>
-
-namespace T_DB_EnumTalvoSystem {
-
-// Who may use the operating levels of the device.
-enum TEnumZugriffBedienebenen : std::uint8_t {
-    zbGesperrt = 0,
-    zbFreigegeben = 1,
-    zbUeberObjekt = 2,
-};
-
-} // namespace T_DB_EnumTalvoSystem
 
 // The system object: the root of the device's tree. It keeps the device's key count and key
 // arrangement, the switches of the device's functions, the access to the operating levels and
