@@ -135,12 +135,11 @@ bool TClimaDataObject::ReadSpinDouble(TObject* sender, double& value)
     return true;
 }
 
-void TClimaDataObject::FinishChange(const TChangeMarks& marks, std::initializer_list<TPost> order, int column,
-                                    int row)
+void TClimaDataObject::FinishChange(const TChangeMarks& marks, int column, int row)
 {
     if (marks.Store)
         StoreRecord();
-    for (const TPost post : order) {
+    for (const TPost post : info_.PostOrder) {
         switch (post) {
         case TPost::ObjectsChanged:
             if (marks.ObjectsChanged)
@@ -167,7 +166,8 @@ bool TClimaDataObject::StoreRecord()
     return true;
 }
 
-bool TClimaDataObject::CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t* answer)
+bool TClimaDataObject::CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t integer,
+                                  std::int32_t* answer)
 {
     tagWmUserDevice request;
     request.Handle = Handle;
@@ -175,7 +175,7 @@ bool TClimaDataObject::CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte
     request.Sender = this;
     request.Text.clear();
     request.Result = nullptr;
-    request.Integer = 0;
+    request.Integer = integer;
     request.Byte = byte;
     const bool done = mainWindow_.UserDeviceMessage(request);
     if (answer)

@@ -3,9 +3,11 @@
 #include "climalib/E_DataBasis.h"
 #include "climalib/MainWindowLink.h"
 #include "outside/datacore/DataBasis.h"
+#include "outside/datacore/EnumDataBasis.h"
 #include "outside/datacore/RequestRecords.h"
 #include "outside/tablebox/DrawGridSE.h"
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <list>
@@ -19,12 +21,17 @@
 // parameters). Every request goes as a message to the main window given to the constructor.
 class TClimaDataObject : public TDataBasis {
 public:
+    // The posts of a change's marks.
+    enum class TPost : std::uint8_t { ObjectsChanged, UpdateAllViews, UpdateOtherViews };
+
     // The constants of one class.
     struct TClassInfo {
         const char* Name;         // for the trace log: "TReglerFunktion"
         int Typ;                  // type number, the Typ of the class's record
         int Icon;
         int QuickHelpIndexOffset;
+        // The order in which a finished change posts what its marks ask for.
+        std::array<TPost, 3> PostOrder{TPost::ObjectsChanged, TPost::UpdateAllViews, TPost::UpdateOtherViews};
     };
 
     // The marks a change rule sets; on refusal only UpdateAllViews is set.
@@ -33,9 +40,14 @@ public:
         bool ObjectsChanged = false;
         bool UpdateAllViews = false;
         bool UpdateOtherViews = false;
+
+        // The marks most rows set: a value no other row depends on (store, rebuild the other
+        // views); a value that changes the rows (store, rebuild all views); a value that
+        // switched communication objects (store, align the objects, rebuild all views).
+        static TChangeMarks StoreOthers() { return {true, false, false, true}; }
+        static TChangeMarks StoreAll() { return {true, false, true, false}; }
+        static TChangeMarks StoreObjects() { return {true, true, true, false}; }
     };
-    // The posts of the marks, in the order a class gives them.
-    enum class TPost : std::uint8_t { ObjectsChanged, UpdateAllViews, UpdateOtherViews };
 
     // One communication object of a Modify…Objekt(e) operation: its object number (the display
     // order of the device parameter that switches it) and the value to set (0 = no object).
@@ -95,25 +107,47 @@ protected:
     static bool ReadComboValue(TObject* sender, int& value);
     static bool ReadSpinValue(TObject* sender, std::int16_t& value);
     static bool ReadSpinDouble(TObject* sender, double& value);
+    // A yes/no choice or record flag as the yes/no value of a member.
+    static T_DB_EnumDataBasis::TEnumBool ToEnumBool(bool value)
+    {
+        return value ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
+    }
     // Stores the new value; an unchanged value ends here (false). Otherwise rule(oldValue, marks)
     // runs and sets its marks; when it answers false (failed or refused) the old value is put
-    // back and only the views are rebuilt. Finally the change is finished in the given post order.
+    // back and only the views are rebuilt. Finally the change is finished.
     template <typename TMember, typename TRule>
-    bool ChangeMember(TMember& member, TMember newValue, TRule rule, std::initializer_list<TPost> order,
-                      int column, int row);
-    // Store first (the object writes its record at once), then the posts the marks ask for.
-    void FinishChange(const TChangeMarks& marks, std::initializer_list<TPost> order, int column, int row);
+    bool ChangeMember(TMember& member, TMember newValue, TRule rule, int column, int row);
+    // A change that cannot fail: the new value, then the marks.
+    template <typename TMember>
+    bool ChangeMember(TMember& member, TMember newValue, const TChangeMarks& marks, int column, int row);
+    // The rule of a row whose value switches communication objects: (self->*modify)(false, true)
+    // switches them, asking first when objects would go; done, the marks are StoreObjects.
+    template <class T>
+    static auto SwitchObjectsRule(T* self, bool (T::*modify)(bool remove, bool ask));
+    // Store first (the object writes its record at once), then the posts the marks ask for, in
+    // the class's post order.
+    void FinishChange(const TChangeMarks& marks, int column, int row);
+    // Sets the member to the value and takes the step; when the step fails the old value is put
+    // back. The step's answer.
+    template <typename TMember, typename TStep>
+    static bool SetMemberForStep(TMember& member, TMember value, TStep step);
     // Fetches the object's record and has the object write itself into it through the interface;
     // false when there is no record.
     bool StoreRecord();
 
     // Requests to the device.
-    // A device request with the byte value; the answer of the integer field goes to answer.
-    bool CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t* answer = nullptr);
+    // A device request with the byte and integer values; the answer of the integer field goes
+    // to answer.
+    bool CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t integer = 0,
+                    std::int32_t* answer = nullptr);
     // Asks whether the listed communication objects may go; false = the user refused.
     bool CheckIfDeleteObjectsAllowed(const std::list<int>& objectNumbers);
     // Sets the objects one after the other; the first refusal ends with false.
     bool ModifyObjects(const std::vector<TObjectSetting>& objects, int positionBase, bool ask, TAskMode mode);
+    // Creates (remove false) or removes all objects of a class: (self.*operation)(remove, false)
+    // for each of its object operations in order; the first failure ends with false.
+    template <class T, class TOperations>
+    static bool ModifyAllObjects(T& self, const TOperations& operations, bool remove);
     // The parent data object, or none.
     TDataBasis* GetParentObject() const;
 
@@ -183,8 +217,7 @@ void TClimaDataObject::BindGroupTitleEvent(TDrawGridSE* grid, T* self) const
 }
 
 template <typename TMember, typename TRule>
-bool TClimaDataObject::ChangeMember(TMember& member, TMember newValue, TRule rule, std::initializer_list<TPost> order,
-                                    int column, int row)
+bool TClimaDataObject::ChangeMember(TMember& member, TMember newValue, TRule rule, int column, int row)
 {
     if (member == newValue)
         return false;
@@ -196,6 +229,50 @@ bool TClimaDataObject::ChangeMember(TMember& member, TMember newValue, TRule rul
         marks = TChangeMarks{};
         marks.UpdateAllViews = true;
     }
-    FinishChange(marks, order, column, row);
+    FinishChange(marks, column, row);
+    return true;
+}
+
+template <typename TMember>
+bool TClimaDataObject::ChangeMember(TMember& member, TMember newValue, const TChangeMarks& marks, int column, int row)
+{
+    return ChangeMember(
+        member, newValue,
+        [&marks](const TMember&, TChangeMarks& set) {
+            set = marks;
+            return true;
+        },
+        column, row);
+}
+
+template <class T>
+auto TClimaDataObject::SwitchObjectsRule(T* self, bool (T::*modify)(bool remove, bool ask))
+{
+    return [self, modify](const auto&, TChangeMarks& marks) {
+        if (!(self->*modify)(false, true))
+            return false;
+        marks = TChangeMarks::StoreObjects();
+        return true;
+    };
+}
+
+template <typename TMember, typename TStep>
+bool TClimaDataObject::SetMemberForStep(TMember& member, TMember value, TStep step)
+{
+    const TMember oldValue = member;
+    member = value;
+    if (step())
+        return true;
+    member = oldValue;
+    return false;
+}
+
+template <class T, class TOperations>
+bool TClimaDataObject::ModifyAllObjects(T& self, const TOperations& operations, bool remove)
+{
+    for (const auto operation : operations) {
+        if (!(self.*operation)(remove, false))
+            return false;
+    }
     return true;
 }

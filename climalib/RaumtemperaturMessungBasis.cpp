@@ -4,18 +4,14 @@
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
+#include <array>
+
 namespace {
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateAllViews,
-                                                               TClimaDataObject::TPost::UpdateOtherViews};
+using B = TRaumtemperaturMessungBasis;
 
-// A plain number or weighting: stored, the other views follow.
-bool StoreOthers(TClimaDataObject::TChangeMarks& marks)
-{
-    marks.Store = marks.UpdateOtherViews = true;
-    return true;
-}
+// The object operations in the order CreateObjects and DeleteObjects run them.
+constexpr std::array ObjectOperations{&B::ModifyExternerTempFuehlerObjekt, &B::ModifyTemperaturalarmObjekte};
 
 } // namespace
 
@@ -41,7 +37,7 @@ void TRaumtemperaturMessungBasis::ReadSettings(const TDatenStruktur& record)
     ZyklischesSenden = record.Param9;
     UntererTemperaturwert = MakeIntToDouble(record.Param10, 1);
     ObererTemperaturwert = MakeIntToDouble(record.Param11, 1);
-    TemperaturalarmUeberObjekt = record.Bool3 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
+    TemperaturalarmUeberObjekt = ToEnumBool(record.Bool3);
 }
 
 void TRaumtemperaturMessungBasis::Write(TDatenStruktur& record)
@@ -118,35 +114,16 @@ void TRaumtemperaturMessungBasis::GridComboBoxChange(TObject* sender, TCell& cel
         return;
     switch (cell.Tag) {
     case tagTemperaturErfassung:
-        ChangeMember<std::int8_t>(
-            TemperaturErfassung, static_cast<std::int8_t>(value),
-            [this](std::int8_t, TChangeMarks& marks) {
-                if (!ModifyExternerTempFuehlerObjekt(false, true))
-                    return false;
-                marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember<std::int8_t>(TemperaturErfassung, static_cast<std::int8_t>(value),
+                                  SwitchObjectsRule(this, &B::ModifyExternerTempFuehlerObjekt), column, row);
         break;
     case tagMesswertbildung:
-        ChangeMember<std::int8_t>(
-            Messwertbildung, static_cast<std::int8_t>(value),
-            [](std::int8_t, TChangeMarks& marks) {
-                marks.Store = marks.UpdateAllViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember<std::int8_t>(Messwertbildung, static_cast<std::int8_t>(value), TChangeMarks::StoreAll(), column,
+                                  row);
         break;
     case tagTemperaturalarmUeberObjekt:
-        ChangeMember<T_DB_EnumDataBasis::TEnumBool>(
-            TemperaturalarmUeberObjekt, value != 0 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein,
-            [this](T_DB_EnumDataBasis::TEnumBool, TChangeMarks& marks) {
-                if (!ModifyTemperaturalarmObjekte(false, true))
-                    return false;
-                marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember(TemperaturalarmUeberObjekt, ToEnumBool(value != 0),
+                     SwitchObjectsRule(this, &B::ModifyTemperaturalarmObjekte), column, row);
         break;
     default:
         break;
@@ -213,12 +190,8 @@ void TRaumtemperaturMessungBasis::GridExitCell(TDrawGridSE* grid, TObject* sende
     case tagUntererTemperaturwert:
     case tagObererTemperaturwert: {
         double value = 0;
-        if (!ReadSpinDouble(sender, value))
-            return;
-        if (cell.Tag == tagUntererTemperaturwert)
-            ChangeLowerLimit(value, column, row);
-        else
-            ChangeUpperLimit(value, column, row);
+        if (ReadSpinDouble(sender, value))
+            ChangeLimit(cell.Tag == tagUntererTemperaturwert, value, column, row);
         return;
     }
     default:
@@ -226,39 +199,24 @@ void TRaumtemperaturMessungBasis::GridExitCell(TDrawGridSE* grid, TObject* sende
     }
     std::int16_t value = 0;
     if (ReadSpinValue(sender, value))
-        ChangeMember<std::int32_t>(*number, value, [](std::int32_t, TChangeMarks& marks) { return StoreOthers(marks); },
-                                   PostOrder, column, row);
+        ChangeMember<std::int32_t>(*number, value, TChangeMarks::StoreOthers(), column, row);
 }
 
 // The limits are compared as whole tenths, the unit they are stored in.
-void TRaumtemperaturMessungBasis::ChangeLowerLimit(double value, int column, int row)
+void TRaumtemperaturMessungBasis::ChangeLimit(bool lower, double value, int column, int row)
 {
+    double& limit = lower ? UntererTemperaturwert : ObererTemperaturwert;
     const int tenths = MakeDoubleToInt(value, 1);
-    if (tenths == MakeDoubleToInt(UntererTemperaturwert, 1))
+    if (tenths == MakeDoubleToInt(limit, 1))
         return;
-    if (tenths >= MakeDoubleToInt(ObererTemperaturwert, 1)) {
-        RefuseLimit(Sprclimalib::Text14213, column, row);
+    const int lowerTenths = lower ? tenths : MakeDoubleToInt(UntererTemperaturwert, 1);
+    const int upperTenths = lower ? MakeDoubleToInt(ObererTemperaturwert, 1) : tenths;
+    if (lowerTenths >= upperTenths) {
+        RefuseLimit(lower ? Sprclimalib::Text14213 : Sprclimalib::Text14212, column, row);
         return;
     }
-    UntererTemperaturwert = MakeIntToDouble(tenths, 1);
-    TChangeMarks marks;
-    StoreOthers(marks);
-    FinishChange(marks, PostOrder, column, row);
-}
-
-void TRaumtemperaturMessungBasis::ChangeUpperLimit(double value, int column, int row)
-{
-    const int tenths = MakeDoubleToInt(value, 1);
-    if (tenths == MakeDoubleToInt(ObererTemperaturwert, 1))
-        return;
-    if (tenths <= MakeDoubleToInt(UntererTemperaturwert, 1)) {
-        RefuseLimit(Sprclimalib::Text14212, column, row);
-        return;
-    }
-    ObererTemperaturwert = MakeIntToDouble(tenths, 1);
-    TChangeMarks marks;
-    StoreOthers(marks);
-    FinishChange(marks, PostOrder, column, row);
+    limit = MakeIntToDouble(tenths, 1);
+    FinishChange(TChangeMarks::StoreOthers(), column, row);
 }
 
 void TRaumtemperaturMessungBasis::RefuseLimit(const std::string& text, int column, int row) const
@@ -275,13 +233,13 @@ bool TRaumtemperaturMessungBasis::UsesExternalSensor(std::uint8_t circuits) cons
 bool TRaumtemperaturMessungBasis::CreateObjects()
 {
     LOG_FKT_START(QualifiedName("CreateObjects"));
-    return ModifyExternerTempFuehlerObjekt(false, false) && ModifyTemperaturalarmObjekte(false, false);
+    return ModifyAllObjects(*this, ObjectOperations, false);
 }
 
 bool TRaumtemperaturMessungBasis::DeleteObjects()
 {
     LOG_FKT_START(QualifiedName("DeleteObjects"));
-    return ModifyExternerTempFuehlerObjekt(true, false) && ModifyTemperaturalarmObjekte(true, false);
+    return ModifyAllObjects(*this, ObjectOperations, true);
 }
 
 bool TRaumtemperaturMessungBasis::ModifyExternerTempFuehlerObjekt(bool remove, bool ask)

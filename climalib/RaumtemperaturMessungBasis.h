@@ -96,9 +96,8 @@ protected:
 private:
     void ReadSettings(const TDatenStruktur& record);
     bool UsesExternalSensor(std::uint8_t circuits) const;
-    // A new limit from the spin editor; refused with the warning when it would not keep lower
-    // below upper.
-    void ChangeLowerLimit(double value, int column, int row);
-    void ChangeUpperLimit(double value, int column, int row);
+    // A new lower or upper limit from the spin editor; refused with the warning when it would not
+    // keep lower below upper.
+    void ChangeLimit(bool lower, double value, int column, int row);
     void RefuseLimit(const std::string& text, int column, int row) const;
 };

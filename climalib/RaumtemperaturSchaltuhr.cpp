@@ -9,16 +9,13 @@ using T_DB_EnumDataBasis::TEnumBool;
 
 namespace {
 
-const TClimaDataObject::TClassInfo Info{"TRaumtemperaturSchaltuhr", TRaumtemperaturSchaltuhr::Typ, 43, 1040};
+using TPost = TClimaDataObject::TPost;
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateOtherViews,
-                                                               TClimaDataObject::TPost::UpdateAllViews};
-
-TEnumBool ToBool(bool value)
-{
-    return value ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
-}
+const TClimaDataObject::TClassInfo Info{"TRaumtemperaturSchaltuhr",
+                                        TRaumtemperaturSchaltuhr::Typ,
+                                        43,
+                                        1040,
+                                        {TPost::ObjectsChanged, TPost::UpdateOtherViews, TPost::UpdateAllViews}};
 
 } // namespace
 
@@ -71,8 +68,8 @@ void TRaumtemperaturSchaltuhr::InitFromDB(const TDatenStruktur& record)
 {
     LOG_FKT_START("TRaumtemperaturSchaltuhr::InitFromDB");
     TDataBasis::InitFromDB(record);
-    RaumtempSchaltuhrAktiv = ToBool(record.Bool3);
-    SperrenUeberObjekt = ToBool(record.Bool4);
+    RaumtempSchaltuhrAktiv = ToEnumBool(record.Bool3);
+    SperrenUeberObjekt = ToEnumBool(record.Bool4);
     PolaritaetSperrobjekt = static_cast<std::int8_t>(record.Param3);
     ClearMapSchaltDaten();
     TRecordChainReader chain(*this, record);
@@ -239,30 +236,19 @@ void TRaumtemperaturSchaltuhr::GridComboBoxChange(TObject* sender, TCell& cell, 
                 if (!ModifyRaumtempSchaltuhrSperrObjekt(false, !sperreGeht))
                     return false;
                 CallModifyRaumtempSchaltuhrAktivValue();
-                marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
+                marks = TChangeMarks::StoreObjects();
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     case tagSperrenUeberObjekt:
-        ChangeMember<TEnumBool>(
-            SperrenUeberObjekt, static_cast<TEnumBool>(byte),
-            [this](TEnumBool, TChangeMarks& marks) {
-                if (!ModifyRaumtempSchaltuhrSperrObjekt(false, true))
-                    return false;
-                marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember<TEnumBool>(SperrenUeberObjekt, static_cast<TEnumBool>(byte),
+                                SwitchObjectsRule(this, &TRaumtemperaturSchaltuhr::ModifyRaumtempSchaltuhrSperrObjekt),
+                                column, row);
         break;
     case tagPolaritaetSperrobjekt:
-        ChangeMember<std::int8_t>(
-            PolaritaetSperrobjekt, static_cast<std::int8_t>(byte),
-            [](std::int8_t, TChangeMarks& marks) {
-                marks.Store = marks.UpdateOtherViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember<std::int8_t>(PolaritaetSperrobjekt, static_cast<std::int8_t>(byte), TChangeMarks::StoreOthers(),
+                                  column, row);
         break;
     default:
         break;

@@ -27,34 +27,25 @@ using TZeilen = TReglerFunktionZeilen;
 
 const TClimaDataObject::TClassInfo ReglerFunktionInfo{"TReglerFunktion", F::Typ, F::Icon, F::QuickHelpOffset};
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateAllViews,
-                                                               TClimaDataObject::TPost::UpdateOtherViews};
-
-// Marks of the change rules.
-void MarkStoreObjectsAll(TChangeMarks& marks)
-{
-    marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
-}
-
-void MarkStoreAll(TChangeMarks& marks)
-{
-    marks.Store = marks.UpdateAllViews = true;
-}
-
-void MarkStoreOther(TChangeMarks& marks)
-{
-    marks.Store = marks.UpdateOtherViews = true;
-}
+// The object operations in the order CreateObjects and DeleteObjects run them.
+constexpr std::array Objektoperationen{&F::ModifyBetriebsmodusUmschaltungObjekte,
+                                       &F::ModifyArtHeizregelungObjekte,
+                                       &F::ModifyArtZusatzstufeHeizenObjekte,
+                                       &F::ModifyArtHeizregelungRk2Objekte,
+                                       &F::ModifyArtKuehlregelungObjekte,
+                                       &F::ModifyArtZusatzstufeKuehlenObjekte,
+                                       &F::ModifyArtKuehlregelungRk2Objekte,
+                                       &F::ModifyReglerBedienungSperrObjekte,
+                                       &F::ModifyReglerSperrObjekte,
+                                       &F::ModifyFensterstatusObjekte,
+                                       &F::ModifyHeizenKuehlenUmschaltungObjekte,
+                                       &F::ModifyReglerStandardObjekte,
+                                       &F::ModifySperrobjektZusatzstufe,
+                                       &F::ModifyLuefterstufenAnzeigeObjekte};
 
 bool Ja(TEnumBool wert)
 {
     return wert != T_DB_EnumDataBasis::Nein;
-}
-
-TEnumBool AlsJaNein(bool wert)
-{
-    return wert ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
 }
 
 // Object lists of the questions before objects go.
@@ -110,6 +101,16 @@ void LeseSatz(const TDatenStruktur& record, const TSatzFelder& felder, TRegelpar
     satz.Nachstellzeit = record.ParamAt(felder[1]);
     satz.ObereHysteresegrenze = record.ParamAt(felder[2]);
     satz.UntereHysteresegrenze = record.ParamAt(felder[3]);
+}
+
+// The marked control parameters of a system into another device's record; each goes by the tag
+// of its row.
+void SchreibeSatzGlobal(const F& regler, TDatenStruktur& record, const TSatzFelder& felder, const TAnlage& anlage)
+{
+    regler.WriteParameter(record.ParamAt(felder[0]), anlage.Satz.Proportionalbereich, anlage.TagProportionalbereich);
+    regler.WriteParameter(record.ParamAt(felder[1]), anlage.Satz.Nachstellzeit, anlage.TagNachstellzeit);
+    regler.WriteParameter(record.ParamAt(felder[2]), anlage.Satz.ObereHysteresegrenze, anlage.TagOben);
+    regler.WriteParameter(record.ParamAt(felder[3]), anlage.Satz.UntereHysteresegrenze, anlage.TagUnten);
 }
 
 constexpr TSatzFelder FelderHeizen{2, 3, 4, 8};
@@ -358,7 +359,7 @@ bool TReglerFunktion::CallGetValueOfZugriffAufBedienebenen(T_DB_EnumTalvoSystem:
 {
     LOG_FKT_START("TReglerFunktion::CallGetValueOfZugriffAufBedienebenen");
     std::int32_t antwort = 0;
-    const bool done = CallDevice(UDM_GET_VALUE_OF_ZUGRIFF_AUF_BEDIENEBENEN, 0, &antwort);
+    const bool done = CallDevice(UDM_GET_VALUE_OF_ZUGRIFF_AUF_BEDIENEBENEN, 0, 0, &antwort);
     level = static_cast<T_DB_EnumTalvoSystem::TEnumZugriffBedienebenen>(static_cast<std::uint8_t>(antwort));
     return done;
 }
@@ -400,25 +401,13 @@ bool TReglerFunktion::SetzeObjekte(const TReglerObjektwerte::TObjekte& objekte, 
 bool TReglerFunktion::CreateObjects()
 {
     LOG_FKT_START("TReglerFunktion::CreateObjects");
-    return ModifyBetriebsmodusUmschaltungObjekte(false, false) && ModifyArtHeizregelungObjekte(false, false)
-        && ModifyArtZusatzstufeHeizenObjekte(false, false) && ModifyArtHeizregelungRk2Objekte(false, false)
-        && ModifyArtKuehlregelungObjekte(false, false) && ModifyArtZusatzstufeKuehlenObjekte(false, false)
-        && ModifyArtKuehlregelungRk2Objekte(false, false) && ModifyReglerBedienungSperrObjekte(false, false)
-        && ModifyReglerSperrObjekte(false, false) && ModifyFensterstatusObjekte(false, false)
-        && ModifyHeizenKuehlenUmschaltungObjekte(false, false) && ModifyReglerStandardObjekte(false, false)
-        && ModifySperrobjektZusatzstufe(false, false) && ModifyLuefterstufenAnzeigeObjekte(false, false);
+    return ModifyAllObjects(*this, Objektoperationen, false);
 }
 
 bool TReglerFunktion::DeleteObjects()
 {
     LOG_FKT_START("TReglerFunktion::DeleteObjects");
-    return ModifyBetriebsmodusUmschaltungObjekte(true, false) && ModifyArtHeizregelungObjekte(true, false)
-        && ModifyArtZusatzstufeHeizenObjekte(true, false) && ModifyArtHeizregelungRk2Objekte(true, false)
-        && ModifyArtKuehlregelungObjekte(true, false) && ModifyArtZusatzstufeKuehlenObjekte(true, false)
-        && ModifyArtKuehlregelungRk2Objekte(true, false) && ModifyReglerBedienungSperrObjekte(true, false)
-        && ModifyReglerSperrObjekte(true, false) && ModifyFensterstatusObjekte(true, false)
-        && ModifyHeizenKuehlenUmschaltungObjekte(true, false) && ModifyReglerStandardObjekte(true, false)
-        && ModifySperrobjektZusatzstufe(true, false) && ModifyLuefterstufenAnzeigeObjekte(true, false);
+    return ModifyAllObjects(*this, Objektoperationen, true);
 }
 
 bool TReglerFunktion::ModifyBetriebsmodusUmschaltungObjekte(bool remove, bool ask)
@@ -786,9 +775,9 @@ void TReglerFunktion::InitFromDB(const TDatenStruktur& record)
     ArtHeizung = AlsWahl<TEnumArtHeizung>(record.Param17);
     ArtKuehlregelung = AlsWahl<TEnumArtRegelung>(record.Param18);
     ArtKuehlung = AlsWahl<TEnumArtKuehlung>(record.Param19);
-    Ventilschutz = AlsJaNein(record.Bool3);
-    StellgrHeizenKuehlenGemObjekt = AlsJaNein(record.Bool4);
-    SperrobjektZusatzstufe = AlsJaNein(record.Bool5);
+    Ventilschutz = ToEnumBool(record.Bool3);
+    StellgrHeizenKuehlenGemObjekt = ToEnumBool(record.Bool4);
+    SperrobjektZusatzstufe = ToEnumBool(record.Bool5);
     ArtRegelung = ArtHeizregelung;
 
     TRecordChainReader kette(*this, record);
@@ -820,7 +809,7 @@ void TReglerFunktion::InitFromDB(const TDatenStruktur& record)
     LeseSatz(*dritter, FelderHeizenRk2, RegelparameterHeizenRk2);
     LeseSatz(*dritter, FelderKuehlenRk2, RegelparameterKuehlenRk2);
     ObjekttypLuefterstufen = AlsWahl<TEnumObjekttypLuefterstufen>(dritter->Param15);
-    LuefterstufenAnzeige = AlsJaNein(dritter->Bool1);
+    LuefterstufenAnzeige = ToEnumBool(dritter->Bool1);
 }
 
 // Global parameters.
@@ -877,49 +866,24 @@ int TReglerFunktion::WriteGlobalParameter(TRecordTable* table, TDatenStruktur* t
     TDatenStruktur* erster = kette.Record(1, message);
     if (!erster)
         return 0;
-    WriteParameter(erster->Param2, RegelparameterHeizen.Proportionalbereich, tagProportionalbereichHeizen);
-    WriteParameter(erster->Param3, RegelparameterHeizen.Nachstellzeit, tagNachstellzeitHeizen);
-    WriteParameter(erster->Param4, RegelparameterHeizen.ObereHysteresegrenze, tagObereHysteresegrenzeHeizen);
-    WriteParameter(erster->Param8, RegelparameterHeizen.UntereHysteresegrenze, tagUntereHysteresegrenzeHeizen);
-    WriteParameter(erster->Param5, RegelparameterKuehlen.Proportionalbereich, tagProportionalbereichKuehlen);
-    WriteParameter(erster->Param6, RegelparameterKuehlen.Nachstellzeit, tagNachstellzeitKuehlen);
-    WriteParameter(erster->Param7, RegelparameterKuehlen.ObereHysteresegrenze, tagObereHysteresegrenzeKuehlen);
-    WriteParameter(erster->Param9, RegelparameterKuehlen.UntereHysteresegrenze, tagUntereHysteresegrenzeKuehlen);
+    SchreibeSatzGlobal(*this, *erster, FelderHeizen, Heizen(*this));
+    SchreibeSatzGlobal(*this, *erster, FelderKuehlen, Kuehlen(*this));
     WriteParameter(erster->Param12, ArtZusatzheizung, tagArtZusatzheizung);
     WriteParameter(erster->Param13, ArtZusatzkuehlung, tagArtZusatzkuehlung);
 
     TDatenStruktur* zweiter = kette.Record(2, message);
     if (!zweiter)
         return 0;
-    WriteParameter(zweiter->Param2, RegelparameterZusatzheizen.Proportionalbereich, tagProportionalbereichZusatzheizen);
-    WriteParameter(zweiter->Param3, RegelparameterZusatzheizen.Nachstellzeit, tagNachstellzeitZusatzheizen);
-    WriteParameter(zweiter->Param4, RegelparameterZusatzheizen.ObereHysteresegrenze,
-                   tagObereHysteresegrenzeZusatzheizen);
-    WriteParameter(zweiter->Param5, RegelparameterZusatzheizen.UntereHysteresegrenze,
-                   tagUntereHysteresegrenzeZusatzheizen);
-    WriteParameter(zweiter->Param6, RegelparameterZusatzkuehlen.Proportionalbereich,
-                   tagProportionalbereichZusatzkuehlen);
-    WriteParameter(zweiter->Param7, RegelparameterZusatzkuehlen.Nachstellzeit, tagNachstellzeitZusatzkuehlen);
-    WriteParameter(zweiter->Param8, RegelparameterZusatzkuehlen.ObereHysteresegrenze,
-                   tagObereHysteresegrenzeZusatzkuehlen);
-    WriteParameter(zweiter->Param9, RegelparameterZusatzkuehlen.UntereHysteresegrenze,
-                   tagUntereHysteresegrenzeZusatzkuehlen);
+    SchreibeSatzGlobal(*this, *zweiter, FelderZusatzheizen, Zusatzheizen(*this));
+    SchreibeSatzGlobal(*this, *zweiter, FelderZusatzkuehlen, Zusatzkuehlen(*this));
 
     TDatenStruktur* dritter = kette.Record(3, message);
     if (!dritter)
         return 0;
     WriteParameter(dritter->Param4, ArtHeizungRk2, tagArtHeizungRk2);
-    WriteParameter(dritter->Param6, RegelparameterHeizenRk2.Proportionalbereich, tagProportionalbereichHeizenRk2);
-    WriteParameter(dritter->Param7, RegelparameterHeizenRk2.Nachstellzeit, tagNachstellzeitHeizenRk2);
-    WriteParameter(dritter->Param8, RegelparameterHeizenRk2.ObereHysteresegrenze, tagObereHysteresegrenzeHeizenRk2);
-    WriteParameter(dritter->Param9, RegelparameterHeizenRk2.UntereHysteresegrenze, tagUntereHysteresegrenzeHeizenRk2);
+    SchreibeSatzGlobal(*this, *dritter, FelderHeizenRk2, HeizenRk2(*this));
     WriteParameter(dritter->Param5, ArtKuehlungRk2, tagArtKuehlungRk2);
-    WriteParameter(dritter->Param10, RegelparameterKuehlenRk2.Proportionalbereich, tagProportionalbereichKuehlenRk2);
-    WriteParameter(dritter->Param11, RegelparameterKuehlenRk2.Nachstellzeit, tagNachstellzeitKuehlenRk2);
-    WriteParameter(dritter->Param12, RegelparameterKuehlenRk2.ObereHysteresegrenze,
-                   tagObereHysteresegrenzeKuehlenRk2);
-    WriteParameter(dritter->Param13, RegelparameterKuehlenRk2.UntereHysteresegrenze,
-                   tagUntereHysteresegrenzeKuehlenRk2);
+    SchreibeSatzGlobal(*this, *dritter, FelderKuehlenRk2, KuehlenRk2(*this));
 
     message.clear();
     return 4;
@@ -1075,35 +1039,33 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
         return;
     const auto aendern = [&](auto& member, auto regel) {
         using TMember = std::remove_reference_t<decltype(member)>;
-        ChangeMember<TMember>(member, AlsWahl<TMember>(wert), regel, PostOrder, column, row);
+        ChangeMember<TMember>(member, AlsWahl<TMember>(wert), regel, column, row);
     };
-    // The rule of a row that switches objects: the operation asks the device and switches them.
-    const auto objekte = [this](bool (TReglerFunktion::*operation)(bool, bool)) {
-        return [this, operation](auto, TChangeMarks& marks) {
-            if (!(this->*operation)(false, true))
-                return false;
-            MarkStoreObjectsAll(marks);
+    // A heating or cooling system brings the control parameters of its kind.
+    const auto heizung = [&aendern](TEnumArtHeizung& art, TRegelparameter& satz) {
+        aendern(art, [&art, &satz](auto, TChangeMarks& marks) {
+            satz.VorgabeHeizung(art);
+            marks = TChangeMarks::StoreAll();
             return true;
-        };
+        });
     };
-    const auto speichernAlle = [](auto, TChangeMarks& marks) {
-        MarkStoreAll(marks);
-        return true;
-    };
-    const auto speichernAndere = [](auto, TChangeMarks& marks) {
-        MarkStoreOther(marks);
-        return true;
+    const auto kuehlung = [&aendern](TEnumArtKuehlung& art, TRegelparameter& satz) {
+        aendern(art, [&art, &satz](auto, TChangeMarks& marks) {
+            satz.VorgabeKuehlung(art);
+            marks = TChangeMarks::StoreAll();
+            return true;
+        });
     };
 
     switch (cell.Tag) {
     case tagBetriebsmodusUmschaltung:
-        aendern(BetriebsmodusUmschaltung, objekte(&TReglerFunktion::ModifyBetriebsmodusUmschaltungObjekte));
+        aendern(BetriebsmodusUmschaltung, SwitchObjectsRule(this, &F::ModifyBetriebsmodusUmschaltungObjekte));
         break;
     case tagLuefterstufenAnzeige:
-        aendern(LuefterstufenAnzeige, objekte(&TReglerFunktion::ModifyLuefterstufenAnzeigeObjekte));
+        aendern(LuefterstufenAnzeige, SwitchObjectsRule(this, &F::ModifyLuefterstufenAnzeigeObjekte));
         break;
     case tagObjekttypLuefterstufen:
-        aendern(ObjekttypLuefterstufen, objekte(&TReglerFunktion::ModifyLuefterstufenAnzeigeObjekte));
+        aendern(ObjekttypLuefterstufen, SwitchObjectsRule(this, &F::ModifyLuefterstufenAnzeigeObjekte));
         break;
     case tagRegelkreise:
         aendern(Regelkreise, [this](auto, TChangeMarks& marks) {
@@ -1117,7 +1079,7 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 RestoreValuesBetriebsart();
                 return false;
             }
-            MarkStoreAll(marks);
+            marks = TChangeMarks::StoreAll();
             return true;
         });
         break;
@@ -1132,23 +1094,23 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 RestoreValuesBetriebsart();
                 return false;
             }
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
     case tagArtHeizregelung:
     case tagArtRegelungGrundstufeHeizen:
-        aendern(ArtHeizregelung, objekte(&TReglerFunktion::ModifyArtHeizregelungObjekte));
+        aendern(ArtHeizregelung, SwitchObjectsRule(this, &F::ModifyArtHeizregelungObjekte));
         break;
     case tagArtKuehlregelung:
     case tagArtRegelungGrundstufeKuehlen:
-        aendern(ArtKuehlregelung, objekte(&TReglerFunktion::ModifyArtKuehlregelungObjekte));
+        aendern(ArtKuehlregelung, SwitchObjectsRule(this, &F::ModifyArtKuehlregelungObjekte));
         break;
     case tagArtHeizregelungRk2:
-        aendern(ArtHeizregelungRk2, objekte(&TReglerFunktion::ModifyArtHeizregelungRk2Objekte));
+        aendern(ArtHeizregelungRk2, SwitchObjectsRule(this, &F::ModifyArtHeizregelungRk2Objekte));
         break;
     case tagArtKuehlregelungRk2:
-        aendern(ArtKuehlregelungRk2, objekte(&TReglerFunktion::ModifyArtKuehlregelungRk2Objekte));
+        aendern(ArtKuehlregelungRk2, SwitchObjectsRule(this, &F::ModifyArtKuehlregelungRk2Objekte));
         break;
     case tagArtRegelung:
     case tagArtRegelungGrundstufe:
@@ -1157,7 +1119,7 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 return false;
             ArtHeizregelung = ArtRegelung;
             ArtKuehlregelung = ArtRegelung;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
@@ -1167,70 +1129,46 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 return false;
             ArtZusatzstufeHeizen = ArtRegelungZusatzstufe;
             ArtZusatzstufeKuehlen = ArtRegelungZusatzstufe;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
     case tagArtRegelungZusatzstufeHeizen:
-        aendern(ArtZusatzstufeHeizen, objekte(&TReglerFunktion::ModifyArtZusatzstufeHeizenObjekte));
+        aendern(ArtZusatzstufeHeizen, SwitchObjectsRule(this, &F::ModifyArtZusatzstufeHeizenObjekte));
         break;
     case tagArtRegelungZusatzstufeKuehlen:
-        aendern(ArtZusatzstufeKuehlen, objekte(&TReglerFunktion::ModifyArtZusatzstufeKuehlenObjekte));
+        aendern(ArtZusatzstufeKuehlen, SwitchObjectsRule(this, &F::ModifyArtZusatzstufeKuehlenObjekte));
         break;
     case tagArtHeizung:
     case tagArtGrundheizung:
-        aendern(ArtHeizung, [this](auto, TChangeMarks& marks) {
-            RegelparameterHeizen.VorgabeHeizung(ArtHeizung);
-            MarkStoreAll(marks);
-            return true;
-        });
+        heizung(ArtHeizung, RegelparameterHeizen);
         break;
     case tagArtZusatzheizung:
-        aendern(ArtZusatzheizung, [this](auto, TChangeMarks& marks) {
-            RegelparameterZusatzheizen.VorgabeHeizung(ArtZusatzheizung);
-            MarkStoreAll(marks);
-            return true;
-        });
+        heizung(ArtZusatzheizung, RegelparameterZusatzheizen);
         break;
     case tagArtHeizungRk2:
-        aendern(ArtHeizungRk2, [this](auto, TChangeMarks& marks) {
-            RegelparameterHeizenRk2.VorgabeHeizung(ArtHeizungRk2);
-            MarkStoreAll(marks);
-            return true;
-        });
+        heizung(ArtHeizungRk2, RegelparameterHeizenRk2);
         break;
     case tagArtKuehlung:
     case tagArtGrundkuehlung:
-        aendern(ArtKuehlung, [this](auto, TChangeMarks& marks) {
-            RegelparameterKuehlen.VorgabeKuehlung(ArtKuehlung);
-            MarkStoreAll(marks);
-            return true;
-        });
+        kuehlung(ArtKuehlung, RegelparameterKuehlen);
         break;
     case tagArtZusatzkuehlung:
-        aendern(ArtZusatzkuehlung, [this](auto, TChangeMarks& marks) {
-            RegelparameterZusatzkuehlen.VorgabeKuehlung(ArtZusatzkuehlung);
-            MarkStoreAll(marks);
-            return true;
-        });
+        kuehlung(ArtZusatzkuehlung, RegelparameterZusatzkuehlen);
         break;
     case tagArtKuehlungRk2:
-        aendern(ArtKuehlungRk2, [this](auto, TChangeMarks& marks) {
-            RegelparameterKuehlenRk2.VorgabeKuehlung(ArtKuehlungRk2);
-            MarkStoreAll(marks);
-            return true;
-        });
+        kuehlung(ArtKuehlungRk2, RegelparameterKuehlenRk2);
         break;
     case tagStellgrHeizenKuehlenGemObjekt:
         aendern(StellgrHeizenKuehlenGemObjekt, [this](auto, TChangeMarks& marks) {
             if (!ModifyStellgrHeizenKuehlenGemObjekt(true))
                 return false;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
     case tagSperrobjektZusatzstufe:
-        aendern(SperrobjektZusatzstufe, objekte(&TReglerFunktion::ModifySperrobjektZusatzstufe));
+        aendern(SperrobjektZusatzstufe, SwitchObjectsRule(this, &F::ModifySperrobjektZusatzstufe));
         break;
     case tagReglerBedienungSperrbar:
         aendern(ReglerBedienungSperrbar, [this](auto, TChangeMarks& marks) {
@@ -1244,12 +1182,12 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
             }
             if (!CallModifyTastenWippenFunktion() || !ModifyReglerBedienungSperrObjekte(false, true))
                 return false;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
     case tagReglerAbschalten:
-        aendern(ReglerAbschalten, objekte(&TReglerFunktion::ModifyReglerSperrObjekte));
+        aendern(ReglerAbschalten, SwitchObjectsRule(this, &F::ModifyReglerSperrObjekte));
         break;
     case tagFrostHitzeschutz:
         aendern(FrostHitzeschutz, [this](auto, TChangeMarks& marks) {
@@ -1257,7 +1195,7 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 return false;
             if (FrostHitzeschutz == fhsUeberFensterstatus)
                 FrostschutzAutomatik = fsaAus;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
@@ -1267,21 +1205,21 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
                 return false;
             if (UmschaltungHeizenKuehlen == uhkAutomatisch)
                 BetriebsartNachReset = bnrHeizen;
-            MarkStoreObjectsAll(marks);
+            marks = TChangeMarks::StoreObjects();
             return true;
         });
         break;
     case tagFrostschutzAutomatik:
-        aendern(FrostschutzAutomatik, speichernAlle);
+        aendern(FrostschutzAutomatik, TChangeMarks::StoreAll());
         break;
     case tagBetriebsartNachReset:
-        aendern(BetriebsartNachReset, speichernAndere);
+        aendern(BetriebsartNachReset, TChangeMarks::StoreOthers());
         break;
     case tagAutomatischesSendenUmschaltung:
-        aendern(AutomatischesSendenUmschaltung, speichernAndere);
+        aendern(AutomatischesSendenUmschaltung, TChangeMarks::StoreOthers());
         break;
     case tagVentilschutz:
-        aendern(Ventilschutz, speichernAndere);
+        aendern(Ventilschutz, TChangeMarks::StoreOthers());
         break;
     default:
         break;
@@ -1369,13 +1307,7 @@ void TReglerFunktion::GridExitCell(TDrawGridSE* /*grid*/, TObject* sender, TCell
     std::int32_t* member = SpinMember(cell.Tag);
     if (!member)
         return;
-    ChangeMember<std::int32_t>(
-        *member, wert,
-        [](std::int32_t, TChangeMarks& marks) {
-            MarkStoreOther(marks);
-            return true;
-        },
-        PostOrder, column, row);
+    ChangeMember<std::int32_t>(*member, wert, TChangeMarks::StoreOthers(), column, row);
 }
 
 void TReglerFunktion::GridGroupTitleClick(TObject* /*sender*/, TCell& cell, int column, int row, int /*phase*/)

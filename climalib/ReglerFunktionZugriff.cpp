@@ -11,15 +11,26 @@ TReglerFunktion* AsReglerFunktion(TDataBasis* object)
     return dynamic_cast<TReglerFunktion*>(object);
 }
 
-int CompareTargetController(const TReglerFunktion& own, const TDatenManager<TDatenStruktur>& table,
+bool FindTargetController(const TDatenManager<TDatenStruktur>& table, const TDatenStruktur& target,
+                          TDatenStruktur& controller)
+{
+    return table.Find("Handle", target.Parent, controller) && controller.Typ == TReglerFunktion::Typ;
+}
+
+bool SameStructure(const TReglerFunktion& own, const TDatenStruktur& controller)
+{
+    return controller.Param15 == own.GetValueOfRegelkreise() && controller.Param4 == own.GetValueOfReglerBetriebsart();
+}
+
+int CompareTargetController(const TReglerFunktion* own, const TDatenManager<TDatenStruktur>& table,
                             const TDatenStruktur& target)
 {
-    TDatenStruktur controller;
-    if (!table.Find("Handle", target.Parent, controller) || controller.Typ != TReglerFunktion::Typ)
+    if (!own)
         return -9;
-    if (controller.Param15 != own.GetValueOfRegelkreise() || controller.Param4 != own.GetValueOfReglerBetriebsart())
-        return 0;
-    return 1;
+    TDatenStruktur controller;
+    if (!FindTargetController(table, target, controller))
+        return -9;
+    return SameStructure(*own, controller) ? 1 : 0;
 }
 
 } // namespace ReglerFunktionZugriff

@@ -13,10 +13,20 @@ namespace ReglerFunktionZugriff {
 // The object as a controller function (type 6576), none for anything else.
 TReglerFunktion* AsReglerFunktion(TDataBasis* object);
 
+// The record of the controller function that another device's page record belongs to: false
+// when the table holds no record of the target's parent or that record is not a controller
+// function.
+bool FindTargetController(const TDatenManager<TDatenStruktur>& table, const TDatenStruktur& target,
+                          TDatenStruktur& controller);
+
+// Whether a controller record has the structure of own: the same number of circuits and the same
+// operating type.
+bool SameStructure(const TReglerFunktion& own, const TDatenStruktur& controller);
+
 // Whether another device's page record belongs to a controller of the same structure as own:
-// 1 yes; 0 another number of circuits or operating type; -9 when the table holds no record of
-// the target's parent or that record is not a controller function.
-int CompareTargetController(const TReglerFunktion& own, const TDatenManager<TDatenStruktur>& table,
+// 1 yes; 0 another number of circuits or operating type; -9 without own controller, or when the
+// target's controller record cannot be found (FindTargetController).
+int CompareTargetController(const TReglerFunktion* own, const TDatenManager<TDatenStruktur>& table,
                             const TDatenStruktur& target);
 
 } // namespace ReglerFunktionZugriff

@@ -10,10 +10,6 @@ namespace {
 const TClimaDataObject::TClassInfo Info{"TReglerFunktionalitaet", TReglerFunktionalitaet::Typ,
                                         TReglerFunktionalitaet::Icon, TReglerFunktionalitaet::QuickHelpOffset};
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateAllViews,
-                                                               TClimaDataObject::TPost::UpdateOtherViews};
-
 } // namespace
 
 TReglerFunktionalitaet::TReglerFunktionalitaet(platform::HWND windowHandle, std::int32_t system, std::int32_t parent,
@@ -87,30 +83,23 @@ void TReglerFunktionalitaet::GridComboBoxChange(TObject* sender, TCell& cell, in
     const auto newValue = static_cast<std::int8_t>(value);
     switch (cell.Tag) {
     case tagBetriebsmodusNachReset:
-        ChangeMember<std::int8_t>(
-            BetriebsmodusNachReset, newValue,
-            [](std::int8_t, TChangeMarks& marks) {
-                marks.Store = marks.UpdateOtherViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+        ChangeMember(BetriebsmodusNachReset, newValue, TChangeMarks::StoreOthers(), column, row);
         break;
     case tagAnwesenheitsErfassung:
-        ChangeMember<std::int8_t>(
+        ChangeMember(
             AnwesenheitsErfassung, newValue,
-            [this](std::int8_t, TChangeMarks& marks) { return ChangeAnwesenheitsErfassung(marks); }, PostOrder,
-            column, row);
+            [this](std::int8_t, TChangeMarks& marks) { return ChangeAnwesenheitsErfassung(marks); }, column, row);
         break;
     case tagArtPraesenzErfassung:
-        ChangeMember<std::int8_t>(
+        ChangeMember(
             ArtPraesenzErfassung, newValue,
             [this](std::int8_t, TChangeMarks& marks) {
                 if (!CallModifyTastenWippenFunktionValues())
                     return false;
-                marks.Store = marks.UpdateAllViews = true;
+                marks = TChangeMarks::StoreAll();
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     default:
         break;
@@ -129,7 +118,7 @@ bool TReglerFunktionalitaet::ChangeAnwesenheitsErfassung(TChangeMarks& marks)
         return false;
     if (!ModifyPraesenzObjekt(false, false))
         return false;
-    marks.Store = marks.UpdateAllViews = marks.ObjectsChanged = true;
+    marks = TChangeMarks::StoreObjects();
     return true;
 }
 
@@ -163,13 +152,7 @@ void TReglerFunktionalitaet::GridExitCell(TDrawGridSE* grid, TObject* sender, TC
     std::int16_t value = 0;
     if (!ReadSpinValue(sender, value))
         return;
-    ChangeMember<std::int32_t>(
-        DauerKomfortverlaengerung, value,
-        [](std::int32_t, TChangeMarks& marks) {
-            marks.Store = marks.UpdateOtherViews = true;
-            return true;
-        },
-        PostOrder, column, row);
+    ChangeMember<std::int32_t>(DauerKomfortverlaengerung, value, TChangeMarks::StoreOthers(), column, row);
 }
 
 void TReglerFunktionalitaet::GridExit(TDrawGridSE* /*grid*/, TObject* /*sender*/, TCell& /*cell*/, int /*column*/,
@@ -243,9 +226,7 @@ int TReglerFunktionalitaet::WriteGlobalParameter(TRecordTable* table, TDatenStru
     if (!table || !target)
         return -9;
     const TReglerFunktion* controller = ReglerFunktionZugriff::AsReglerFunktion(GetParentObject());
-    if (!controller)
-        return -9;
-    if (const int fits = ReglerFunktionZugriff::CompareTargetController(*controller, *table, *target); fits != 1)
+    if (const int fits = ReglerFunktionZugriff::CompareTargetController(controller, *table, *target); fits != 1)
         return fits;
     WriteParameter(target->Param3, BetriebsmodusNachReset, tagBetriebsmodusNachReset);
     if (ChangeParameter(tagDauerKomfortverlaengerung)) {

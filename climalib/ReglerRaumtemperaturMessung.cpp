@@ -66,8 +66,5 @@ std::vector<TComboWert> TReglerRaumtemperaturMessung::TemperaturErfassungItems()
 int TReglerRaumtemperaturMessung::CheckGlobalParameterTarget(const TRecordTable& table,
                                                              const TDatenStruktur& target) const
 {
-    const TReglerFunktion* controller = GetReglerFunktion();
-    if (!controller)
-        return -9;
-    return ReglerFunktionZugriff::CompareTargetController(*controller, table, target);
+    return ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), table, target);
 }

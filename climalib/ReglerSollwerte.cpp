@@ -9,18 +9,23 @@
 #include "platform/TraceLog.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace {
 
-const TClimaDataObject::TClassInfo Info{"TReglerSollwerte", TReglerSollwerte::Typ, TReglerSollwerte::Icon,
-                                        TReglerSollwerte::QuickHelpOffset};
-
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateAllViews,
-                                                               TClimaDataObject::TPost::UpdateOtherViews};
-
+using S = TReglerSollwerte;
 using namespace T_DB_EnumReglerSollwerte;
+
+const TClimaDataObject::TClassInfo Info{"TReglerSollwerte", S::Typ, S::Icon, S::QuickHelpOffset};
+
+// The object operations in the order CreateObjects and DeleteObjects run them.
+constexpr std::array ObjectOperations{&S::ModifyBasisSollwertObjekt,
+                                      &S::ModifySollTemperaturObjekt,
+                                      &S::ModifySollTempRk2Objekt,
+                                      &S::ModifyBasisSollwertRk2Objekt,
+                                      &S::ModifyAktuelleSollwertverschiebungObjekte,
+                                      &S::ModifySollwertverschiebungObjekte};
 
 bool IsHeizen(int mode)
 {
@@ -52,12 +57,6 @@ std::string WithLimit(const std::string& caption, int limit)
     if (const auto at = text.find("%d"); at != std::string::npos)
         text.replace(at, 2, std::to_string(limit));
     return text;
-}
-
-bool StoreOthers(TClimaDataObject::TChangeMarks& marks)
-{
-    marks.Store = marks.UpdateOtherViews = true;
-    return true;
 }
 
 } // namespace
@@ -112,8 +111,8 @@ void TReglerSollwerte::ReadMainRecord(const TDatenStruktur& record)
     AnhebenNachtKuehlen = record.Param17;
     AenderungBasisSollwert = static_cast<std::int8_t>(record.Param18);
     Totzonenverschiebung = static_cast<std::int8_t>(record.Param19);
-    BasisSollwertDauerhaft = record.Bool3 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
-    BasisSollwertverschiebungDauerhaft = record.Bool4 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
+    BasisSollwertDauerhaft = ToEnumBool(record.Bool3);
+    BasisSollwertverschiebungDauerhaft = ToEnumBool(record.Bool4);
 }
 
 void TReglerSollwerte::ReadAdditionalRecord(const TDatenStruktur& record)
@@ -128,7 +127,7 @@ void TReglerSollwerte::ReadAdditionalRecord(const TDatenStruktur& record)
     AenderungSollwerteKuehlen = static_cast<std::int8_t>(record.Param8);
     WertigkeitStufeSollwertverschiebung =
         static_cast<TEnumWertigkeitStufeSollwertverschiebung>(static_cast<std::uint8_t>(record.Param9));
-    EigeneSollwerteRk2 = record.Bool1 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
+    EigeneSollwerteRk2 = ToEnumBool(record.Bool1);
 }
 
 void TReglerSollwerte::Write(TDatenStruktur& record)
@@ -301,20 +300,8 @@ void TReglerSollwerte::GridComboBoxChange(TObject* sender, TCell& cell, int colu
     if (!ReadComboValue(sender, value))
         return;
     const auto choice = static_cast<std::int8_t>(value);
-    const auto yesNo = value != 0 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
-    const auto storeOthers = [](auto, TChangeMarks& marks) { return StoreOthers(marks); };
-    const auto storeAll = [](auto, TChangeMarks& marks) {
-        marks.Store = marks.UpdateAllViews = true;
-        return true;
-    };
-    const auto switchedBy = [this](bool (TReglerSollwerte::*modify)(bool, bool)) {
-        return [this, modify](auto, TChangeMarks& marks) {
-            if (!(this->*modify)(false, true))
-                return false;
-            marks.Store = marks.UpdateAllViews = marks.ObjectsChanged = true;
-            return true;
-        };
-    };
+    const auto yesNo = ToEnumBool(value != 0);
+    const auto storeOthers = TChangeMarks::StoreOthers();
 
     switch (cell.Tag) {
     case tagEigeneSollwerteRk2: {
@@ -323,10 +310,10 @@ void TReglerSollwerte::GridComboBoxChange(TObject* sender, TCell& cell, int colu
         // The operation puts the old value back itself when it fails.
         TChangeMarks marks;
         if (ModifyValueEigeneSollwerteRk2(yesNo, true))
-            marks.Store = marks.UpdateAllViews = marks.ObjectsChanged = true;
+            marks = TChangeMarks::StoreObjects();
         else
             marks.UpdateAllViews = true;
-        FinishChange(marks, PostOrder, column, row);
+        FinishChange(marks, column, row);
         break;
     }
     case tagWertigkeitStufeSollwertverschiebung:
@@ -337,39 +324,39 @@ void TReglerSollwerte::GridComboBoxChange(TObject* sender, TCell& cell, int colu
                 // The device's answer changes nothing here.
                 CallModifyWertigkeitStufeSollwertverschiebungValue(WertigkeitStufeSollwertverschiebung);
                 ModifyWertigkeitStufeSollwertverschiebung();
-                marks.Store = marks.UpdateAllViews = true;
+                marks = TChangeMarks::StoreAll();
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     case tagBasisSollwertverschiebungDauerhaft:
-        ChangeMember(BasisSollwertverschiebungDauerhaft, yesNo, storeOthers, PostOrder, column, row);
+        ChangeMember(BasisSollwertverschiebungDauerhaft, yesNo, storeOthers, column, row);
         break;
     case tagAenderungBasisSollwert:
-        ChangeMember(AenderungBasisSollwert, choice, switchedBy(&TReglerSollwerte::ModifyBasisSollwertObjekt),
-                     PostOrder, column, row);
+        ChangeMember(AenderungBasisSollwert, choice, SwitchObjectsRule(this, &S::ModifyBasisSollwertObjekt), column,
+                     row);
         break;
     case tagAenderungBasisSollwertRk2:
-        ChangeMember(AenderungBasisSollwertRk2, choice, switchedBy(&TReglerSollwerte::ModifyBasisSollwertRk2Objekt),
-                     PostOrder, column, row);
+        ChangeMember(AenderungBasisSollwertRk2, choice, SwitchObjectsRule(this, &S::ModifyBasisSollwertRk2Objekt),
+                     column, row);
         break;
     case tagBasisSollwertDauerhaft:
-        ChangeMember(BasisSollwertDauerhaft, yesNo, storeOthers, PostOrder, column, row);
+        ChangeMember(BasisSollwertDauerhaft, yesNo, storeOthers, column, row);
         break;
     case tagAenderungSollwerteKuehlen:
-        ChangeMember(AenderungSollwerteKuehlen, choice, storeAll, PostOrder, column, row);
+        ChangeMember(AenderungSollwerteKuehlen, choice, TChangeMarks::StoreAll(), column, row);
         break;
     case tagAenderungStandbyTemperaturRk1:
-        ChangeMember(AenderungStandbyTemperaturRk1, choice, storeOthers, PostOrder, column, row);
+        ChangeMember(AenderungStandbyTemperaturRk1, choice, storeOthers, column, row);
         break;
     case tagAenderungNachtTemperaturRk1:
-        ChangeMember(AenderungNachtTemperaturRk1, choice, storeOthers, PostOrder, column, row);
+        ChangeMember(AenderungNachtTemperaturRk1, choice, storeOthers, column, row);
         break;
     case tagTotzonenposition:
-        ChangeMember(Totzonenposition, choice, storeOthers, PostOrder, column, row);
+        ChangeMember(Totzonenposition, choice, storeOthers, column, row);
         break;
     case tagTotzonenverschiebung:
-        ChangeMember(Totzonenverschiebung, choice, storeOthers, PostOrder, column, row);
+        ChangeMember(Totzonenverschiebung, choice, storeOthers, column, row);
         break;
     default:
         break;
@@ -383,10 +370,10 @@ void TReglerSollwerte::ChangeSteppedValue(TMember& member, TMember value, int co
         member, value,
         [this](auto, TChangeMarks& marks) {
             ModifyWertigkeitStufeSollwertverschiebung();
-            marks.Store = marks.UpdateAllViews = true;
+            marks = TChangeMarks::StoreAll();
             return true;
         },
-        PostOrder, column, row);
+        column, row);
 }
 
 void TReglerSollwerte::GridExitCell(TDrawGridSE* grid, TObject* sender, TCell& cell, int column, int row)
@@ -435,8 +422,7 @@ void TReglerSollwerte::GridExitCell(TDrawGridSE* grid, TObject* sender, TCell& c
     if (stepped)
         ChangeSteppedValue<std::int32_t>(*stepped, value, column, row);
     else
-        ChangeMember<std::int32_t>(*plain, value, [](auto, TChangeMarks& marks) { return StoreOthers(marks); },
-                                   PostOrder, column, row);
+        ChangeMember<std::int32_t>(*plain, value, TChangeMarks::StoreOthers(), column, row);
 }
 
 void TReglerSollwerte::GridEditChange(TObject* /*sender*/, TCell& /*cell*/, int /*column*/, int /*row*/)
@@ -494,25 +480,16 @@ bool TReglerSollwerte::CallModifyWertigkeitStufeSollwertverschiebungValue(
     TEnumWertigkeitStufeSollwertverschiebung value)
 {
     LOG_FKT_START("TReglerSollwerte::CallModifyWertigkeitStufeSollwertverschiebungValue");
-    tagWmUserDevice request;
-    request.Handle = Handle;
-    request.Code = UDM_MODIFY_WERTIGKEIT_STUFE_SOLLWERTVERSCHIEBUNG_VALUE;
-    request.Sender = this;
-    request.Result = nullptr;
-    request.Integer = value;
-    return MainWindow().UserDeviceMessage(request);
+    return CallDevice(UDM_MODIFY_WERTIGKEIT_STUFE_SOLLWERTVERSCHIEBUNG_VALUE, 0, value);
 }
 
 bool TReglerSollwerte::ModifyValueEigeneSollwerteRk2(T_DB_EnumDataBasis::TEnumBool value, bool ask)
 {
     LOG_FKT_START("TReglerSollwerte::ModifyValueEigeneSollwerteRk2");
-    const T_DB_EnumDataBasis::TEnumBool oldValue = EigeneSollwerteRk2;
-    EigeneSollwerteRk2 = value;
-    const bool done = (!ask || CheckIfDeleteObjectsAllowed({ObjektSollTempRk2, ObjektBasisSollwertRk2}))
-        && ModifySollTempRk2Objekt(false, false) && ModifyBasisSollwertRk2Objekt(false, false);
-    if (!done)
-        EigeneSollwerteRk2 = oldValue;
-    return done;
+    return SetMemberForStep(EigeneSollwerteRk2, value, [this, ask] {
+        return (!ask || CheckIfDeleteObjectsAllowed({ObjektSollTempRk2, ObjektBasisSollwertRk2}))
+            && ModifySollTempRk2Objekt(false, false) && ModifyBasisSollwertRk2Objekt(false, false);
+    });
 }
 
 bool TReglerSollwerte::ModifyValueAenderungSollwerte(bool ask)
@@ -531,15 +508,11 @@ bool TReglerSollwerte::ModifyValueAenderungSollwerte(bool ask)
         }
         return true;
     }
-    if (AenderungBasisSollwert != Deaktiviert) {
-        const std::int8_t oldValue = AenderungBasisSollwert;
-        AenderungBasisSollwert = UeberObjekt;
-        if (!ModifyBasisSollwertObjekt(false, ask)) {
-            // Without its object "Über Objekt zulassen" must not stay.
-            AenderungBasisSollwert = oldValue;
-            return false;
-        }
-    }
+    // Without its object "Über Objekt zulassen" must not stay.
+    if (AenderungBasisSollwert != Deaktiviert
+        && !SetMemberForStep<std::int8_t>(AenderungBasisSollwert, UeberObjekt,
+                                          [this, ask] { return ModifyBasisSollwertObjekt(false, ask); }))
+        return false;
     AenderungSollwerteKuehlen = Deaktiviert;
     AenderungStandbyTemperaturRk1 = Deaktiviert;
     AenderungNachtTemperaturRk1 = Deaktiviert;
@@ -552,17 +525,13 @@ bool TReglerSollwerte::ModifyValueAenderungSollwerte(bool ask)
 bool TReglerSollwerte::CreateObjects()
 {
     LOG_FKT_START("TReglerSollwerte::CreateObjects");
-    return ModifyBasisSollwertObjekt(false, false) && ModifySollTemperaturObjekt(false, false)
-        && ModifySollTempRk2Objekt(false, false) && ModifyBasisSollwertRk2Objekt(false, false)
-        && ModifyAktuelleSollwertverschiebungObjekte(false, false) && ModifySollwertverschiebungObjekte(false, false);
+    return ModifyAllObjects(*this, ObjectOperations, false);
 }
 
 bool TReglerSollwerte::DeleteObjects()
 {
     LOG_FKT_START("TReglerSollwerte::DeleteObjects");
-    return ModifyBasisSollwertObjekt(true, false) && ModifySollTemperaturObjekt(true, false)
-        && ModifySollTempRk2Objekt(true, false) && ModifyBasisSollwertRk2Objekt(true, false)
-        && ModifyAktuelleSollwertverschiebungObjekte(true, false) && ModifySollwertverschiebungObjekte(true, false);
+    return ModifyAllObjects(*this, ObjectOperations, true);
 }
 
 bool TReglerSollwerte::ModifyBasisSollwertObjekt(bool remove, bool ask)
@@ -652,10 +621,8 @@ int TReglerSollwerte::WriteGlobalParameter(TRecordTable* table, TDatenStruktur* 
     LOG_FKT_START("TReglerSollwerte::WriteGlobalParameter");
     if (!table || !target)
         return -9;
-    const TReglerFunktion* controller = GetReglerFunktion();
-    if (!controller)
-        return -9;
-    if (const int fits = ReglerFunktionZugriff::CompareTargetController(*controller, *table, *target); fits != 1)
+    if (const int fits = ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), *table, *target);
+        fits != 1)
         return fits;
 
     WriteParameter(target->Param3, MakeDoubleToInt(BasistemperaturNachReset, 1), tagBasistemperaturNachReset);

@@ -2,9 +2,10 @@
 
 #include "app/Sprclimalib.h"
 #include "climalib/ReglerFunktion.h"
+#include "climalib/ReglerFunktionZugriff.h"
 #include "platform/TraceLog.h"
 
-#include <type_traits>
+#include <array>
 #include <vector>
 
 using T_DB_EnumDataBasis::TEnumBool;
@@ -12,17 +13,18 @@ namespace Enum = T_DB_EnumReglerStellgroessenStatusAusgabe;
 
 namespace {
 
-const TClimaDataObject::TClassInfo Info{"TReglerStellgroessenStatusAusgabe", TReglerStellgroessenStatusAusgabe::Typ,
-                                        42, 1010};
+using A = TReglerStellgroessenStatusAusgabe;
+using TPost = TClimaDataObject::TPost;
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::ObjectsChanged,
-                                                               TClimaDataObject::TPost::UpdateOtherViews,
-                                                               TClimaDataObject::TPost::UpdateAllViews};
+const TClimaDataObject::TClassInfo Info{"TReglerStellgroessenStatusAusgabe",
+                                        A::Typ,
+                                        42,
+                                        1010,
+                                        {TPost::ObjectsChanged, TPost::UpdateOtherViews, TPost::UpdateAllViews}};
 
-TEnumBool ToBool(bool value)
-{
-    return value ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
-}
+// The object operations in the order CreateObjects and DeleteObjects run them.
+constexpr std::array ObjectOperations{&A::ModifyMeldungHeizenObjekt, &A::ModifyMeldungKuehlenObjekt,
+                                      &A::ModifyStatusBetriebsmodusObjekt};
 
 std::vector<TComboWert> AusgabeItems()
 {
@@ -49,10 +51,7 @@ bool TReglerStellgroessenStatusAusgabe::IsVisible() const
 
 TReglerFunktion* TReglerStellgroessenStatusAusgabe::GetReglerFunktion() const
 {
-    TDataBasis* parent = GetParentObject();
-    if (!parent || parent->GetTyp() != TReglerFunktion::Typ)
-        return nullptr;
-    return dynamic_cast<TReglerFunktion*>(parent);
+    return ReglerFunktionZugriff::AsReglerFunktion(GetParentObject());
 }
 
 std::int8_t* TReglerStellgroessenStatusAusgabe::Ausgabe(int tag)
@@ -108,9 +107,9 @@ void TReglerStellgroessenStatusAusgabe::ReadRecord(const TDatenStruktur& record)
     AusgabeStellgroesseZusatzstufeHeizen = static_cast<std::int8_t>(record.Param13);
     AusgabeStellgroesseGrundstufeKuehlen = static_cast<std::int8_t>(record.Param14);
     AusgabeStellgroesseZusatzstufeKuehlen = static_cast<std::int8_t>(record.Param15);
-    Flag3 = ToBool(record.Bool3);
-    MeldungHeizen = ToBool(record.Bool4);
-    MeldungKuehlen = ToBool(record.Bool5);
+    Flag3 = ToEnumBool(record.Bool3);
+    MeldungHeizen = ToEnumBool(record.Bool4);
+    MeldungKuehlen = ToEnumBool(record.Bool5);
     AusgabeStellgroesse = AusgabeStellgroesseHeizen;
     AusgabeStellgroesseGrundstufe = AusgabeStellgroesseGrundstufeHeizen;
     AusgabeStellgroesseZusatzstufe = AusgabeStellgroesseZusatzstufeHeizen;
@@ -248,13 +247,15 @@ int TReglerStellgroessenStatusAusgabe::WriteGlobalParameter(TRecordTable* table,
     if (!regler)
         return -9;
     TDatenStruktur zielRegler;
-    if (!table->Find("Handle", target->Parent, zielRegler) || zielRegler.Typ != TReglerFunktion::Typ)
+    if (!ReglerFunktionZugriff::FindTargetController(*table, *target, zielRegler))
         return -9;
-    const int b = regler->GetValueOfReglerBetriebsart();
-    if (regler->GetValueOfRegelkreise() != zielRegler.Param15 || b != zielRegler.Param4)
+    if (!ReglerFunktionZugriff::SameStructure(*regler, zielRegler))
         return 0;
-    if ((b == 2 || b == 5) && (regler->GetValueOfStellgrHeizenKuehlenGemObjekt() != 0) != zielRegler.Bool4)
-        return 0;
+    // Heating and cooling: also the common actuating object.
+    if (zielRegler.Param4 == 2 || zielRegler.Param4 == 5) {
+        if ((regler->GetValueOfStellgrHeizenKuehlenGemObjekt() != 0) != zielRegler.Bool4)
+            return 0;
+    }
 
     WriteParameter(target->Param3, AutomatischesSendenBeiAenderung, tagAutomatischesSendenBeiAenderung);
     WriteParameter(target->Param4, Stellzykluszeit, tagStellzykluszeit);
@@ -275,15 +276,13 @@ int TReglerStellgroessenStatusAusgabe::WriteGlobalParameter(TRecordTable* table,
 bool TReglerStellgroessenStatusAusgabe::CreateObjects()
 {
     LOG_FKT_START("TReglerStellgroessenStatusAusgabe::CreateObjects");
-    return ModifyMeldungHeizenObjekt(false, false) && ModifyMeldungKuehlenObjekt(false, false)
-        && ModifyStatusBetriebsmodusObjekt(false, false);
+    return ModifyAllObjects(*this, ObjectOperations, false);
 }
 
 bool TReglerStellgroessenStatusAusgabe::DeleteObjects()
 {
     LOG_FKT_START("TReglerStellgroessenStatusAusgabe::DeleteObjects");
-    return ModifyMeldungHeizenObjekt(true, false) && ModifyMeldungKuehlenObjekt(true, false)
-        && ModifyStatusBetriebsmodusObjekt(true, false);
+    return ModifyAllObjects(*this, ObjectOperations, true);
 }
 
 bool TReglerStellgroessenStatusAusgabe::ModifyMeldungHeizenObjekt(bool remove, bool ask)
@@ -324,23 +323,13 @@ bool TReglerStellgroessenStatusAusgabe::ModifyValueAusgabeStellgroessen()
 bool TReglerStellgroessenStatusAusgabe::ModifyValueMeldungHeizen(TEnumBool value, bool ask)
 {
     LOG_FKT_START("TReglerStellgroessenStatusAusgabe::ModifyValueMeldungHeizen");
-    const TEnumBool old = MeldungHeizen;
-    MeldungHeizen = value;
-    if (ModifyMeldungHeizenObjekt(false, ask))
-        return true;
-    MeldungHeizen = old;
-    return false;
+    return SetMemberForStep(MeldungHeizen, value, [this, ask] { return ModifyMeldungHeizenObjekt(false, ask); });
 }
 
 bool TReglerStellgroessenStatusAusgabe::ModifyValueMeldungKuehlen(TEnumBool value, bool ask)
 {
     LOG_FKT_START("TReglerStellgroessenStatusAusgabe::ModifyValueMeldungKuehlen");
-    const TEnumBool old = MeldungKuehlen;
-    MeldungKuehlen = value;
-    if (ModifyMeldungKuehlenObjekt(false, ask))
-        return true;
-    MeldungKuehlen = old;
-    return false;
+    return SetMemberForStep(MeldungKuehlen, value, [this, ask] { return ModifyMeldungKuehlenObjekt(false, ask); });
 }
 
 void TReglerStellgroessenStatusAusgabe::SetGlobalParameter()
@@ -375,33 +364,16 @@ void TReglerStellgroessenStatusAusgabe::GridComboBoxChange(TObject* sender, TCel
     if (!ReadComboValue(sender, value))
         return;
     const auto byte = static_cast<std::int8_t>(value);
-    const auto plainChoice = [](std::int8_t, TChangeMarks& marks) {
-        marks.Store = marks.UpdateOtherViews = true;
-        return true;
-    };
     // A common direction goes into the heating and the cooling member of its kind.
     const auto commonChoice = [&](std::int8_t& common, std::int8_t& heizen, std::int8_t& kuehlen) {
         ChangeMember<std::int8_t>(
             common, byte,
             [&](std::int8_t, TChangeMarks& marks) {
                 heizen = kuehlen = common;
-                marks.Store = marks.UpdateOtherViews = true;
+                marks = TChangeMarks::StoreOthers();
                 return true;
             },
-            PostOrder, column, row);
-    };
-    // A choice that switches its communication object.
-    const auto objectChoice = [&](auto& member, auto newValue, bool (TReglerStellgroessenStatusAusgabe::*modify)(bool, bool)) {
-        using TMember = std::remove_reference_t<decltype(member)>;
-        ChangeMember<TMember>(
-            member, static_cast<TMember>(newValue),
-            [this, modify](TMember, TChangeMarks& marks) {
-                if (!(this->*modify)(false, true))
-                    return false;
-                marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
-                return true;
-            },
-            PostOrder, column, row);
+            column, row);
     };
 
     switch (cell.Tag) {
@@ -417,22 +389,23 @@ void TReglerStellgroessenStatusAusgabe::GridComboBoxChange(TObject* sender, TCel
                      AusgabeStellgroesseZusatzstufeKuehlen);
         break;
     case tagEinzelStatus:
-        ChangeMember<std::int8_t>(EinzelStatus, byte, plainChoice, PostOrder, column, row);
+        ChangeMember(EinzelStatus, byte, TChangeMarks::StoreOthers(), column, row);
         break;
     case tagMeldungHeizen:
-        objectChoice(MeldungHeizen, ToBool(value != 0), &TReglerStellgroessenStatusAusgabe::ModifyMeldungHeizenObjekt);
+        ChangeMember(MeldungHeizen, ToEnumBool(value != 0), SwitchObjectsRule(this, &A::ModifyMeldungHeizenObjekt),
+                     column, row);
         break;
     case tagMeldungKuehlen:
-        objectChoice(MeldungKuehlen, ToBool(value != 0),
-                     &TReglerStellgroessenStatusAusgabe::ModifyMeldungKuehlenObjekt);
+        ChangeMember(MeldungKuehlen, ToEnumBool(value != 0), SwitchObjectsRule(this, &A::ModifyMeldungKuehlenObjekt),
+                     column, row);
         break;
     case tagStatusRegler:
         // The rebuilt grid shows or hides "Einzel Status"; its value stays.
-        objectChoice(StatusRegler, byte, &TReglerStellgroessenStatusAusgabe::ModifyStatusBetriebsmodusObjekt);
+        ChangeMember(StatusRegler, byte, SwitchObjectsRule(this, &A::ModifyStatusBetriebsmodusObjekt), column, row);
         break;
     default:
         if (std::int8_t* ausgabe = Ausgabe(cell.Tag))
-            ChangeMember<std::int8_t>(*ausgabe, byte, plainChoice, PostOrder, column, row);
+            ChangeMember(*ausgabe, byte, TChangeMarks::StoreOthers(), column, row);
         break;
     }
 }
@@ -467,13 +440,7 @@ void TReglerStellgroessenStatusAusgabe::GridExitCell(TDrawGridSE* grid, TObject*
     std::int32_t* zeit = Zeit(cell.Tag);
     if (!zeit || !ReadSpinValue(sender, value))
         return;
-    ChangeMember<std::int32_t>(
-        *zeit, value,
-        [](std::int32_t, TChangeMarks& marks) {
-            marks.Store = marks.UpdateOtherViews = true;
-            return true;
-        },
-        PostOrder, column, row);
+    ChangeMember<std::int32_t>(*zeit, value, TChangeMarks::StoreOthers(), column, row);
 }
 
 void TReglerStellgroessenStatusAusgabe::GridExit(TDrawGridSE*, TObject*, TCell&, int, int)

@@ -3,15 +3,35 @@
 #include "app/Sprclimalib.h"
 #include "platform/TraceLog.h"
 
+#include <array>
+
 using T_DB_EnumDataBasis::TEnumBool;
 
 namespace {
 
-const TClimaDataObject::TClassInfo Info{"TReglernebenstellenFunktion", TReglernebenstellenFunktion::Typ, 48, 1600};
+using N = TReglernebenstellenFunktion;
+using TPost = TClimaDataObject::TPost;
 
-// The rebuild of all views goes out before the objects alignment.
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{TClimaDataObject::TPost::UpdateAllViews,
-                                                               TClimaDataObject::TPost::ObjectsChanged};
+// The rebuild of all views goes out before the objects alignment; no change of this class
+// rebuilds the other views alone.
+const TClimaDataObject::TClassInfo Info{"TReglernebenstellenFunktion",
+                                        N::Typ,
+                                        48,
+                                        1600,
+                                        {TPost::UpdateAllViews, TPost::ObjectsChanged, TPost::UpdateOtherViews}};
+
+// The object operations in the order CreateObjects and DeleteObjects run them.
+constexpr std::array ObjectOperations{&N::ModifyIstTemperaturObjekt,
+                                      &N::ModifyBetriebsmodusUmschaltungObjekte,
+                                      &N::ModifyBetriebsmodusZwangsObjekte,
+                                      &N::ModifyAktuelleSollwertverschiebungObjekte,
+                                      &N::ModifySollwertverschiebungObjekte,
+                                      &N::ModifyPraesenzObjekt,
+                                      &N::ModifyStatusBetriebsmodusObjekt,
+                                      &N::ModifyMeldungHeizenObjekt,
+                                      &N::ModifyMeldungKuehlenObjekt,
+                                      &N::ModifySollTemperaturObjekt,
+                                      &N::ModifyLuefterstufenAnzeigeObjekte};
 
 } // namespace
 
@@ -27,7 +47,7 @@ TReglernebenstellenFunktion::~TReglernebenstellenFunktion() = default;
 
 void TReglernebenstellenFunktion::ReadRecord(const TDatenStruktur& record)
 {
-    LuefterstufenAnzeige = record.Bool4 ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein;
+    LuefterstufenAnzeige = ToEnumBool(record.Bool4);
     ObjekttypLuefterstufen = static_cast<std::int8_t>(record.Param4);
 }
 
@@ -77,23 +97,13 @@ bool TReglernebenstellenFunktion::Paste(TRecordTable* table, std::string& messag
 bool TReglernebenstellenFunktion::CreateObjects()
 {
     LOG_FKT_START("TReglernebenstellenFunktion::CreateObjects");
-    return ModifyIstTemperaturObjekt(false, false) && ModifyBetriebsmodusUmschaltungObjekte(false, false)
-        && ModifyBetriebsmodusZwangsObjekte(false, false) && ModifyAktuelleSollwertverschiebungObjekte(false, false)
-        && ModifySollwertverschiebungObjekte(false, false) && ModifyPraesenzObjekt(false, false)
-        && ModifyStatusBetriebsmodusObjekt(false, false) && ModifyMeldungHeizenObjekt(false, false)
-        && ModifyMeldungKuehlenObjekt(false, false) && ModifySollTemperaturObjekt(false, false)
-        && ModifyLuefterstufenAnzeigeObjekte(false, false);
+    return ModifyAllObjects(*this, ObjectOperations, false);
 }
 
 bool TReglernebenstellenFunktion::DeleteObjects()
 {
     LOG_FKT_START("TReglernebenstellenFunktion::DeleteObjects");
-    return ModifyIstTemperaturObjekt(true, false) && ModifyBetriebsmodusUmschaltungObjekte(true, false)
-        && ModifyBetriebsmodusZwangsObjekte(true, false) && ModifyAktuelleSollwertverschiebungObjekte(true, false)
-        && ModifySollwertverschiebungObjekte(true, false) && ModifyPraesenzObjekt(true, false)
-        && ModifyStatusBetriebsmodusObjekt(true, false) && ModifyMeldungHeizenObjekt(true, false)
-        && ModifyMeldungKuehlenObjekt(true, false) && ModifySollTemperaturObjekt(true, false)
-        && ModifyLuefterstufenAnzeigeObjekte(true, false);
+    return ModifyAllObjects(*this, ObjectOperations, true);
 }
 
 bool TReglernebenstellenFunktion::ModifyWithFlagCells(int variant, int objectNumber, int positionBase, bool remove,
@@ -180,14 +190,7 @@ bool TReglernebenstellenFunktion::ModifyLuefterstufenAnzeigeObjekte(bool remove,
 bool TReglernebenstellenFunktion::CallModifyEnableCellFlagStatus(std::int32_t number, bool enable)
 {
     LOG_FKT_START("TReglernebenstellenFunktion::CallModifyEnableCellFlagStatus");
-    tagWmUserDevice request;
-    request.Handle = Handle;
-    request.Code = UDM_MODIFY_ENABLE_CELL_FLAG_STATUS;
-    request.Sender = this;
-    request.Result = nullptr;
-    request.Integer = number;
-    request.Byte = enable ? 1 : 0;
-    return MainWindow().UserDeviceMessage(request);
+    return CallDevice(UDM_MODIFY_ENABLE_CELL_FLAG_STATUS, enable ? 1 : 0, number);
 }
 
 void TReglernebenstellenFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int column, int row)
@@ -196,20 +199,13 @@ void TReglernebenstellenFunktion::GridComboBoxChange(TObject* sender, TCell& cel
     int value = 0;
     if (!ReadComboValue(sender, value))
         return;
-    const auto rule = [this](auto, TChangeMarks& marks) {
-        if (!ModifyLuefterstufenAnzeigeObjekte(false, true))
-            return false;
-        marks.Store = marks.UpdateAllViews = marks.ObjectsChanged = true;
-        return true;
-    };
+    const auto rule = SwitchObjectsRule(this, &N::ModifyLuefterstufenAnzeigeObjekte);
     switch (cell.Tag) {
     case tagLuefterstufenAnzeige:
-        ChangeMember<TEnumBool>(LuefterstufenAnzeige, static_cast<TEnumBool>(value != 0 ? 1 : 0), rule, PostOrder,
-                                column, row);
+        ChangeMember(LuefterstufenAnzeige, ToEnumBool(value != 0), rule, column, row);
         break;
     case tagObjekttypLuefterstufen:
-        ChangeMember<std::int8_t>(ObjekttypLuefterstufen, static_cast<std::int8_t>(value), rule, PostOrder, column,
-                                  row);
+        ChangeMember<std::int8_t>(ObjekttypLuefterstufen, static_cast<std::int8_t>(value), rule, column, row);
         break;
     default:
         break;

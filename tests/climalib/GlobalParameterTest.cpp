@@ -28,33 +28,17 @@ class WriteGlobalParameter : public ProbeFixture {
 protected:
     void Load(int additionalRecords, int targetTyp = P::Typ)
     {
-        std::string text;
         TDatenStruktur target;
         target.Handle = 77;
         target.Typ = static_cast<std::int16_t>(targetTyp);
         target.Param2 = 1;
         target.Param3 = 10;
-        target.Next = additionalRecords > 0 ? 78 : 0;
-        text += target.ToString() + "\r\n";
-        for (int i = 0; i < additionalRecords; ++i) {
-            TDatenStruktur added;
-            added.Handle = 78 + i;
-            added.Parent = 77;
-            added.Param1 = 215;
-            added.Next = i + 1 < additionalRecords ? 79 + i : 0;
-            text += added.ToString() + "\r\n";
-        }
-        table = std::make_unique<TDatenManager<TDatenStruktur>>(text.data(), text.size());
+        TDatenStruktur added;
+        added.Param1 = 215;
+        table = RecordTable(RecordWithChain(target, additionalRecords, added));
     }
 
-    TDatenStruktur* Stored(int handle)
-    {
-        for (TDatenStruktur* record = table->First(); record; record = table->Next()) {
-            if (record->Handle == handle)
-                return record;
-        }
-        return nullptr;
-    }
+    TDatenStruktur* Stored(int handle) { return TableRecord(*table, handle); }
 
     std::unique_ptr<TDatenManager<TDatenStruktur>> table;
 };

@@ -55,7 +55,7 @@ class ActiveCell : public ProbeFixture, public ::testing::WithParamInterface<std
 TEST_P(ActiveCell, IsPostedWhenColumnOrRowIsGiven)
 {
     const auto [column, row, posted] = GetParam();
-    Build(column, row);
+    Build(false, column, row);
     EXPECT_TRUE(window.Messages().empty()) << "nothing is handled inside the build";
     window.DeliverPosted();
     if (posted)

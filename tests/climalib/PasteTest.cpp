@@ -7,14 +7,6 @@ namespace {
 
 using P = TProbeDataObject;
 
-std::unique_ptr<TDatenManager<TDatenStruktur>> Table(const std::vector<TDatenStruktur>& records)
-{
-    std::string text;
-    for (const TDatenStruktur& record : records)
-        text += record.ToString() + "\r\n";
-    return std::make_unique<TDatenManager<TDatenStruktur>>(text.data(), text.size());
-}
-
 TDatenStruktur Record(int typ, int auswahl)
 {
     TDatenStruktur record;
@@ -37,7 +29,7 @@ class PasteFailures : public ProbeFixture, public ::testing::WithParamInterface<
 
 TEST_P(PasteFailures, ThrowTheObjectNameAndTheReason)
 {
-    const auto table = Table(GetParam().records);
+    const auto table = RecordTable(GetParam().records);
     std::string message = "unchanged";
     try {
         probe->Paste(GetParam().withTable ? table.get() : nullptr, message);
@@ -65,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProbeFixture, PasteTakesTheMembersOfTheFirstRecordOfTheType)
 {
-    const auto table = Table({Record(806, 1), Record(P::Typ, 5), Record(P::Typ, 0)});
+    const auto table = RecordTable({Record(806, 1), Record(P::Typ, 5), Record(P::Typ, 0)});
     std::string message;
     EXPECT_TRUE(probe->Paste(table.get(), message));
     EXPECT_EQ(probe->Auswahl, 5);

@@ -252,7 +252,7 @@ TYPED_TEST(Measurement, PasteTakesEverySettingFromTheFirstRecordOfItsType)
     other.Handle = 901;
     other.Typ = 6580;
     other.Param3 = 1;
-    const auto table = PageRecordTable({other, source});
+    const auto table = RecordTable({other, source});
     std::string message;
     EXPECT_TRUE(this->page->Paste(table.get(), message));
     EXPECT_EQ(this->page->TemperaturErfassung, 2);
@@ -270,7 +270,7 @@ TYPED_TEST(Measurement, PasteWithoutARecordOfItsTypeThrowsText209)
     TDatenStruktur other;
     other.Handle = 901;
     other.Typ = 6580;
-    const auto table = PageRecordTable({other});
+    const auto table = RecordTable({other});
     std::string message;
     try {
         this->page->Paste(table.get(), message);
@@ -293,7 +293,7 @@ TYPED_TEST(Measurement, GlobalParametersWithoutTableOrTargetAnswerMinus9)
 {
     TDatenStruktur target;
     std::string message = "kept";
-    const auto table = PageRecordTable({});
+    const auto table = RecordTable({});
     EXPECT_EQ(this->page->WriteGlobalParameter(nullptr, &target, message), -9);
     EXPECT_EQ(this->page->WriteGlobalParameter(table.get(), nullptr, message), -9);
     EXPECT_EQ(message, "kept");
@@ -406,7 +406,7 @@ TEST_F(ReglerMessung, AParentThatIsNoControllerCountsAsNone)
     EXPECT_FALSE(page->CreateObjects());
     std::string message;
     TDatenStruktur target;
-    const auto table = PageRecordTable({});
+    const auto table = RecordTable({});
     EXPECT_EQ(page->WriteGlobalParameter(table.get(), &target, message), -9);
     Device().Unregister(other.GetHandle());
 }
@@ -420,28 +420,13 @@ TEST_F(ReglerMessung, TheControllerIsAskedOnEveryUse)
 }
 
 // Global parameters into another device: its records as the wizard hands them over.
-class ReglerMessungGlobal : public ReglerMessung {
+class ReglerMessungGlobal : public PageGlobalFixture<Regler> {
 protected:
     ReglerMessungGlobal()
     {
-        targetController.Handle = 500;
-        targetController.Typ = static_cast<std::int16_t>(TReglerFunktion::Typ);
-        target.Handle = 501;
-        target.Parent = 500;
-        target.Typ = static_cast<std::int16_t>(Regler::Typ);
         target.Param10 = 300;
         target.Param11 = 350;
     }
-    int Copy(std::initializer_list<int> marked, std::string& message)
-    {
-        for (const int tag : marked)
-            page->SetGlobalParameterValue(tag, gpvAendern);
-        const auto table = PageRecordTable({targetController, target});
-        return page->WriteGlobalParameter(table.get(), &target, message);
-    }
-
-    TDatenStruktur targetController;
-    TDatenStruktur target;
 };
 
 TEST_F(ReglerMessungGlobal, WritesTheMarkedParametersIntoATargetOfTheSameStructure)
@@ -537,7 +522,7 @@ TEST_F(NebenstellenMessung, NeverAsksItsParent)
     std::string message;
     TDatenStruktur target;
     target.Typ = static_cast<std::int16_t>(Nebenstelle::Typ);
-    const auto table = PageRecordTable({target});
+    const auto table = RecordTable({target});
     page->SetGlobalParameterValue(B::tagAbgleichInternerFuehler, gpvAendern);
     EXPECT_EQ(page->WriteGlobalParameter(table.get(), &target, message), 4);
     EXPECT_TRUE(window.Received(WM_USER_GETDATAPOINTER).empty());

@@ -1,25 +1,15 @@
 #include "climalib/RaumtemperaturSchaltuhr.h"
 #include "app/Sprclimalib.h"
 #include "tests/climalib/DataObjectFixture.h"
-
-#include <ostream>
+#include "tests/climalib/support/NamedCase.h"
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using S = TRaumtemperaturSchaltuhr;
 using Strings = std::vector<std::string>;
 using namespace T_DB_EnumRaumtemperaturSchaltuhr;
-constexpr auto Ja = T_DB_EnumDataBasis::Ja;
-constexpr auto Nein = T_DB_EnumDataBasis::Nein;
-
-// Table rows print as their name.
-template <class T>
-    requires requires(const T& row) { row.name; }
-void PrintTo(const T& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // A distinct switching time for every slot.
 tagSchaltDaten TimeOfSlot(int key)
@@ -315,7 +305,7 @@ TEST_F(Schaltuhr, SwitchingOnAdaptsTheKeysThenTheLockObjectThenTellsTheDevice)
 {
     object->SperrenUeberObjekt = Ja;
     Build();
-    Choose(S::tagRaumtempSchaltuhrAktiv, 1);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 1);
     EXPECT_EQ(object->RaumtempSchaltuhrAktiv, Ja);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDM10:0/0", "UDT8:3600=1/1", "UDM16:0/1", "store", "post ABGLEICH 1,0",
                                          "post ALL 1,0"}));
@@ -325,7 +315,7 @@ TEST_F(Schaltuhr, SwitchingOnAdaptsTheKeysThenTheLockObjectThenTellsTheDevice)
 TEST_F(Schaltuhr, SwitchingOnWithoutLockSetsTheLockObjectToNone)
 {
     Build();
-    Choose(S::tagRaumtempSchaltuhrAktiv, 1);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 1);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDM10:0/0", "UDT8:3600=0/1", "UDM16:0/1", "store", "post ABGLEICH 1,0",
                                          "post ALL 1,0"}));
 }
@@ -335,7 +325,7 @@ TEST_F(Schaltuhr, RefusedKeyAdaptationPutsTheOldValueBack)
     Device().AnswerDeviceRequest(UDM_MODIFY_TASTEN_WIPPEN_FUNKTION, 0);
     object->SperrenUeberObjekt = Ja;
     Build();
-    Choose(S::tagRaumtempSchaltuhrAktiv, 1);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 1);
     EXPECT_EQ(object->RaumtempSchaltuhrAktiv, Nein);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDM10:0/0", "post ALL 1,0"}));
     EXPECT_EQ(StoredRecord(), nullptr);
@@ -346,7 +336,7 @@ TEST_F(Schaltuhr, AFailedLockObjectPutsTheOldValueBackAfterTheKeysAdapted)
     Device().AnswerAddObject(0);
     object->SperrenUeberObjekt = Ja;
     Build();
-    Choose(S::tagRaumtempSchaltuhrAktiv, 1);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 1);
     EXPECT_EQ(object->RaumtempSchaltuhrAktiv, Nein);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDM10:0/0", "UDT8:3600=1/1", "post ALL 1,0"}));
 }
@@ -363,7 +353,7 @@ protected:
 
 TEST_F(SchaltuhrAktiv, SwitchingOffALockableSwitchAsksAboutTheLockObjectBeforeTheKeysAdapt)
 {
-    Choose(S::tagRaumtempSchaltuhrAktiv, 0);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 0);
     EXPECT_EQ(object->RaumtempSchaltuhrAktiv, Nein);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT10:3600", "UDM10:0/0", "UDT8:3600=0/0", "UDM16:0/0", "store",
                                          "post ABGLEICH 1,0", "post ALL 1,0"}));
@@ -374,18 +364,18 @@ TEST_F(SchaltuhrAktiv, SwitchingOffALockableSwitchAsksAboutTheLockObjectBeforeTh
 TEST_F(SchaltuhrAktiv, ARefusedLockObjectQuestionLeavesTheKeysAlone)
 {
     Device().AnswerDeleteAllowed(0);
-    Choose(S::tagRaumtempSchaltuhrAktiv, 0);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 0);
     EXPECT_EQ(object->RaumtempSchaltuhrAktiv, Ja);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT10:3600", "post ALL 1,0"}));
 }
 
 TEST_F(SchaltuhrAktiv, SwitchingOnAgainWithTheLockStillChosenCreatesTheLockObjectAgain)
 {
-    Choose(S::tagRaumtempSchaltuhrAktiv, 0);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 0);
     window.DeliverPosted();
     window.Clear();
     Build();
-    Choose(S::tagRaumtempSchaltuhrAktiv, 1);
+    ChooseItem(S::tagRaumtempSchaltuhrAktiv, 1);
     ASSERT_FALSE(Device().TransportRequests().empty());
     EXPECT_EQ(Device().TransportRequests()[0].DisplayOrder, 3600);
     EXPECT_EQ(Device().TransportRequests()[0].Value, 1);
@@ -394,28 +384,28 @@ TEST_F(SchaltuhrAktiv, SwitchingOnAgainWithTheLockStillChosenCreatesTheLockObjec
 
 TEST_F(SchaltuhrAktiv, TheLockRowSwitchesTheLockObject)
 {
-    Choose(S::tagSperrenUeberObjekt, 0);
+    ChooseItem(S::tagSperrenUeberObjekt, 0);
     EXPECT_EQ(object->SperrenUeberObjekt, Nein);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3600=0/1", "store", "post ABGLEICH 1,1", "post ALL 1,1"}));
 
     window.Clear();
     Device().AnswerAddObject(0);
     Build();
-    Choose(S::tagSperrenUeberObjekt, 1);
+    ChooseItem(S::tagSperrenUeberObjekt, 1);
     EXPECT_EQ(object->SperrenUeberObjekt, Nein) << "refused: the old value is back";
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3600=1/1", "post ALL 1,1"}));
 }
 
 TEST_F(SchaltuhrAktiv, ThePolarityIsStoredAndOnlyTheOtherViewsRebuilt)
 {
-    Choose(S::tagPolaritaetSperrobjekt, 0);
+    ChooseItem(S::tagPolaritaetSperrobjekt, 0);
     EXPECT_EQ(object->PolaritaetSperrobjekt, 0);
     EXPECT_EQ(DeliveredTrace(), (Strings{"store", "post OTHER"}));
     EXPECT_EQ(StoredRecord()->Param3, 0);
 
     window.Clear();
     Build();
-    Choose(S::tagPolaritaetSperrobjekt, 0);
+    ChooseItem(S::tagPolaritaetSperrobjekt, 0);
     EXPECT_TRUE(DeliveredTrace().empty()) << "the same value changes nothing";
 }
 

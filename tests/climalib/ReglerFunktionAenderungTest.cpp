@@ -1,35 +1,14 @@
 #include "tests/climalib/ReglerFunktionFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <functional>
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using namespace T_DB_EnumReglerFunktion;
 using R = TReglerFunktion;
-
-const std::string AskOperatingType = "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120";
-const std::string AskCircuits = "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120 3250 3040 3010";
-
-std::vector<std::string> Heating(int a, int b, int c, int d)
-{
-    return {"set 3160=" + std::to_string(a) + " @-900", "set 3200=" + std::to_string(b) + " @-899",
-            "set 3170=" + std::to_string(c) + " @-898", "set 3210=" + std::to_string(d) + " @-897"};
-}
-
-std::vector<std::string> Cooling(int a, int b, int c, int d)
-{
-    return {"set 3180=" + std::to_string(a) + " @-500", "set 3220=" + std::to_string(b) + " @-499",
-            "set 3190=" + std::to_string(c) + " @-498", "set 3230=" + std::to_string(d) + " @-497"};
-}
-
-std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> parts)
-{
-    std::vector<std::string> lines;
-    for (const auto& part : parts)
-        lines.insert(lines.end(), part.begin(), part.end());
-    return lines;
-}
 
 class Aenderung : public ReglerFunktionFixture {
 protected:
@@ -146,11 +125,6 @@ struct RefusalCase {
     std::vector<std::string> requests;
 };
 
-void PrintTo(const RefusalCase& refusal, std::ostream* os)
-{
-    *os << refusal.name;
-}
-
 class OperatingTypeRefusal : public Aenderung, public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(OperatingTypeRefusal, LeavesTheOldTypeAndTheOldControlChoices)
@@ -202,11 +176,6 @@ struct LockCase {
     std::vector<std::string> requests;
     bool accepted;
 };
-
-void PrintTo(const LockCase& lock, std::ostream* os)
-{
-    *os << lock.name;
-}
 
 class OperationLock : public Aenderung, public ::testing::WithParamInterface<LockCase> {};
 
@@ -359,11 +328,6 @@ struct PresetCase {
     TRegelparameter expected;
 };
 
-void PrintTo(const PresetCase& preset, std::ostream* os)
-{
-    *os << preset.name;
-}
-
 class Presets : public Aenderung, public ::testing::WithParamInterface<PresetCase> {};
 
 TEST_P(Presets, SetBandAndResetTimeAndKeepTheLimits)
@@ -436,11 +400,6 @@ struct NumberCase {
     int value;
     std::function<std::int32_t(const TReglerFunktion&)> member;
 };
-
-void PrintTo(const NumberCase& number, std::ostream* os)
-{
-    *os << number.name;
-}
 
 class Numbers : public Aenderung, public ::testing::WithParamInterface<NumberCase> {};
 

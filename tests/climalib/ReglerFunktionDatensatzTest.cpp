@@ -1,4 +1,5 @@
 #include "tests/climalib/ReglerFunktionFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <array>
 #include <functional>
@@ -6,6 +7,7 @@
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using namespace T_DB_EnumReglerFunktion;
 using R = TReglerFunktion;
 using T_DB_EnumDataBasis::Ja;
@@ -70,15 +72,7 @@ std::vector<bool> Bools(const TDatenStruktur& record)
     return bools;
 }
 
-class Datensatz : public ReglerFunktionFixture {
-protected:
-    TDatenStruktur& WriteRecord()
-    {
-        TDatenStruktur* record = Device().GetDatenSatz(System, Parent, regler->GetHandle());
-        regler->Write(*record);
-        return *record;
-    }
-};
+using Datensatz = ReglerFunktionFixture;
 
 TEST_F(ReglerFunktionFixture, TheClassAnswersItsConstantsAndARestoredObjectSendsNothing)
 {
@@ -166,11 +160,6 @@ struct MissingCase {
     int present; // additional records that exist
 };
 
-void PrintTo(const MissingCase& missing, std::ostream* os)
-{
-    *os << missing.name;
-}
-
 class MissingAdditionalRecord : public Datensatz, public ::testing::WithParamInterface<MissingCase> {};
 
 TEST_P(MissingAdditionalRecord, KeepsTheDefaultsOfItsMembers)
@@ -242,11 +231,6 @@ struct StageCase {
     std::uint8_t automatischesSenden;
 };
 
-void PrintTo(const StageCase& stage, std::ostream* os)
-{
-    *os << stage.name;
-}
-
 class StagesInUse : public ReglerFunktionFixture, public ::testing::WithParamInterface<StageCase> {};
 
 TEST_P(StagesInUse, DecideCycleTimeAndAutomaticSending)
@@ -270,10 +254,6 @@ std::function<void(TReglerFunktion&)> Stages(TEnumReglerBetriebsart type, TEnumR
         r.ArtKuehlregelungRk2 = arten[5];
     };
 }
-
-constexpr TEnumArtRegelung PI = arStetigePI;
-constexpr TEnumArtRegelung PWM = arSchaltendePWM;
-constexpr TEnumArtRegelung P2 = arZweiPunkt;
 
 INSTANTIATE_TEST_SUITE_P(
     Types, StagesInUse,
@@ -334,11 +314,6 @@ struct DefaultCase {
     TEnumReglerBetriebsart type;
     std::function<void(TReglerFunktion&)> expected; // what the defaults change
 };
-
-void PrintTo(const DefaultCase& defaults, std::ostream* os)
-{
-    *os << defaults.name;
-}
 
 class OperatingTypeDefaults : public ReglerFunktionFixture, public ::testing::WithParamInterface<DefaultCase> {};
 
@@ -483,7 +458,6 @@ class WriteGlobalParameter : public ReglerFunktionFixture {
 protected:
     void Load(int additionalRecords, std::int32_t circuits = 0, std::int32_t type = 0)
     {
-        std::string text;
         TDatenStruktur target;
         target.Handle = 77;
         target.Typ = R::Typ;
@@ -491,28 +465,13 @@ protected:
         target.Param15 = circuits;
         target.Param17 = 5;
         target.Param19 = 3;
-        target.Next = additionalRecords > 0 ? 78 : 0;
-        text += target.ToString() + "\r\n";
-        for (int i = 0; i < additionalRecords; ++i) {
-            TDatenStruktur added;
-            added.Handle = 78 + i;
-            added.Parent = 77;
-            for (int n = 1; n <= TDatenStruktur::ParamCount; ++n)
-                added.ParamAt(n) = -1;
-            added.Next = i + 1 < additionalRecords ? 79 + i : 0;
-            text += added.ToString() + "\r\n";
-        }
-        table = std::make_unique<TDatenManager<TDatenStruktur>>(text.data(), text.size());
+        TDatenStruktur added;
+        for (int n = 1; n <= TDatenStruktur::ParamCount; ++n)
+            added.ParamAt(n) = -1;
+        table = RecordTable(RecordWithChain(target, additionalRecords, added));
     }
 
-    TDatenStruktur* Stored(int handle)
-    {
-        for (TDatenStruktur* record = table->First(); record; record = table->Next()) {
-            if (record->Handle == handle)
-                return record;
-        }
-        return nullptr;
-    }
+    TDatenStruktur* Stored(int handle) { return TableRecord(*table, handle); }
 
     void MarkAll()
     {
@@ -572,11 +531,6 @@ struct ShortChainCase {
     int additionalRecords;
     const char* message;
 };
-
-void PrintTo(const ShortChainCase& shortChain, std::ostream* os)
-{
-    *os << shortChain.name;
-}
 
 class ShortChain : public WriteGlobalParameter, public ::testing::WithParamInterface<ShortChainCase> {};
 

@@ -1,49 +1,32 @@
 #pragma once
 
 #include "climalib/ReglerFunktion.h"
-#include "outside/datacore/MainWindowMessages.h"
-#include "tests/climalib/support/FakeMainWindow.h"
+#include "tests/climalib/support/DataObjectFixtureBase.h"
 
-#include <gtest/gtest.h>
-
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace climatest {
 
+// Short names of the control types for the tables of the tests.
+constexpr T_DB_EnumReglerFunktion::TEnumArtRegelung PI = T_DB_EnumReglerFunktion::arStetigePI;
+constexpr T_DB_EnumReglerFunktion::TEnumArtRegelung PWM = T_DB_EnumReglerFunktion::arSchaltendePWM;
+constexpr T_DB_EnumReglerFunktion::TEnumArtRegelung P2 = T_DB_EnumReglerFunktion::arZweiPunkt;
+
 // A new controller function (its handle from the device's table) registered with a fake device
 // behind a fake main window, and a grid to fill. The messages of the set-up are cleared.
-class ReglerFunktionFixture : public ::testing::Test {
+class ReglerFunktionFixture : public DataObjectFixtureBase {
 protected:
-    static constexpr std::int32_t System = 3;
-    static constexpr std::int32_t Parent = 100;
-
     ReglerFunktionFixture() : regler(std::make_unique<TReglerFunktion>(window.Handle(), System, Parent, "Regler", 0))
     {
+        SetSubject(*regler);
         Device().Register(regler.get());
         window.Clear();
     }
-
-    FakeDevice& Device() { return window.Device(); }
-    // The controller's record in the device, none when it has not been written.
-    TDatenStruktur* StoredRecord() { return Device().FindRecord(System, regler->GetHandle()); }
-
-    void Build(bool flag = false, int column = -1, int row = -1)
-    {
-        grid.Clear();
-        regler->BuildInfoWindow(&grid, nullptr, flag, column, row);
-    }
-    // The tags of the grid's rows, top to bottom.
-    std::vector<int> RowTags() const
-    {
-        std::vector<int> tags;
-        for (int row = 0; row < grid.GetRowCount(); ++row)
-            tags.push_back(grid.GetCell(0, row)->Tag);
-        return tags;
-    }
-    int Row(int tag) const { return grid.FindRow(tag); }
 
     // A user's choice in the combo row of the tag: the item with that value. Builds the grid
     // first and forgets the messages of building it.
@@ -51,54 +34,35 @@ protected:
     {
         Build();
         window.Clear();
-        const int row = Row(tag);
-        ASSERT_GE(row, 0) << "no row " << tag;
-        const TCell* cell = grid.GetCell(1, row);
-        int index = -1;
-        for (std::size_t i = 0; i < cell->Choices.size(); ++i) {
-            if (cell->Choices[i].Value == value)
-                index = static_cast<int>(i);
-        }
-        ASSERT_GE(index, 0) << "no item " << value << " in row " << tag;
-        grid.SetActiveCell(1, row);
-        grid.ChooseItem(index);
+        ChooseValue(tag, value);
     }
     // A user's new number in the spin row of the tag, taken on leaving the cell.
     void Spin(int tag, double value)
     {
         Build();
         window.Clear();
-        const int row = Row(tag);
-        ASSERT_GE(row, 0) << "no row " << tag;
-        grid.SetActiveCell(1, row);
-        grid.SpinTo(value);
-        grid.LeaveCell();
+        SpinAndLeave(tag, value);
     }
 
     // The requests that reached the device, in the order they were sent:
     // "ask 3160 3200" (may the objects go), "set 3160=3 @-900" (ModifyObject; " ask" when the
     // device is to ask), "udm 8/0" (device request with its byte), "name".
-    std::vector<std::string> Requests()
+    std::vector<std::string> Requests() const
     {
         std::vector<std::string> lines;
-        std::size_t deviceIndex = 0;
-        std::size_t transportIndex = 0;
-        const FakeDevice& fake = Device();
-        for (const FakeMainWindow::Message& message : window.Messages()) {
-            if (message.message == WM_USER_USERDEVICEMESSAGE && deviceIndex < fake.DeviceRequests().size()) {
-                const auto& request = fake.DeviceRequests()[deviceIndex++];
-                lines.push_back("udm " + std::to_string(request.Code) + "/" + std::to_string(request.Byte));
-            } else if (message.message == WM_USER_DATENTRANSPORT
-                       && transportIndex < fake.TransportRequests().size()) {
-                const auto& request = fake.TransportRequests()[transportIndex++];
-                if (request.Code == UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED) {
+        for (const Delivery& delivery : Deliveries()) {
+            if (const FakeDevice::DeviceRequest* request = delivery.device) {
+                lines.push_back("udm " + std::to_string(request->Code) + "/" + std::to_string(request->Byte));
+            } else if (const FakeDevice::TransportRequest* request = delivery.transport) {
+                if (request->Code == UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED) {
                     std::string line = "ask";
-                    for (const int number : request.ObjectNumbers)
+                    for (const int number : request->ObjectNumbers)
                         line += " " + std::to_string(number);
                     lines.push_back(line);
-                } else if (request.Code == UDT_ADD_ETS_OBJECT_BY_DISPLAY_ORDER) {
-                    lines.push_back("set " + std::to_string(request.DisplayOrder) + "=" + std::to_string(request.Value)
-                                    + " @" + std::to_string(request.PositionBase) + (request.Ask ? " ask" : ""));
+                } else if (request->Code == UDT_ADD_ETS_OBJECT_BY_DISPLAY_ORDER) {
+                    lines.push_back("set " + std::to_string(request->DisplayOrder) + "="
+                                    + std::to_string(request->Value) + " @" + std::to_string(request->PositionBase)
+                                    + (request->Ask ? " ask" : ""));
                 } else {
                     lines.push_back("name");
                 }
@@ -107,7 +71,7 @@ protected:
         return lines;
     }
     // Only the object switches among the requests.
-    std::vector<std::string> ObjectSwitches()
+    std::vector<std::string> ObjectSwitches() const
     {
         std::vector<std::string> switches;
         for (const std::string& line : Requests()) {
@@ -117,10 +81,6 @@ protected:
         return switches;
     }
 
-    static FakeMainWindow::Message Post(platform::UINT message, int column, int row)
-    {
-        return {message, static_cast<platform::WPARAM>(static_cast<platform::LPARAM>(column)), row, true};
-    }
     // What was posted, delivered now.
     std::vector<FakeMainWindow::Message> DeliveredPosts()
     {
@@ -129,10 +89,39 @@ protected:
         return {window.Messages().begin() + static_cast<std::ptrdiff_t>(before), window.Messages().end()};
     }
 
-    FakeMainWindow window;
     std::unique_ptr<TReglerFunktion> regler;
-    TDrawGridSE grid;
 };
+
+// The questions before objects go, as Requests shows them: the heating, the cooling and the
+// common objects, and those an operating type and a number of circuits take along.
+inline const std::string AskHeating = "ask 3160 3200 3170 3210";
+inline const std::string AskCooling = "ask 3180 3220 3190 3230";
+inline const std::string AskCommonObject = "ask 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120";
+inline const std::string AskOperatingType = "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120";
+inline const std::string AskCircuits =
+    "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120 3250 3040 3010";
+
+// The switches of the four heating or cooling objects with their values, as Requests shows them.
+inline std::vector<std::string> Heating(int a, int b, int c, int d)
+{
+    return {"set 3160=" + std::to_string(a) + " @-900", "set 3200=" + std::to_string(b) + " @-899",
+            "set 3170=" + std::to_string(c) + " @-898", "set 3210=" + std::to_string(d) + " @-897"};
+}
+
+inline std::vector<std::string> Cooling(int a, int b, int c, int d)
+{
+    return {"set 3180=" + std::to_string(a) + " @-500", "set 3220=" + std::to_string(b) + " @-499",
+            "set 3190=" + std::to_string(c) + " @-498", "set 3230=" + std::to_string(d) + " @-497"};
+}
+
+// Joins lines and groups of lines into one expected list.
+inline std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> parts)
+{
+    std::vector<std::string> lines;
+    for (const auto& part : parts)
+        lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
+}
 
 // Every member the controller keeps besides its saved copy and group states, in member order.
 inline std::vector<std::int32_t> Members(const TReglerFunktion& r)

@@ -1,10 +1,12 @@
 #include "tests/climalib/ReglerFunktionFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <functional>
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using namespace T_DB_EnumReglerFunktion;
 using R = TReglerFunktion;
 
@@ -13,11 +15,6 @@ struct GridCase {
     std::function<void(TReglerFunktion&, FakeDevice&)> setup;
     std::vector<int> tags;
 };
-
-void PrintTo(const GridCase& gridCase, std::ostream* os)
-{
-    *os << gridCase.name;
-}
 
 // The rows of the group "Weitere Einstellungen" with the defaults (frost protection over the
 // window state).

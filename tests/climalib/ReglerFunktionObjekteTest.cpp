@@ -1,4 +1,5 @@
 #include "tests/climalib/ReglerFunktionFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <array>
 #include <functional>
@@ -6,36 +7,9 @@
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using namespace T_DB_EnumReglerFunktion;
 using R = TReglerFunktion;
-
-const std::string AskHeating = "ask 3160 3200 3170 3210";
-const std::string AskCooling = "ask 3180 3220 3190 3230";
-const std::string AskCommonObject = "ask 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120";
-const std::string AskOperatingType = "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120";
-const std::string AskCircuits = "ask 3150 3160 3200 3170 3210 3180 3220 3190 3230 3090 3110 3120 3250 3040 3010";
-
-// The switches of the four heating or cooling objects with their values.
-std::vector<std::string> Heating(int a, int b, int c, int d)
-{
-    return {"set 3160=" + std::to_string(a) + " @-900", "set 3200=" + std::to_string(b) + " @-899",
-            "set 3170=" + std::to_string(c) + " @-898", "set 3210=" + std::to_string(d) + " @-897"};
-}
-
-std::vector<std::string> Cooling(int a, int b, int c, int d)
-{
-    return {"set 3180=" + std::to_string(a) + " @-500", "set 3220=" + std::to_string(b) + " @-499",
-            "set 3190=" + std::to_string(c) + " @-498", "set 3230=" + std::to_string(d) + " @-497"};
-}
-
-// Joins lines and groups of lines into one expected list.
-std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> parts)
-{
-    std::vector<std::string> lines;
-    for (const auto& part : parts)
-        lines.insert(lines.end(), part.begin(), part.end());
-    return lines;
-}
 
 TEST_F(ReglerFunktionFixture, CreateObjectsSwitchesEveryObjectInTheFixedOrderWithoutAsking)
 {
@@ -109,11 +83,6 @@ struct ValueCase {
     std::array<int, 4> cooling;
 };
 
-void PrintTo(const ValueCase& valueCase, std::ostream* os)
-{
-    *os << valueCase.name;
-}
-
 class ActuatingValueObjects : public ReglerFunktionFixture, public ::testing::WithParamInterface<ValueCase> {};
 
 TEST_P(ActuatingValueObjects, TakeTheValuesOfTheTable)
@@ -147,9 +116,6 @@ std::function<void(TReglerFunktion&)> Setup(TEnumReglerBetriebsart type, TEnumRe
     };
 }
 
-constexpr TEnumArtRegelung PI = arStetigePI;
-constexpr TEnumArtRegelung PWM = arSchaltendePWM;
-constexpr TEnumArtRegelung P2 = arZweiPunkt;
 constexpr TEnumRegelkreise One = rkEinRegelkreis;
 constexpr TEnumRegelkreise Two = rkZweiRegelkreise;
 
@@ -206,11 +172,6 @@ struct QuestionCase {
     std::function<bool(TReglerFunktion&)> operation;
     std::vector<std::string> requests;
 };
-
-void PrintTo(const QuestionCase& questionCase, std::ostream* os)
-{
-    *os << questionCase.name;
-}
 
 class Questions : public ReglerFunktionFixture, public ::testing::WithParamInterface<QuestionCase> {};
 
@@ -336,11 +297,6 @@ struct OperatingTypeCase {
     TEnumReglerBetriebsart type;
     std::vector<std::string> switches;
 };
-
-void PrintTo(const OperatingTypeCase& typeCase, std::ostream* os)
-{
-    *os << typeCase.name;
-}
 
 class OperatingTypeObjects : public ReglerFunktionFixture, public ::testing::WithParamInterface<OperatingTypeCase> {};
 

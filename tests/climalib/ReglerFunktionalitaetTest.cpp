@@ -11,11 +11,6 @@ using ::testing::ElementsAre;
 using F = TReglerFunktionalitaet;
 using Funktionalitaet = PageFixture<F>;
 
-std::string Cell(int row)
-{
-    return "1," + std::to_string(row);
-}
-
 TEST_F(Funktionalitaet, NewRecordHoldsTheDefaultsAndNoObjectIsCreated)
 {
     const TDatenStruktur& record = WriteRecord();
@@ -161,7 +156,7 @@ TEST_F(Funktionalitaet, PasteTakesAllFourSettingsAndSwitchesNothing)
     source.Param4 = 1;
     source.Param5 = 5;
     source.Param6 = 1;
-    const auto table = PageRecordTable({source});
+    const auto table = RecordTable({source});
     std::string message;
     EXPECT_TRUE(page->Paste(table.get(), message));
     EXPECT_EQ(page->BetriebsmodusNachReset, 0);
@@ -173,33 +168,18 @@ TEST_F(Funktionalitaet, PasteTakesAllFourSettingsAndSwitchesNothing)
 
 TEST_F(Funktionalitaet, PasteWithoutRecordOfItsTypeThrows)
 {
-    const auto table = PageRecordTable({});
+    const auto table = RecordTable({});
     std::string message;
     EXPECT_THROW(page->Paste(table.get(), message), E_DataBasis);
 }
 
-class FunktionalitaetGlobal : public Funktionalitaet {
+class FunktionalitaetGlobal : public PageGlobalFixture<F> {
 protected:
     FunktionalitaetGlobal()
     {
-        targetController.Handle = 500;
-        targetController.Typ = static_cast<std::int16_t>(TReglerFunktion::Typ);
-        target.Handle = 501;
-        target.Parent = 500;
-        target.Typ = static_cast<std::int16_t>(F::Typ);
         page->BetriebsmodusNachReset = 2;
         page->DauerKomfortverlaengerung = 45;
     }
-    int Copy(std::initializer_list<int> marked, std::string& message)
-    {
-        for (const int tag : marked)
-            page->SetGlobalParameterValue(tag, gpvAendern);
-        const auto table = PageRecordTable({targetController, target});
-        return page->WriteGlobalParameter(table.get(), &target, message);
-    }
-
-    TDatenStruktur targetController;
-    TDatenStruktur target;
 };
 
 TEST_F(FunktionalitaetGlobal, DeclaresModeAfterResetAndDuration)

@@ -21,7 +21,7 @@ protected:
     {
         Device().Register(messung.get());
         for (TDataBasis* object : std::initializer_list<TDataBasis*>{controller.get(), page.get(), messung.get()})
-            WriteOwnRecord(*object);
+            WriteRecord(*object);
         controller->CreateObjects();
         page->CreateObjects();
         messung->CreateObjects();
@@ -33,7 +33,7 @@ protected:
             if (sender->GetValueOfRegelkreise() == 0) {
                 if (!page->ModifyValueEigeneSollwerteRk2(T_DB_EnumDataBasis::Nein, request.Byte != 0))
                     return 0;
-                WriteOwnRecord(*page);
+                WriteRecord(*page);
             }
             return 1;
         });
@@ -42,16 +42,11 @@ protected:
                                            if (!request.Sender || !messung->ModifyValueTemperaturErfassung(false)
                                                || !messung->ModifyValueExternerTempFuehler(request.Byte != 0))
                                                return 0;
-                                           WriteOwnRecord(*messung);
+                                           WriteRecord(*messung);
                                            return 1;
                                        });
         window.DeliverPosted();
         Mark();
-    }
-
-    void WriteOwnRecord(TDataBasis& object)
-    {
-        object.Write(*Device().GetDatenSatz(System, object.GetParentHandle(), object.GetHandle()));
     }
 
     // Chooses the item with the value in a row of the object's grid, as a user does.
@@ -59,25 +54,15 @@ protected:
     {
         TDrawGridSE objectGrid;
         object.BuildInfoWindow(&objectGrid, nullptr, false, -1, -1);
-        const int row = objectGrid.FindRow(tag);
-        ASSERT_NE(row, -1) << "no row " << tag;
-        const std::vector<TComboWert>& choices = objectGrid.GetCell(1, row)->Choices;
-        const auto item = std::find_if(choices.begin(), choices.end(),
-                                       [value](const TComboWert& choice) { return choice.Value == value; });
-        ASSERT_NE(item, choices.end());
-        objectGrid.SetActiveCell(1, row);
-        objectGrid.ChooseItem(static_cast<int>(item - choices.begin()));
+        climatest::ChooseValue(objectGrid, tag, value);
         window.DeliverPosted();
     }
 
-    std::vector<int> RowsOf(TDataBasis& object)
+    static std::vector<int> RowsOf(TDataBasis& object)
     {
         TDrawGridSE objectGrid;
         object.BuildInfoWindow(&objectGrid, nullptr, false, -1, -1);
-        std::vector<int> tags;
-        for (int row = 0; row < objectGrid.GetRowCount(); ++row)
-            tags.push_back(objectGrid.GetCell(0, row)->Tag);
-        return tags;
+        return climatest::RowTags(objectGrid);
     }
 
     std::unique_ptr<TReglerRaumtemperaturMessung> messung;

@@ -1,21 +1,18 @@
 #include "climalib/E_DataBasis.h"
 #include "climalib/ReglerSollwerte.h"
 #include "tests/climalib/PageFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <gmock/gmock.h>
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using S = TReglerSollwerte;
 using Sollwerte = PageFixture<S>;
-
-std::string Cell(int row)
-{
-    return "1," + std::to_string(row);
-}
 
 TEST_F(Sollwerte, NewRecordsHoldTheDefaults)
 {
@@ -136,11 +133,6 @@ struct RowCase {
     int kuehlen;
     std::vector<int> tags;
 };
-
-void PrintTo(const RowCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class SollwerteRows : public Sollwerte, public ::testing::WithParamInterface<RowCase> {};
 
@@ -504,7 +496,7 @@ TEST_F(Sollwerte, PasteTakesTheMainRecordOnly)
     TDatenStruktur record;
     source.Write(record);
     record.Next = 0;
-    const auto table = PageRecordTable({record});
+    const auto table = RecordTable({record});
     std::string message;
     Mark();
     EXPECT_TRUE(page->Paste(table.get(), message));
@@ -522,7 +514,7 @@ TEST_F(Sollwerte, PasteWithoutRecordOfItsTypeThrows)
 {
     TDatenStruktur other;
     other.Typ = 6578;
-    const auto table = PageRecordTable({other});
+    const auto table = RecordTable({other});
     std::string message;
     EXPECT_THROW(page->Paste(table.get(), message), E_DataBasis);
 }
@@ -535,27 +527,22 @@ TEST_F(Sollwerte, DeclaresTwentyTwoGlobalParameters)
         EXPECT_EQ(page->GetGlobalParameter(tag), nullptr) << tag;
 }
 
-class SollwerteGlobal : public Sollwerte {
+class SollwerteGlobal : public PageGlobalFixture<S> {
 protected:
     SollwerteGlobal()
     {
-        targetController.Handle = 500;
-        targetController.Typ = static_cast<std::int16_t>(TReglerFunktion::Typ);
-        target.Handle = 501;
-        target.Parent = 500;
-        target.Typ = static_cast<std::int16_t>(S::Typ);
         target.Next = 502;
         additional.Handle = 502;
         additional.Parent = 501;
     }
+    // The copy into the target and, when there is one, its additional record.
     int Copy(std::initializer_list<int> marked, std::string& message, bool withAdditional = true)
     {
-        for (const int tag : marked)
-            page->SetGlobalParameterValue(tag, gpvAendern);
+        MarkParameters(marked);
         std::vector<TDatenStruktur> records{targetController, target};
         if (withAdditional)
             records.push_back(additional);
-        auto table = PageRecordTable(records);
+        auto table = RecordTable(records);
         const int answer = page->WriteGlobalParameter(table.get(), &target, message);
         TDatenStruktur written;
         if (table->Find("Handle", additional.Handle, written))
@@ -563,8 +550,6 @@ protected:
         return answer;
     }
 
-    TDatenStruktur targetController;
-    TDatenStruktur target;
     TDatenStruktur additional;
 };
 

@@ -4,27 +4,18 @@
 #include "outside/tablebox/DrawGridSEComboBox.h"
 #include "outside/tablebox/LkSpinEdit.h"
 #include "tests/climalib/DataObjectFixture.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <algorithm>
-#include <ostream>
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using A = TReglerStellgroessenStatusAusgabe;
 using Strings = std::vector<std::string>;
 using Tags = std::vector<int>;
 using namespace T_DB_EnumReglerFunktion;
-constexpr auto Ja = T_DB_EnumDataBasis::Ja;
-constexpr auto Nein = T_DB_EnumDataBasis::Nein;
-
-// Table rows print as their name.
-template <class T>
-    requires requires(const T& row) { row.name; }
-void PrintTo(const T& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // The output page below its controller function (the page's Parent), both registered with the
 // device.
@@ -223,7 +214,7 @@ TEST_F(Ausgabe, TheCommonDirectionGoesIntoBothStoredDirectionsAndComesBack)
 {
     Configure(rkEinRegelkreis, rbaHeizenUndKuehlen, true);
     Build();
-    Choose(A::tagAusgabeStellgroesse, 0);
+    ChooseItem(A::tagAusgabeStellgroesse, 0);
     EXPECT_EQ(object->AusgabeStellgroesseHeizen, 0);
     EXPECT_EQ(object->AusgabeStellgroesseKuehlen, 0);
     EXPECT_EQ(DeliveredTrace(), (Strings{"store", "post OTHER"}));
@@ -241,7 +232,7 @@ TEST_F(Ausgabe, TheCommonBasicStageSetsBothBasicStagesOnly)
 {
     Configure(rkEinRegelkreis, rbaGrundZusatzHeizenKuehlen, true);
     Build();
-    Choose(A::tagAusgabeStellgroesseGrundstufe, 0);
+    ChooseItem(A::tagAusgabeStellgroesseGrundstufe, 0);
     EXPECT_EQ(object->AusgabeStellgroesseGrundstufeHeizen, 0);
     EXPECT_EQ(object->AusgabeStellgroesseGrundstufeKuehlen, 0);
     EXPECT_EQ(object->AusgabeStellgroesseZusatzstufeHeizen, 1);
@@ -249,7 +240,7 @@ TEST_F(Ausgabe, TheCommonBasicStageSetsBothBasicStagesOnly)
 
     window.Clear();
     Build();
-    Choose(A::tagAusgabeStellgroesseZusatzstufe, 0);
+    ChooseItem(A::tagAusgabeStellgroesseZusatzstufe, 0);
     EXPECT_EQ(object->AusgabeStellgroesseZusatzstufeHeizen, 0);
     EXPECT_EQ(object->AusgabeStellgroesseZusatzstufeKuehlen, 0);
     EXPECT_EQ(StoredRecord()->Param13, 0);
@@ -274,7 +265,7 @@ TEST_P(AusgabePlainChoice, IsStoredAndRebuildsTheOtherViews)
     Configure(GetParam().kreise, GetParam().betriebsart);
     object->StatusRegler = 2;
     Build();
-    Choose(GetParam().tag, GetParam().itemIndex);
+    ChooseItem(GetParam().tag, GetParam().itemIndex);
     EXPECT_EQ(DeliveredTrace(), (Strings{"store", "post OTHER"}));
     EXPECT_EQ(StoredRecord()->ParamAt(GetParam().field), GetParam().stored);
 }
@@ -298,23 +289,23 @@ TEST_F(Ausgabe, TheStatusObjectFollowsTheStatusChoice)
     EXPECT_EQ(Row(A::tagEinzelStatus), -1);
     const std::string row = std::to_string(Row(A::tagStatusRegler));
     const Strings posts{"store", "post ABGLEICH 1," + row, "post ALL 1," + row};
-    Choose(A::tagStatusRegler, 1);
+    ChooseItem(A::tagStatusRegler, 1);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3100=1/1", posts[0], posts[1], posts[2]}));
     EXPECT_EQ(Device().TransportRequests()[0].PositionBase, -100);
     Build();
     EXPECT_EQ(Row(A::tagEinzelStatus), -1);
 
     window.Clear();
-    Choose(A::tagStatusRegler, 2);
+    ChooseItem(A::tagStatusRegler, 2);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3100=2/1", posts[0], posts[1], posts[2]}));
     Build();
     EXPECT_NE(Row(A::tagEinzelStatus), -1) << "the single state is shown";
-    Choose(A::tagEinzelStatus, 4);
+    ChooseItem(A::tagEinzelStatus, 4);
     window.DeliverPosted();
 
     window.Clear();
     Build();
-    Choose(A::tagStatusRegler, 0);
+    ChooseItem(A::tagStatusRegler, 0);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3100=0/1", posts[0], posts[1], posts[2]}));
     Build();
     EXPECT_EQ(Row(A::tagEinzelStatus), -1);
@@ -327,7 +318,7 @@ TEST_F(Ausgabe, ARefusedStatusObjectPutsTheOldValueBack)
 {
     Device().AnswerAddObject(0);
     Build();
-    Choose(A::tagStatusRegler, 2);
+    ChooseItem(A::tagStatusRegler, 2);
     EXPECT_EQ(object->StatusRegler, 0);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3100=2/1", "post ALL 1," + std::to_string(Row(A::tagStatusRegler))}));
     EXPECT_EQ(StoredRecord(), nullptr);
@@ -347,7 +338,7 @@ TEST_P(AusgabeMessage, SwitchesItsObjectOrPutsTheOldValueBack)
 {
     Configure(rkEinRegelkreis, GetParam().betriebsart);
     Build();
-    Choose(GetParam().tag, 1);
+    ChooseItem(GetParam().tag, 1);
     const std::string row = std::to_string(Row(GetParam().tag));
     EXPECT_EQ(DeliveredTrace(),
               (Strings{GetParam().switched, "store", "post ABGLEICH 1," + row, "post ALL 1," + row}));
@@ -356,7 +347,7 @@ TEST_P(AusgabeMessage, SwitchesItsObjectOrPutsTheOldValueBack)
     window.Clear();
     Device().AnswerAddObject(0);
     Build();
-    Choose(GetParam().tag, 0);
+    ChooseItem(GetParam().tag, 0);
     EXPECT_EQ(DeliveredTrace().back(), "post ALL 1," + row);
     EXPECT_EQ(object->MeldungHeizen + object->MeldungKuehlen, 1) << "the old value is back";
 }
@@ -369,14 +360,14 @@ INSTANTIATE_TEST_SUITE_P(Messages, AusgabeMessage,
 TEST_F(Ausgabe, ATimeIsStoredWhenTheSpinEditorIsLeft)
 {
     Build();
-    Spin(A::tagAutomatischesSendenBeiAenderung, 50);
+    SpinAndLeave(A::tagAutomatischesSendenBeiAenderung, 50);
     EXPECT_EQ(object->AutomatischesSendenBeiAenderung, 50);
     EXPECT_EQ(DeliveredTrace(), (Strings{"store", "post OTHER"}));
     EXPECT_EQ(StoredRecord()->Param3, 50);
 
     window.Clear();
     Build();
-    Spin(A::tagAutomatischesSendenBeiAenderung, 50);
+    SpinAndLeave(A::tagAutomatischesSendenBeiAenderung, 50);
     EXPECT_TRUE(DeliveredTrace().empty()) << "the same value changes nothing";
 }
 
@@ -491,7 +482,7 @@ TEST_F(AusgabeUnterGeraet, ChangingTheControllerToCoolingSwitchesTheHeatingMessa
     object->AusgabeStellgroesseHeizen = 0;
     object->AusgabeStellgroesseGrundstufeKuehlen = 0;
     regler->BuildInfoWindow(&grid, nullptr, false, -1, -1);
-    Choose(TReglerFunktion::tagBetriebsart, rbaKuehlen);
+    ChooseItem(TReglerFunktion::tagBetriebsart, rbaKuehlen);
     ASSERT_EQ(regler->ReglerBetriebsart, rbaKuehlen);
 
     EXPECT_EQ(object->MeldungHeizen, Nein);
@@ -517,7 +508,7 @@ TEST_F(AusgabeUnterGeraet, ChangingTheControllerToHeatingKeepsTheHeatingMessage)
     object->MeldungHeizen = Ja;
     object->MeldungKuehlen = Ja;
     regler->BuildInfoWindow(&grid, nullptr, false, -1, -1);
-    Choose(TReglerFunktion::tagBetriebsart, rbaHeizen);
+    ChooseItem(TReglerFunktion::tagBetriebsart, rbaHeizen);
     ASSERT_EQ(regler->ReglerBetriebsart, rbaHeizen);
     EXPECT_EQ(object->MeldungHeizen, Ja);
     EXPECT_EQ(object->MeldungKuehlen, Nein);

@@ -1,23 +1,13 @@
 #include "climalib/ReglernebenstellenFunktion.h"
 #include "tests/climalib/DataObjectFixture.h"
-
-#include <ostream>
+#include "tests/climalib/support/NamedCase.h"
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using N = TReglernebenstellenFunktion;
 using Strings = std::vector<std::string>;
-constexpr auto Ja = T_DB_EnumDataBasis::Ja;
-constexpr auto Nein = T_DB_EnumDataBasis::Nein;
-
-// Table rows print as their name.
-template <class T>
-    requires requires(const T& row) { row.name; }
-void PrintTo(const T& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 using Nebenstelle = DataObjectFixture<N>;
 
@@ -159,7 +149,7 @@ TEST_F(Nebenstelle, SwitchingTheDisplayOnUsesTheKeptObjectTypeAndRebuildsAllView
 {
     object->ObjekttypLuefterstufen = 1;
     Build();
-    Choose(N::tagLuefterstufenAnzeige, 1);
+    ChooseItem(N::tagLuefterstufenAnzeige, 1);
     EXPECT_EQ(object->LuefterstufenAnzeige, Ja);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3280=2/1", "store", "post ALL 1,1", "post ABGLEICH 1,1"}));
     EXPECT_TRUE(StoredRecord()->Bool4);
@@ -167,7 +157,7 @@ TEST_F(Nebenstelle, SwitchingTheDisplayOnUsesTheKeptObjectTypeAndRebuildsAllView
 
     window.Clear();
     Build();
-    Choose(N::tagLuefterstufenAnzeige, 0);
+    ChooseItem(N::tagLuefterstufenAnzeige, 0);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3280=0/1", "store", "post ALL 1,1", "post ABGLEICH 1,1"}));
 }
 
@@ -175,7 +165,7 @@ TEST_F(Nebenstelle, ChangingTheObjectTypeWhileTheDisplayIsOnSwitchesTheVariant)
 {
     object->LuefterstufenAnzeige = Ja;
     Build();
-    Choose(N::tagObjekttypLuefterstufen, 1);
+    ChooseItem(N::tagObjekttypLuefterstufen, 1);
     EXPECT_EQ(object->ObjekttypLuefterstufen, 1);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3280=2/1", "store", "post ALL 1,2", "post ABGLEICH 1,2"}));
 }
@@ -185,7 +175,7 @@ TEST_F(Nebenstelle, ARefusedObjectChangePutsTheOldValueBack)
     object->LuefterstufenAnzeige = Ja;
     Device().AnswerAddObject(0);
     Build();
-    Choose(N::tagLuefterstufenAnzeige, 0);
+    ChooseItem(N::tagLuefterstufenAnzeige, 0);
     EXPECT_EQ(object->LuefterstufenAnzeige, Ja);
     EXPECT_EQ(DeliveredTrace(), (Strings{"UDT8:3280=0/1", "post ALL 1,1"}));
     EXPECT_EQ(StoredRecord(), nullptr);
@@ -194,7 +184,7 @@ TEST_F(Nebenstelle, ARefusedObjectChangePutsTheOldValueBack)
 TEST_F(Nebenstelle, TheSameValueChangesNothing)
 {
     Build();
-    Choose(N::tagLuefterstufenAnzeige, 0);
+    ChooseItem(N::tagLuefterstufenAnzeige, 0);
     EXPECT_TRUE(DeliveredTrace().empty());
 }
 

@@ -1,22 +1,15 @@
 #include "climalib/RaumtemperaturSchaltuhr.h"
+#include "tests/climalib/support/NamedCase.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 
 namespace {
 
+using climatest::PrintTo;
 using namespace T_DB_EnumRaumtemperaturSchaltuhr;
-
-// Table rows print as their name.
-template <class T>
-    requires requires(const T& row) { row.name; }
-void PrintTo(const T& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 struct Packing {
     const char* name;

@@ -122,8 +122,7 @@ TEST_F(ProbeFixture, ANumberChangeStoresAndRebuildsTheOtherViews)
 TEST_F(ProbeFixture, ADecimalChangeReachesTheAdditionalRecordInTenths)
 {
     Build();
-    grid.SetActiveCell(1, Row(P::tagTemperatur));
-    SpinAndLeave(grid, 22.5);
+    SpinAndLeave(P::tagTemperatur, 22.5);
     EXPECT_DOUBLE_EQ(probe->Temperatur, 22.5);
     ASSERT_NE(StoredRecord(), nullptr);
     const auto chain = Device().Chain(*StoredRecord());

@@ -28,6 +28,7 @@ public:
 
     platform::HWND Handle() const { return registration_.Handle(); }
     FakeDevice& Device() { return device_; }
+    const FakeDevice& Device() const { return device_; }
     // Without a device every request is answered 0, as the main window does.
     void SetDeviceMissing(bool missing) { deviceMissing_ = missing; }
 

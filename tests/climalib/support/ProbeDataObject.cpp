@@ -12,10 +12,6 @@ namespace {
 const TClimaDataObject::TClassInfo ProbeInfo{"TProbeDataObject", TProbeDataObject::Typ, TProbeDataObject::Icon,
                                              TProbeDataObject::QuickHelpOffset};
 
-const std::initializer_list<TClimaDataObject::TPost> PostOrder{
-    TClimaDataObject::TPost::ObjectsChanged, TClimaDataObject::TPost::UpdateAllViews,
-    TClimaDataObject::TPost::UpdateOtherViews};
-
 } // namespace
 
 TProbeDataObject::TProbeDataObject(platform::HWND windowHandle, std::int32_t system, std::int32_t parent,
@@ -130,7 +126,7 @@ void TProbeDataObject::GridComboBoxChange(TObject* sender, TCell& cell, int colu
                 marks.Store = marks.ObjectsChanged = marks.UpdateAllViews = true;
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     case tagFreigabe:
         ChangeMember<std::uint8_t>(
@@ -141,7 +137,7 @@ void TProbeDataObject::GridComboBoxChange(TObject* sender, TCell& cell, int colu
                 marks.Store = marks.UpdateOtherViews = true;
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     case tagExtra:
         ChangeMember<std::uint8_t>(
@@ -150,7 +146,7 @@ void TProbeDataObject::GridComboBoxChange(TObject* sender, TCell& cell, int colu
                 marks.Store = marks.UpdateAllViews = true;
                 return true;
             },
-            PostOrder, column, row);
+            column, row);
         break;
     default:
         break;
@@ -189,11 +185,11 @@ void TProbeDataObject::GridExitCell(TDrawGridSE* grid, TObject* sender, TCell& c
     if (cell.Tag == tagZeit) {
         std::int16_t value = 0;
         if (ReadSpinValue(sender, value))
-            ChangeMember<std::int32_t>(Zeit, value, plainNumber, PostOrder, column, row);
+            ChangeMember<std::int32_t>(Zeit, value, plainNumber, column, row);
     } else if (cell.Tag == tagTemperatur) {
         double value = 0;
         if (ReadSpinDouble(sender, value))
-            ChangeMember<double>(Temperatur, value, plainNumber, PostOrder, column, row);
+            ChangeMember<double>(Temperatur, value, plainNumber, column, row);
     }
 }
 
@@ -242,7 +238,7 @@ bool TProbeDataObject::CallGetValueOfZugriffAufBedienebenen(std::uint8_t& level)
 {
     LOG_FKT_START("TProbeDataObject::CallGetValueOfZugriffAufBedienebenen");
     std::int32_t answer = 0;
-    const bool done = CallDevice(UDM_GET_VALUE_OF_ZUGRIFF_AUF_BEDIENEBENEN, 0, &answer);
+    const bool done = CallDevice(UDM_GET_VALUE_OF_ZUGRIFF_AUF_BEDIENEBENEN, 0, 0, &answer);
     level = static_cast<std::uint8_t>(answer);
     return done;
 }
