@@ -4,7 +4,8 @@
 // GetTyp. The group-address and communication-object numbers are addrlink's.
 #include "outside/addrlink/AddrlinkTypes.h"
 
-// Records without a data object of their own.
+// Records without a data object of their own; additional records of a chain carry type 0.
+inline constexpr int DT_ADDITIONAL_RECORD = 0;
 inline constexpr int DT_RECORD_ONLY_1 = 1;
 inline constexpr int DT_RECORD_ONLY_2 = 2;
 inline constexpr int DT_RECORD_ONLY_6 = 6;

@@ -42,6 +42,7 @@ void TDeviceInstanzTalvo::InitDataMainStruktur()
 
     for (TDatenStruktur& record : records) {
         switch (record.Typ) {
+        case DT_ADDITIONAL_RECORD:
         case DT_RECORD_ONLY_1:
         case DT_RECORD_ONLY_2:
         case DT_RECORD_ONLY_6:

@@ -148,7 +148,7 @@ TEST_F(Rebuild, MakesTheObjectsOfTheRecordsSystemFirst)
     comObject.Param16 = 3300;
     Load({Record(2, DT_TALVO_DATUM_UHRZEIT_SENDEN, 1, "Datum/Uhrzeit"), system, display, comObject,
           Record(5, 6556, 1, "Loch"), Record(6, DT_SORV_GRP_ADR_MAIN, 1, "Hauptgruppe"), Record(7, 1, 1, "Eins"),
-          Record(8, 2, 1, "Zwei"), Record(9, 6, 1, "Sechs")});
+          Record(8, 2, 1, "Zwei"), Record(9, 6, 1, "Sechs"), Record(10, DT_ADDITIONAL_RECORD, 1, "")});
 
     device.InitDataMainStruktur();
 
@@ -175,7 +175,8 @@ TEST_F(Rebuild, MakesTheObjectsOfTheRecordsSystemFirst)
     EXPECT_EQ(restoredObject->GetDisplayOrder(), 3300);
     // Restored with six -1, kind 0, type 0, direction 1 and index 0, then read from its record.
     EXPECT_EQ(addrlink.Arguments, (std::vector<int>{-1, -1, -1, -1, -1, -1, 0, 0, 1, 0}));
-    for (const std::int32_t none : {5, 6, 7, 8, 9})
+    // Additional records of a chain (type 0) are no objects and no surprise.
+    for (const std::int32_t none : {5, 6, 7, 8, 9, 10})
         EXPECT_EQ(device.FindHandle(none), nullptr) << none;
 
     ASSERT_EQ(ui.boxes().size(), 2u);
@@ -190,7 +191,7 @@ TEST_F(Rebuild, MakesTheObjectsOfTheRecordsSystemFirst)
     EXPECT_TRUE(device.TypMap.empty());
     EXPECT_TRUE(device.ParentMap.empty());
     // The records stay, the unknown ones too.
-    for (std::int32_t handle = 1; handle <= 9; ++handle)
+    for (std::int32_t handle = 1; handle <= 10; ++handle)
         EXPECT_NE(device.FindRecord(0, handle), nullptr) << handle;
 }
 
