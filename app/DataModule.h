@@ -39,7 +39,7 @@ public:
     void TimerAutoSaveTimer();
 
     // The program's file version, as the build fixed it; empty when it has none.
-    void GetSwVersion(std::string& out) const;
+    void GetSwVersion(std::string& out) const override;
 
     bool HighAccess() const { return fHighAccess; }
 
@@ -62,8 +62,6 @@ public:
     std::string DeviceTextFileName;
     std::string EtsIniFileName;
     std::string InfoExModules;
-    std::string SwCreatedVersion;
-    std::string SwCreatedDate;
 
     // Option values.
     TColor GridColorCommon = clBtnFace;
@@ -88,7 +86,6 @@ public:
     bool fLogStart = false;
     bool fLogTime = false;
     std::int32_t GrpAdrLevels = 3;
-    std::int32_t DeviceTextLcid = 0;
 
     // Serial download.
     bool fRs232Enabled = false;
@@ -101,13 +98,12 @@ public:
     std::int16_t Rs232DownloadMode = 2;
     std::int16_t Rs232Key = 123; // virtual-key code, F12
 
-    // Shared while a device is edited.
+    // Shared while a device is edited; SwCreatedVersion, SwCreatedDate, fGlobalParamSection,
+    // fDatenKonvertiert and DeviceTextLcid are the device model's (TDataModuleServices).
     platform::HWND MainWindowHandle = 0;
     bool fDataModified = false;
     bool fLanguageChanged = false;
     std::int32_t PreviewZOrder = -2; // -1 topmost, -2 not topmost
-    bool fGlobalParamSection = false;
-    bool fDatenKonvertiert = false;
     bool fBlobExtern = false;
     bool fSaveCompilerFile = false;
 

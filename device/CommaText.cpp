@@ -22,10 +22,25 @@ bool NeedsQuotes(const std::string& field)
 
 std::vector<std::string> SplitCommaText(std::string_view text)
 {
+    std::vector<std::string> fields;
+    SplitCommaText(text, fields);
+    return fields;
+}
+
+void SplitCommaText(std::string_view text, std::vector<std::string>& fields)
+{
     if (const auto nul = text.find('\0'); nul != std::string_view::npos)
         text = text.substr(0, nul);
 
-    std::vector<std::string> fields;
+    std::size_t count = 0;
+    // The next field: one of those given, emptied (its room kept), or a new one.
+    const auto next = [&]() -> std::string& {
+        if (count == fields.size())
+            fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
     std::size_t pos = 0;
     const std::size_t end = text.size();
     auto skipBlanks = [&] {
@@ -35,20 +50,24 @@ std::vector<std::string> SplitCommaText(std::string_view text)
 
     skipBlanks();
     while (pos < end) {
-        std::string field;
+        std::string& field = next();
         if (text[pos] == '"') {
             ++pos;
             while (pos < end) {
-                if (text[pos] == '"') {
-                    if (pos + 1 < end && text[pos + 1] == '"') {
-                        field += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
+                const std::size_t quote = text.find('"', pos);
+                if (quote == std::string_view::npos) {
+                    field.append(text.substr(pos));
+                    pos = end;
                     break;
                 }
-                field += text[pos++];
+                field.append(text.substr(pos, quote - pos));
+                pos = quote + 1;
+                if (pos < end && text[pos] == '"') {
+                    field += '"';
+                    ++pos;
+                    continue;
+                }
+                break;
             }
         } else {
             const std::size_t start = pos;
@@ -56,17 +75,16 @@ std::vector<std::string> SplitCommaText(std::string_view text)
                 ++pos;
             field.assign(text.substr(start, pos - start));
         }
-        fields.push_back(std::move(field));
 
         skipBlanks();
         if (pos < end && text[pos] == ',') {
             if (pos + 1 == end)
-                fields.emplace_back();
+                next();
             ++pos;
             skipBlanks();
         }
     }
-    return fields;
+    fields.resize(count);
 }
 
 std::string JoinCommaText(const std::vector<std::string>& fields)

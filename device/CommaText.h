@@ -10,6 +10,8 @@
 // characters around a field are skipped; an unquoted field ends at a comma or at any
 // character of code 32 or less; a trailing comma adds one empty field.
 std::vector<std::string> SplitCommaText(std::string_view text);
+// The same into fields, whose strings are reused.
+void SplitCommaText(std::string_view text, std::vector<std::string>& fields);
 
 // Joins fields with commas. A field holding a character of code 1 to 32, a double quote or a
 // comma is quoted, with inner double quotes doubled.

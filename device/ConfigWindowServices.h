@@ -2,6 +2,9 @@
 
 #include "platform/WindowMessages.h"
 
+#include <string>
+#include <vector>
+
 class TDataBasis;
 class TDeviceInstanz;
 class TGrpAdrNodes;
@@ -29,6 +32,21 @@ public:
     virtual void SetNodeImageIndex(TDataBasis* /*object*/, int /*imageIndex*/) {}
     // Removes the object's node from the tree (looked up from the object when no node is given).
     virtual void DeleteNode(TTreeNode* /*node*/, TDataBasis* /*object*/) {}
+    // Adds the object's node below the node of its parent object; with makeVisible the new node
+    // is made visible. The node, or none when the parent has no node.
+    virtual TTreeNode* AddChildNode2Data(TDataBasis* /*parent*/, TDataBasis* /*object*/, bool /*makeVisible*/)
+    {
+        return nullptr;
+    }
+    // The window's number: how many configuration windows were made before it in this run. It
+    // names the window's section of expanded tree nodes in the data block.
+    virtual int GetWindowNumber() const { return 0; }
+    // Replaces the lines with the handles (decimal) of the expanded nodes to store, the selected
+    // node's first.
+    virtual void GetListExpandedTreeNodes(std::vector<std::string>& lines) { lines.clear(); }
+    // Takes the stored handles (decimal) of the expanded nodes; the first names the node to
+    // select. No lines change nothing.
+    virtual void SetListExpandedTreeNodes(const std::vector<std::string>& /*lines*/) {}
 
 protected:
     TConfigWindowServices() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The data module as the device model sees it. The one data module of the program derives from
@@ -23,6 +24,19 @@ public:
     // The project's group-address levels as the host's settings give them: 3 = main/middle/sub,
     // 2 = main/sub.
     virtual int GetGrpAdrLevel() const { return 3; }
+    // The program's file version; empty when it has none.
+    virtual void GetSwVersion(std::string& out) const { out.clear(); }
+
+    // Shared with the device model while a device is edited (Windows-1252 texts).
+    // The version of the program that created the edited device's data, and when.
+    std::string SwCreatedVersion = "unknown";
+    std::string SwCreatedDate = "unknown";
+    // The edited device's data block had the global-parameter section.
+    bool fGlobalParamSection = false;
+    // The version check converted data of the predecessor program.
+    bool fDatenKonvertiert = false;
+    // The language of the device text in use.
+    std::int32_t DeviceTextLcid = 0;
 
     // The data module alive now (the latest made, while it lives), or null.
     static TDataModuleServices* Current();

@@ -67,8 +67,9 @@ public:
 
     void Add(const T& record)
     {
+        // The new key is the highest: the record goes to the end without a search.
         const std::int32_t key = records_.empty() ? 0 : records_.rbegin()->first + 1;
-        records_.emplace(key, record);
+        records_.emplace_hint(records_.end(), key, record);
     }
 
     void Clear()
@@ -180,16 +181,18 @@ private:
     void Load(std::string_view text)
     {
         std::int32_t key = 0;
+        std::string buffer; // one line at a time, its room kept
         for (const std::string_view line : SplitRecordTextLines(text)) {
             if (line.empty() || line.front() == '#')
                 continue;
             T record;
             try {
-                record.Fill(std::string(line));
+                buffer.assign(line);
+                record.Fill(buffer);
             } catch (const E_DatenStruktur& e) {
                 throw E_DatenManager(e.Message);
             }
-            records_.emplace(++key, std::move(record));
+            records_.emplace_hint(records_.end(), ++key, std::move(record));
         }
     }
 

@@ -156,7 +156,9 @@ bool TDatenStruktur::EqualsBool(const std::string& feldName, bool wert) const
 
 void TDatenStruktur::Fill(const std::string& datensatz)
 {
-    const std::vector<std::string> f = SplitCommaText(datensatz);
+    // The fields of the last line read keep their room for the next one.
+    thread_local std::vector<std::string> f;
+    SplitCommaText(datensatz, f);
     // 39 fields are accepted: such a line only lacks String5.
     if (f.size() < 39) {
         std::string message;

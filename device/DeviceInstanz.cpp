@@ -92,7 +92,8 @@ void TDeviceInstanz::FillDataMaps(const TDatenStruktur& record)
     LOG_FKT_START("TDeviceInstanz::FillDataMaps");
     if (!HandleMap.emplace(record.Handle, record).second)
         return;
-    TypMap.emplace(record.Typ, record);
+    // Records come in ascending Typ as a rule: then each goes to the end without a search.
+    TypMap.emplace_hint(TypMap.end(), record.Typ, record);
     ParentMap.emplace(record.Parent, record);
     SystemMaps.File(record);
 }
@@ -168,12 +169,10 @@ void TDeviceInstanz::DeleteDatensatz(TDatenStruktur* record)
     const std::int32_t system = record->System;
     const std::int32_t parent = record->Parent;
     const std::int32_t handle = record->Handle;
-    TSystemTable* table = SystemMaps.FindTable(system);
-    if (!table)
+    if (!SystemMaps.FindTable(system))
         throw E_InstVerw(4, "DeleteIterator: unknown systemhandle: " + std::to_string(system), ErrorContext,
                          __FILE__, __LINE__);
-    if (const auto it = TRecordStore::FindIn(*table, parent, handle); it != table->end())
-        table->erase(it);
+    SystemMaps.Remove(system, parent, handle);
 }
 
 TDeviceInstanz::TIteratorPair TDeviceInstanz::GetChildIteratorPair(TDataBasis* object, TIteratorPair& out)

@@ -12,6 +12,7 @@
 #include "device/RecordStore.h"
 #include "outside/addrlink/GrpAdrOrdner.h"
 #include "outside/addrlink/SorvGrpAdrSub.h"
+#include "outside/hostdata/DalObjectInfo.h"
 #include "outside/hostdata/EtsGruppenAdressen.h"
 #include "outside/hostlink/HostRecords.h"
 #include "platform/MemoryStream.h"
@@ -29,8 +30,11 @@
 class TDataBasis;
 class TEibHandle;
 class TEts2Cdi;
+class TAddrlinkFactory;
 class TEtsDeviceParam;
 class TEtsObjekt;
+class TEtsProgressDialog;
+class TObjektBasis;
 struct RecObjektFlag;
 struct tagRecDatenTransport;
 struct tagWmUserDevice;
@@ -188,6 +192,10 @@ public:
     // dropped. False, after a detail message and with target empty, when nothing valid is had.
     bool LoadCharSetData(platform::TMemoryStream* block, platform::TMemoryStream* target);
     bool LoadDeviceText(platform::TMemoryStream* block, platform::TMemoryStream* target);
+    // Gives every configuration window of the main window the lines of its section of expanded
+    // tree nodes ("ExpandedTreeNodes n", n its number); a window whose section is missing or
+    // empty is left alone.
+    void LoadExpandedTreeNodeData(platform::TMemoryStream* block);
     // Lets every registered data object write its record (ascending handles); false when none
     // is registered.
     bool WriteAll();
@@ -277,6 +285,80 @@ public:
     // Rebuilds every communication object's links from the project and rewrites its record.
     bool UpdateObjectAssociations();
 
+    // --- Communication objects of data objects (DeviceInstanzObjects.cpp) ---
+
+    // True for code 0; otherwise shows why, with the display order and the value, and answers
+    // false.
+    bool CheckObjectParamResult(std::uint8_t code, std::int16_t displayOrder, std::int32_t value);
+    // Sets the display-order parameter to the value and makes the data objects of the objects
+    // the host then has, below owner, at position ids object number + positionBase. A parameter
+    // that has the value (> 0) already and has objects stays. Linked objects that would go are
+    // asked about once (when ask and the switches allow it); false when the user refused or the
+    // host failed.
+    bool AddEtsObjectByDisplayOrder(std::int16_t displayOrder, std::int32_t value, int positionBase,
+                                    TDataBasis* owner, bool ask);
+    // Makes, registers and shows one data object per record; false without an owner (unless the
+    // list is empty).
+    bool CreateObjects(const std::list<tagDAL_OBJECT_INFO>& records, int positionBase, TDataBasis* owner,
+                       std::int16_t displayOrder);
+    // The parameter's value and the data objects of its objects, appended in the host's order.
+    bool GetEtsObjectByDisplayOrder(std::int16_t displayOrder, std::int32_t& value, std::list<TEtsObjekt*>& out);
+    // Deletes the data objects of the records with their links, nodes and records; the host's
+    // objects stay. False, with nothing deleted, when the user refused.
+    bool DeleteObjektInstanzen(const std::list<tagDAL_OBJECT_INFO>& records);
+    // Asks once when an object of the display orders is linked (unless NoDeleteQuestion);
+    // false when the user refused. Deletes nothing.
+    bool CheckIfDeleteObjectsAllowed(std::list<int> displayOrders);
+    // Appends the display orders (> 0) of the communication objects below the object, depth
+    // first; true when the list is not empty.
+    bool FillDONListWithEtsObjectsRecursivFromParent(std::list<int>& displayOrders, TDataBasis* object);
+    // The device-parameter object, made on first use over the main window's host link; none
+    // while there is no link.
+    TEtsDeviceParam* GetEtsDeviceParam();
+    // Reads the addresses of every communication object's links anew and rewrites its record;
+    // failures are reported together. True when all succeeded.
+    bool UpdateGroupAddressFromId();
+
+    // --- Import, copy and id conversion (DeviceInstanzImport.cpp) ---
+
+    static constexpr std::uint8_t KonvertModusImport = 0;
+    static constexpr std::uint8_t KonvertModusCopy = 1;
+
+    // Load the data block of another device into this one and give its data objects this
+    // device's host ids; the import takes the links over by address, the copy drops them.
+    // False when the user cancelled on the meter or a step failed; what was converted stays.
+    bool SorvCdiImport(platform::TMemoryStream* source, TEtsProgressDialog* meter);
+    bool SorvCdiCopy(platform::TMemoryStream* source, TEtsProgressDialog* meter);
+    bool KonvertEtsIds(std::uint8_t mode, TEtsProgressDialog* meter);
+    // The device's device objects and device parameters, in the host's order.
+    void CreateEtsDBList(std::list<DAL_DEVICE_PARAM>& parameters, std::list<DAL_DEVICE_OBJECT>& objects);
+    // The ids of the active device object of that number and host type, of its communication
+    // object and of the device parameter that switches it.
+    bool GetEtsIdFromObjNr(const std::list<DAL_DEVICE_PARAM>& parameters, const std::list<DAL_DEVICE_OBJECT>& objects,
+                           int number, std::int8_t type, std::int32_t& commObjectId, std::int32_t& deviceObjectId,
+                           std::int32_t& deviceParamId);
+    // Links the object again to the project's sub groups of its addresses; each address the
+    // project lacks is reported and its link dropped. False only without an object.
+    bool KonvertEtsGAIds(TObjektBasis* object, bool& missingAddress);
+    // Removes the project's links of the object's device object that the object does not hold.
+    bool UnlinkUnknownGA(TObjektBasis* object);
+    // Drops every link of the object; true.
+    bool LinkEtsAssociationToObjekt(TObjektBasis* object);
+    // The project's sub group of the address; false, with the reason in message, when there is
+    // none or its type does not fit the object type (the host's type plus 1).
+    bool KonvertEtsGAId(std::int32_t& subGroupId, std::uint16_t address, std::string& message, int objectType);
+    // The number of the device object of a communication object that depends on the parameter
+    // and exists for the value.
+    bool GetObjectNrFromParameterId(std::int32_t parameterId, std::int32_t value,
+                                    const std::list<DAL_DEVICE_OBJECT>& objects, std::int32_t& number);
+
+    // --- Object consistency check (DeviceInstanzCheck.cpp) ---
+
+    // Compares the communication-object records with the project's device objects: reports the
+    // numbers the project lacks and sets parameters to 0 that keep objects the records lack.
+    // Tells the outcome; always true.
+    bool EtsObjektCheck();
+
     // --- Members, in their order of declaration ---
     // The load-time tables, the registry and the device data object are the product model's
     // to fill; everyone else reaches them through the operations above.
@@ -356,6 +438,9 @@ public:
 
     std::string AutoSaveFile;
     std::string AutoSaveDir;
+
+    // Makes the communication-object data objects; none: addrlink's own factory.
+    const TAddrlinkFactory* EtsObjektFactory = nullptr;
 
 private:
     // Deletes the chain that starts with the record (System, Parent, Handle), from its last

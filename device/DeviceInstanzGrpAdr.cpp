@@ -127,9 +127,8 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
             continue;
         for (TEtsMiddleGroup* middle = EtsGruppenAdressen->GetMiddleGroupFirst(mainNode->GetGroup()); middle;
              middle = EtsGruppenAdressen->GetMiddleGroupNext(mainNode->GetGroup())) {
-            TSorvGrpAdrBasis* node = GrpAdrNodes.Find(middle->GetEtsId());
-            if (!node)
-                node = GrpAdrNodes.Insert(MakeMiddleNode(window, middle));
+            TSorvGrpAdrBasis* node =
+                GrpAdrNodes.FindOrInsert(middle->GetEtsId(), [&] { return MakeMiddleNode(window, middle); });
             if (auto* middleNode = dynamic_cast<TSorvGrpAdrMiddle*>(node))
                 middles.emplace(middle->GetEtsId(), middleNode);
         }
@@ -139,8 +138,7 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
     for (const auto& [id, middleNode] : middles) {
         for (TEtsSubGroup* sub = EtsGruppenAdressen->GetSubGroupFirst(middleNode->GetGroup()); sub;
              sub = EtsGruppenAdressen->GetSubGroupNext(middleNode->GetGroup()))
-            if (!GrpAdrNodes.Find(sub->GetEtsId()))
-                GrpAdrNodes.Insert(MakeSubNode(window, sub, threeLevels));
+            GrpAdrNodes.FindOrInsert(sub->GetEtsId(), [&] { return MakeSubNode(window, sub, threeLevels); });
     }
 }
 

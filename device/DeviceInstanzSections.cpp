@@ -11,7 +11,9 @@
 #include "platform/UiService.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -122,6 +124,24 @@ bool TDeviceInstanz::LoadDeviceText(platform::TMemoryStream* block, platform::TM
         "TDeviceInstanz::LoadDeviceText",
     };
     return LoadSectionOrFile(block, target, source);
+}
+
+void TDeviceInstanz::LoadExpandedTreeNodeData(platform::TMemoryStream* block)
+{
+    LOG_FKT_START("TDeviceInstanz::LoadExpandedTreeNodeData");
+    if (!block || !MainForm)
+        return;
+    for (TConfigWindowServices* window : MainForm->GetListFormVerw()) {
+        if (!window)
+            continue;
+        platform::TMemoryStream section;
+        ParseData(block, &section, SectionExpandedTreeNodes + " " + std::to_string(window->GetWindowNumber()));
+        std::vector<std::string> lines;
+        for (const std::string_view line : SplitRecordTextLines(section.Bytes()))
+            lines.emplace_back(line);
+        if (!lines.empty())
+            window->SetListExpandedTreeNodes(lines);
+    }
 }
 
 bool TDeviceInstanz::LoadSectionOrFile(platform::TMemoryStream* block, platform::TMemoryStream* target,

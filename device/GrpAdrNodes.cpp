@@ -2,6 +2,8 @@
 
 #include "outside/addrlink/SorvGrpAdrBasis.h"
 
+#include <iterator>
+
 TGrpAdrNodes::~TGrpAdrNodes()
 {
     Clear();
@@ -23,11 +25,29 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Find(int hostId) const
     return entry == nodes_.end() ? nullptr : entry->second;
 }
 
+std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
+{
+    // The place after the node filed last is tried first: the next id in ascending order goes there.
+    if ((next_ == nodes_.end() || hostId < next_->first) &&
+        (next_ == nodes_.begin() || std::prev(next_)->first < hostId))
+        return {next_, false};
+    const auto place = nodes_.lower_bound(hostId);
+    return {place, place != nodes_.end() && place->first == hostId};
+}
+
+TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node)
+{
+    const auto entry = nodes_.emplace_hint(place, hostId, node);
+    next_ = std::next(entry);
+    return node;
+}
+
 void TGrpAdrNodes::Clear()
 {
     // Emptied first, so that nothing finds a node while it is being deleted.
     TMap nodes;
     nodes.swap(nodes_);
+    next_ = nodes_.end();
     for (const auto& [id, node] : nodes)
         delete node;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <utility>
 
 class TSorvGrpAdrBasis;
 
@@ -21,6 +22,17 @@ public:
     // under that id already stays, and the given one is deleted.
     TSorvGrpAdrBasis* Insert(std::unique_ptr<TSorvGrpAdrBasis> node);
     TSorvGrpAdrBasis* Find(int hostId) const;
+    // The node filed under the host id; when there is none, the node make() answers is filed there
+    // (and none when it answers none). Ids that come in ascending order are filed without a search.
+    template <class TMake>
+    TSorvGrpAdrBasis* FindOrInsert(int hostId, TMake make)
+    {
+        const auto [place, found] = PlaceOf(hostId);
+        if (found)
+            return place->second;
+        std::unique_ptr<TSorvGrpAdrBasis> node = make();
+        return node ? FileAt(place, hostId, node.release()) : nullptr;
+    }
     // Deletes every node.
     void Clear();
 
@@ -28,5 +40,11 @@ public:
     bool Empty() const { return nodes_.empty(); }
 
 private:
+    // The node of the host id (true), or the place where it would go (false).
+    std::pair<TMap::iterator, bool> PlaceOf(int hostId);
+    // Files the node (now owned) at its place.
+    TSorvGrpAdrBasis* FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node);
+
     TMap nodes_;
+    TMap::iterator next_ = nodes_.end(); // the place after the node filed last by FindOrInsert
 };

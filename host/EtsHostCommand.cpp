@@ -3,7 +3,9 @@
 #include "host/DemoProject.h"
 #include "host/DeviceBlob.h"
 #include "host/DeviceDump.h"
+#include "host/ProductTemplate.h"
 #include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
 #include "platform/FileIo.h"
 
 #include <charconv>
@@ -70,7 +72,15 @@ int Init(const std::string& path, std::ostream& out)
     std::string hostFolder = fs::absolute(path).parent_path().string();
     if (hostFolder.empty() || hostFolder.back() != '/')
         hostFolder += '/';
-    TProjectDatabase::CreateFile(path, [&](TSqlDatabase& db) { FillDemoProject(db, hostFolder); });
+    TProjectDatabase::CreateFile(path, [&](TSqlDatabase& db) {
+        FillDemoProject(db, hostFolder);
+        std::vector<std::int64_t> programs;
+        TSqlStatement query(db, "SELECT id FROM program ORDER BY id");
+        while (query.Step())
+            programs.push_back(query.Int64(0));
+        for (const std::int64_t program : programs)
+            FillProductTemplate(db, program);
+    });
     out << "Created the demo project in " << path << "\n";
     return ExitOk;
 }

@@ -10,7 +10,8 @@ namespace host {
 enum : int { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
 // Runs one etshost command line (without the program name):
-//   init --db FILE                                  creates the demo project; never overwrites
+//   init --db FILE                                  creates the demo project with the product's
+//                                                   parameters and objects; never overwrites
 //   dump --db FILE device ID                         prints a device
 //   blob --db FILE --device ID --get OUT | --put IN  reads or replaces a device's data block
 int RunEtsHost(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

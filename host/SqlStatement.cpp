@@ -61,6 +61,13 @@ void TSqlStatement::Run()
         throw E_Sql(SQLITE_MISUSE, std::string("unexpected row from ") + sqlite3_sql(stmt_));
 }
 
+void TSqlStatement::Reset()
+{
+    // sqlite3_reset repeats the error of the last step, which that step has thrown already.
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
 std::int64_t TSqlStatement::Int64(int column) const
 {
     return sqlite3_column_int64(stmt_, column);
@@ -68,9 +75,14 @@ std::int64_t TSqlStatement::Int64(int column) const
 
 std::string TSqlStatement::Text(int column) const
 {
+    return std::string(TextView(column));
+}
+
+std::string_view TSqlStatement::TextView(int column) const
+{
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     const int size = sqlite3_column_bytes(stmt_, column);
-    return text ? std::string(text, static_cast<std::size_t>(size)) : std::string();
+    return text ? std::string_view(text, static_cast<std::size_t>(size)) : std::string_view();
 }
 
 std::string TSqlStatement::Blob(int column) const

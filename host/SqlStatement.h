@@ -28,10 +28,15 @@ public:
     bool Step();
     // Steps a statement that delivers no row.
     void Run();
+    // Makes the statement ready to run again, its parameters unbound (NULL). A statement that
+    // was stepped keeps the connection's read of the database open until it is reset.
+    void Reset();
 
     std::int64_t Int64(int column) const;
     std::int32_t Int(int column) const { return static_cast<std::int32_t>(Int64(column)); }
     std::string Text(int column) const;
+    // The same bytes in place: valid until the statement steps, is reset or goes.
+    std::string_view TextView(int column) const;
     std::string Blob(int column) const;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -30,6 +31,12 @@ char ToByte(char32_t code)
     return '?';
 }
 
+// Text that is the same in UTF-8 and in code page 1252.
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 QString ToQString(std::string_view cp1252)
@@ -52,11 +59,15 @@ std::string FromQString(const QString& text)
 
 std::string Utf8ToCp1252(std::string_view utf8)
 {
+    if (IsAscii(utf8))
+        return std::string(utf8);
     return FromQString(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252)
 {
+    if (IsAscii(cp1252))
+        return std::string(cp1252);
     return ToQString(cp1252).toStdString();
 }
 

@@ -93,6 +93,13 @@ TIniDocument::TIniDocument(std::string_view bytes)
         }
         bytes.remove_prefix(newline + 1);
     }
+    // A carriage return that ends the file ends its last line: a line added after it would
+    // otherwise join it into a CR LF and change what the line says.
+    if (!lines_.empty() && lines_.back().ending.empty() && !lines_.back().text.empty() &&
+        lines_.back().text.back() == '\r') {
+        lines_.back().text.pop_back();
+        lines_.back().ending.assign(1, '\r');
+    }
 }
 
 std::optional<TIniDocument::Range> TIniDocument::FindSection(std::string_view section) const
@@ -154,7 +161,7 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, std:
 {
     const auto range = FindSection(section);
     if (!range) {
-        InsertLine(lines_.size(), "[" + std::string(Trim(section)) + "]");
+        InsertLine(lines_.size(), std::string("[").append(Trim(section)).append("]"));
         InsertLine(lines_.size(), std::string(Trim(key)) + "=" + std::string(value));
         return;
     }
@@ -176,8 +183,11 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, std:
 
 void TIniDocument::InsertLine(std::size_t position, std::string text)
 {
+    // The line before gets a line break when it has none; a lone carriage return becomes CR LF.
     if (position > 0 && lines_[position - 1].ending.empty())
         lines_[position - 1].ending = lineBreak_;
+    else if (position > 0 && lines_[position - 1].ending == "\r")
+        lines_[position - 1].ending += '\n';
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), Line{std::move(text), lineBreak_});
 }
 

@@ -122,6 +122,16 @@ public:
     bool InitDaten_Schaltuhr(TDatenStruktur& record);
     bool InitDaten_IrFernbedienung(TDatenStruktur& record);
 
+    // --- Conversion of stored data (records of a data block, with the stored version) ---
+
+    // Between versions of the current format there is nothing to convert: always false.
+    bool VersionConvertDBData(TRecordTable* records, int& major, int& minor);
+    // Moves the communication objects of the predecessor format to their current numbers and
+    // display orders; stored versions with major 0 or minor 1 only. On true major and minor are
+    // 0 and 5. False, and nothing changed, for another version or without records; false also
+    // when a failure stopped it (the blocks done until then stay converted).
+    bool VersionConvertTalvoDBData(TRecordTable* records, int& major, int& minor);
+
     // --- Look-ups; none instead of a failure ---
 
     // The device data object as the system object.

@@ -34,13 +34,16 @@ void TDeviceInstanzTalvo::InitDataMainStruktur()
     LOG_FKT_START("TDeviceInstanzTalvo::InitDataMainStruktur");
     const platform::HWND window = MainWindowHandle();
     // Ascending Typ, records of one type in the order they were filed: the system object comes
-    // first. The objects made may ask the device for records; the table is copied first.
-    std::vector<TDatenStruktur> records;
-    records.reserve(TypMap.size());
+    // first. The objects made may ask the device for records and file new ones, so the places of
+    // the records are listed first; each object gets a copy of its record of its own.
+    std::vector<const TDatenStruktur*> places;
+    places.reserve(TypMap.size());
     for (const auto& [typ, record] : TypMap)
-        records.push_back(record);
+        places.push_back(&record);
 
-    for (TDatenStruktur& record : records) {
+    TDatenStruktur record;
+    for (const TDatenStruktur* place : places) {
+        record = *place;
         switch (record.Typ) {
         case DT_ADDITIONAL_RECORD:
         case DT_RECORD_ONLY_1:

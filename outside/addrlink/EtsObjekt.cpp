@@ -3,58 +3,25 @@
 #include "outside/addrlink/AddrlinkTypes.h"
 #include "outside/datacore/MainWindowMessages.h"
 
-#include <charconv>
-#include <string_view>
+#include <set>
 
 namespace {
 
-// The links as text: "subGroupId:address:flag" joined by ";".
-std::string LinksText(const TObjektBasis::TGrpAdrIdList& links)
+void WriteLink(TDatenStruktur& record, const TObjektBasis::RecGrpAdrId& link)
 {
-    std::string text;
-    for (const TObjektBasis::RecGrpAdrId& link : links) {
-        if (!text.empty())
-            text += ';';
-        text += std::to_string(link.SubGroupId) + ':' + std::to_string(link.GrpAdr) + ':' + (link.Flag ? '1' : '0');
-    }
-    return text;
+    record.Param14 = link.SubGroupId;
+    record.Param15 = link.GrpAdr;
+    record.Bool10 = link.Flag;
 }
 
-template <class TNumber>
-bool ReadNumber(std::string_view& text, TNumber& value)
+bool HasLink(const TDatenStruktur& record)
 {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc())
-        return false;
-    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-    return true;
+    return record.Param14 != 0 || record.Param15 > 0;
 }
 
-bool Expect(std::string_view& text, char c)
+TObjektBasis::RecGrpAdrId ReadLink(const TDatenStruktur& record)
 {
-    if (text.empty() || text.front() != c)
-        return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-// The links of a text written by LinksText; an entry that does not read is left out.
-TObjektBasis::TGrpAdrIdList ReadLinks(std::string_view text)
-{
-    TObjektBasis::TGrpAdrIdList links;
-    while (!text.empty()) {
-        const std::size_t end = text.find(';');
-        std::string_view entry = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        TObjektBasis::RecGrpAdrId link;
-        int flag = 0;
-        if (ReadNumber(entry, link.SubGroupId) && Expect(entry, ':') && ReadNumber(entry, link.GrpAdr) &&
-            Expect(entry, ':') && ReadNumber(entry, flag) && entry.empty()) {
-            link.Flag = flag != 0;
-            links.push_back(link);
-        }
-    }
-    return links;
+    return {record.Param14, static_cast<std::uint16_t>(record.Param15), record.Bool10};
 }
 
 } // namespace
@@ -91,7 +58,6 @@ int TEtsObjekt::GetIcon() const
 void TEtsObjekt::Write(TDatenStruktur& record)
 {
     TDataBasis::Write(record);
-    record.Param2 = deviceObjectId_;
     record.Param3 = commObjectId_;
     record.Param4 = objectNumber_;
     record.Param5 = parameterId_;
@@ -99,20 +65,34 @@ void TEtsObjekt::Write(TDatenStruktur& record)
     record.Param7 = ioTyp_;
     record.Param8 = GetObjTyp();
     record.Param9 = index_;
-    record.Param10 = GetNumberSelectableGrpAdr();
+    record.Param10 = deviceObjectId_;
+    record.Param11 = objektWert_;
+    record.Param12 = GetNumberSelectableGrpAdr();
+    record.Param13 = enableFlags_;
     record.Param16 = displayOrder_;
     record.Param17 = parameterValue_;
     for (int kind = 0; kind < ObjektFlagCount; ++kind)
         record.BoolAt(kind + 1) = Flags[static_cast<std::size_t>(kind)];
-    record.String1 = LinksText(GetGrpAdrIdList());
-    record.Param11 = objektWert_;
     record.Bool7 = enableCellFlagStatus_;
+
+    const TGrpAdrIdList& links = GetGrpAdrIdList();
+    WriteLink(record, links.empty() ? RecGrpAdrId{} : links.front());
+    if (record.Next != 0) {
+        platform::SendMessage(WindowHandle, WM_USER_DELETENEXTDATENSATZ, MakeSystemParentParam(System, Handle),
+                              record.Next);
+        record.Next = 0;
+    }
+    TDatenStruktur* previous = &record;
+    for (std::size_t i = 1; i < links.size() && previous; ++i) {
+        previous = GetNewNebenDatensatz(previous);
+        if (previous)
+            WriteLink(*previous, links[i]);
+    }
 }
 
 void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
 {
     TDataBasis::InitFromDB(record);
-    deviceObjectId_ = record.Param2;
     commObjectId_ = record.Param3;
     objectNumber_ = record.Param4;
     parameterId_ = record.Param5;
@@ -120,16 +100,87 @@ void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
     ioTyp_ = static_cast<TEnumIOTyp>(record.Param7);
     SetObjTyp(static_cast<std::uint8_t>(record.Param8));
     index_ = record.Param9;
-    SetNumberSelectableGrpAdr(record.Param10);
+    deviceObjectId_ = record.Param10;
+    objektWert_ = record.Param11;
+    SetNumberSelectableGrpAdr(record.Param12);
+    enableFlags_ = record.Param13;
     displayOrder_ = record.Param16;
     parameterValue_ = record.Param17;
     for (int kind = 0; kind < ObjektFlagCount; ++kind)
         Flags[static_cast<std::size_t>(kind)] = record.BoolAt(kind + 1);
-    ClearAllSubGroupLink();
-    for (const RecGrpAdrId& link : ReadLinks(record.String1))
-        AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
-    objektWert_ = record.Param11;
     enableCellFlagStatus_ = record.Bool7;
+
+    ClearAllSubGroupLink();
+    if (HasLink(record)) {
+        const RecGrpAdrId link = ReadLink(record);
+        AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
+    }
+    std::set<std::int32_t> visited{record.Handle};
+    for (std::int32_t next = record.Next; next > 0 && visited.insert(next).second;) {
+        const TDatenStruktur* chained = GetDatensatz(System, next);
+        if (!chained)
+            break;
+        if (HasLink(*chained)) {
+            const RecGrpAdrId link = ReadLink(*chained);
+            AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
+        }
+        next = chained->Next;
+    }
+}
+
+bool TEtsObjekt::DatenAbgleich(bool /*first*/, bool /*second*/)
+{
+    // The host keeps five of the six flags; a check answers whether the flag has the value asked
+    // about, and 0 for both values means the project could not tell.
+    const auto check = [this](int kind, int value) {
+        RecObjektFlag request{deviceObjectId_, kind, value};
+        return platform::SendMessage(WindowHandle, WM_USER_OBJEKTFLAG, 1,
+                                     reinterpret_cast<platform::LPARAM>(&request)) != 0;
+    };
+    std::array<bool, ObjektFlagCount> project = Flags;
+    for (int kind = 0; kind < ObjektFlagCount; ++kind) {
+        if (kind == OBJEKT_FLAG_LESEN_BEI_INIT)
+            continue;
+        if (check(kind, 1))
+            project[static_cast<std::size_t>(kind)] = true;
+        else if (check(kind, 0))
+            project[static_cast<std::size_t>(kind)] = false;
+        else
+            return false;
+    }
+    Flags = project;
+    return true;
+}
+
+bool TEtsObjekt::UpdateAssociatedAddress(std::string& error)
+{
+    bool ok = true;
+    TGrpAdrIdList links = GetGrpAdrIdList();
+    for (RecGrpAdrId& link : links) {
+        int address = 0;
+        if (platform::SendMessage(WindowHandle, WM_USER_GETGRPADRNRASZAHL, static_cast<platform::WPARAM>(link.SubGroupId),
+                                  reinterpret_cast<platform::LPARAM>(&address)) != 0) {
+            link.GrpAdr = static_cast<std::uint16_t>(address);
+        } else {
+            ok = false;
+            error += "\n" + GetName(true) + ": group address of sub group " + std::to_string(link.SubGroupId) +
+                     " not read";
+        }
+    }
+    ClearAllSubGroupLink();
+    for (const RecGrpAdrId& link : links)
+        AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
+    return ok;
+}
+
+void TEtsObjekt::SetEnableFlags(bool communication, bool read, bool write, bool transmit, bool update,
+                                bool readOnInit)
+{
+    const bool enabled[ObjektFlagCount] = {communication, read, write, transmit, update, readOnInit};
+    enableFlags_ = 0;
+    for (int kind = 0; kind < ObjektFlagCount; ++kind)
+        if (enabled[kind])
+            enableFlags_ |= 1 << kind;
 }
 
 void TEtsObjekt::SetGrpAdrSend(std::int32_t subGroupId)

@@ -8,7 +8,15 @@
 
 // A communication object of the device as a data object (type 806): its host ids, its object
 // number and the display-order parameter that made it, its links to group addresses and its
-// flags. Its record keeps all of them.
+// flags. Its record keeps all of them:
+//   Param1 position id, Param3 communication-object id, Param4 object number, Param5 parameter
+//   id, Param6 kind, Param7 direction, Param8 object type code, Param9 identification value,
+//   Param10 device-object id (the id links use), Param11 value attribute, Param12 most links,
+//   Param13 the flag cells that may be changed (bit n = flag kind n), Param14 sub-group id and
+//   Param15 address of the first link (both 0: none), Param16 display order, Param17 the
+//   parameter's value, Bool1-Bool6 the flags by kind, Bool7 the enable-cell flag, Bool10 the
+//   first link's flag. Every further link is a record of its own chained by Next (Param14,
+//   Param15, Bool10 as above), which the object writes and reads through its main window.
 class TEtsObjekt : public TObjektBasis, public TDataBasis {
 public:
     using TEnumEtsObjektArt = std::uint8_t; // the object kind
@@ -32,15 +40,28 @@ public:
                          int /*row*/) override
     {
     }
-    // The common fields, the host ids, numbers, kinds and flags, the links (String1), the
-    // value attribute (Param11) and the enable-cell flag (Bool7).
+    // Writes the record as laid out above; the old chain of further links is deleted and a new
+    // one made (without a main window only the first link is written).
     void Write(TDatenStruktur& record) override;
+    // Reads the record and its chain; a chain ends at Next 0, at a record the main window does
+    // not have and at a record met before.
     void InitFromDB(const TDatenStruktur& record) override;
+    // Takes the project's flags of its device object over, asking the main window one flag at
+    // a time (WM_USER_OBJEKTFLAG, check); false, with the flags unchanged, when the project
+    // cannot tell (the device object is gone). The read-on-init flag is the object's own.
+    bool DatenAbgleich(bool first, bool second) override;
 
     // Sets the six flags; with writeThrough also in the project, one WM_USER_OBJEKTFLAG change
     // request per flag to the main window: false at the first request refused.
     virtual bool SetObjektFlags(bool communication, bool read, bool write, bool transmit, bool update,
                                 bool readOnInit, bool writeThrough);
+
+    // Asks the main window for each link's address (WM_USER_GETGRPADRNRASZAHL).
+    bool UpdateAssociatedAddress(std::string& error) override;
+
+    // Which of the six flag cells may be changed, by kind as SetObjektFlags takes them.
+    void SetEnableFlags(bool communication, bool read, bool write, bool transmit, bool update, bool readOnInit);
+    bool GetEnableFlag(int kind) const { return kind >= 0 && kind < ObjektFlagCount && (enableFlags_ >> kind & 1) != 0; }
 
     // The identification value: the object's index among the objects of its display order.
     std::int8_t GetObjIdent() const { return static_cast<std::int8_t>(index_); }
@@ -62,6 +83,7 @@ public:
     std::int32_t GetParameterValue() const { return parameterValue_; }
     void SetCommObjectId(std::int32_t id) { commObjectId_ = id; }
     void SetDeviceObjectId(std::int32_t id) { deviceObjectId_ = id; }
+    // The parameter id; the conversion of an import or copy puts the device-parameter id there.
     void SetParameterId(std::int32_t id) { parameterId_ = id; }
 
 private:
@@ -76,4 +98,5 @@ private:
     int index_;
     std::int32_t objektWert_ = 0;
     bool enableCellFlagStatus_ = false;
+    std::int32_t enableFlags_ = 0;
 };

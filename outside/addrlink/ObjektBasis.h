@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The communication-object side of a data object: its links to group addresses, its six flags
@@ -32,6 +33,10 @@ public:
     // Removes every link to the sub group.
     void DeleteSubGroupLink(std::int32_t subGroupId);
     void ClearAllSubGroupLink();
+
+    // Reads the address of every link anew from the project; false, with a line per address
+    // that could not be read appended to error, when one failed (that link keeps its address).
+    virtual bool UpdateAssociatedAddress(std::string& error) = 0;
 
     // The largest number of links; 0 or less: no limit.
     int GetNumberSelectableGrpAdr() const { return numberSelectable_; }

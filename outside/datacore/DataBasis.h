@@ -162,7 +162,13 @@ public:
 
 protected:
     // Guards the grid events the object binds: they are not called once the object is gone.
-    std::weak_ptr<const void> GetEventGuard() const { return lifeToken_; }
+    // Made on first need, so that objects that bind none cost no token.
+    std::weak_ptr<const void> GetEventGuard() const
+    {
+        if (!lifeToken_)
+            lifeToken_ = std::make_shared<const int>(0);
+        return lifeToken_;
+    }
 
     std::string ObjectText;
     bool AllGroupsOpenMode = false;
@@ -180,5 +186,5 @@ private:
                        const std::string& captionNo, const std::string& captionYes);
 
     std::map<int, std::unique_ptr<TGlobalParameter>> globalParameters_;
-    std::shared_ptr<const int> lifeToken_ = std::make_shared<const int>(0);
+    mutable std::shared_ptr<const int> lifeToken_;
 };

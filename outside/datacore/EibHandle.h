@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <list>
 #include <set>
+#include <vector>
 
 // The device's handle table: knows the handles in use and gives out new ones. Messages carry a
 // handle in 16 bits, where 0xFFFF means "any parent", so new handles stay below 0xFFFF.
@@ -27,7 +28,9 @@ public:
     bool IsInUse(std::int32_t handle) const;
 
 private:
-    std::list<int> loaded_;
+    std::vector<std::int32_t> loaded_; // ascending, each once
     std::set<std::int32_t> inUse_;
     std::set<std::int32_t> givenOut_;
+    // Every handle from 1 below it is in use: the search for a free one starts there.
+    std::int32_t firstCandidate_ = 1;
 };

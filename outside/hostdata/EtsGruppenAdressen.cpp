@@ -14,7 +14,7 @@ bool ReadAll(std::vector<TRecord>& records, const TRead& read)
     TRecord record;
     int result = read(DAL_GET_FIRST, &record);
     for (; result == DAL_OK; result = read(DAL_GET_NEXT, &record)) {
-        records.push_back(record);
+        records.push_back(std::move(record));
         record = TRecord{};
     }
     return result == DAL_END;
@@ -70,7 +70,10 @@ TEtsMiddleGroup& TEtsGruppenAdressen::MiddleGroupOf(std::int32_t id, std::int32_
 
 TEtsSubGroup& TEtsGruppenAdressen::SubGroupOf(std::int32_t id, std::int32_t middleGroupId)
 {
-    auto& group = subGroups_[id];
+    // The host hands them over in ascending ids: a new one goes to the end without a search.
+    auto& group = subGroups_.empty() || subGroups_.rbegin()->first < id
+                      ? subGroups_.emplace_hint(subGroups_.end(), id, nullptr)->second
+                      : subGroups_[id];
     if (!group)
         group = std::make_unique<TEtsSubGroup>(id, middleGroupId);
     return *group;

@@ -1,6 +1,7 @@
 #include "outside/hostlink/Ets2Cdi.h"
 
 #include "host/DeviceBlob.h"
+#include "host/DeviceParameters.h"
 #include "host/GroupAddresses.h"
 #include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
@@ -55,20 +56,23 @@ const TSource& SourceOf(TDalKind kind)
     return sources[static_cast<std::size_t>(kind)];
 }
 
-// The first record after ?1 (an id) that matches every argument (-1 = any).
-std::string QueryText(const TSource& source)
+// The records after ?1 (an id) that match every argument (-1 = any), in id order; only the first
+// one when single.
+std::string QueryText(const TSource& source, bool single)
 {
     std::string sql = std::string(source.Select) + " WHERE id > ?1";
     for (std::size_t i = 0; i < source.Columns.size(); ++i) {
-        const std::string parameter = "?" + std::to_string(i + 2);
-        sql += " AND (" + parameter + " = -1 OR " + std::string(source.Columns[i]) + " = " + parameter + ")";
+        const std::string parameter = std::string("?").append(std::to_string(i + 2));
+        sql.append(" AND (").append(parameter).append(" = -1 OR ").append(source.Columns[i]);
+        sql.append(" = ").append(parameter).append(")");
     }
-    return sql + " ORDER BY id LIMIT 1";
+    sql += single ? " ORDER BY id LIMIT 1" : " ORDER BY id";
+    return sql;
 }
 
 std::string Text(const TSqlStatement& row, int column)
 {
-    return platform::Utf8ToCp1252(row.Text(column));
+    return platform::Utf8ToCp1252(row.TextView(column));
 }
 
 std::int16_t Int16(const TSqlStatement& row, int column)
@@ -221,44 +225,93 @@ TEts2Cdi::TEts2Cdi(const std::string& databasePath)
 
 TEts2Cdi::~TEts2Cdi() = default;
 
-template <class TRecord>
-int TEts2Cdi::Read(TDalKind kind, int mode, std::vector<std::int32_t> filters, TRecord* record)
+void TEts2Cdi::ReleaseWalk()
 {
+    if (heldWalk_ < 0)
+        return;
+    const auto kind = static_cast<std::size_t>(heldWalk_);
+    heldWalk_ = -1;
+    cursors_[kind].Walking = false;
+    walkStatements_[kind]->Reset();
+}
+
+TSqlStatement& TEts2Cdi::Statement(TDalKind kind, bool byId)
+{
+    auto& statement = (byId ? byIdStatements_ : walkStatements_)[static_cast<std::size_t>(kind)];
+    if (!statement)
+        statement = std::make_unique<TSqlStatement>(db_->Sql(), QueryText(SourceOf(kind), byId));
+    return *statement;
+}
+
+template <class TRecord>
+int TEts2Cdi::Read(TDalKind kind, int mode, std::initializer_list<std::int32_t> filters, TRecord* record)
+{
+    const auto index = static_cast<int>(kind);
+    TCursor& cursor = cursors_[static_cast<std::size_t>(index)];
+    // Only the next read of the walk that holds its statement goes on with it.
+    if (heldWalk_ != index || mode != DAL_GET_NEXT)
+        ReleaseWalk();
     if (!db_ || record == nullptr || record->Size != TRecord::RecordSize)
         return DAL_ERR;
     if (mode != DAL_GET_FIRST && mode != DAL_GET_NEXT && mode != DAL_GET_BY_ID)
         return DAL_ERR;
 
-    TCursor& cursor = cursors_[static_cast<std::size_t>(kind)];
     std::int64_t after = std::numeric_limits<std::int64_t>::min();
     if (mode == DAL_GET_FIRST) {
         cursor = TCursor{};
     } else if (mode == DAL_GET_NEXT) {
         if (!cursor.Open)
             return DAL_END;
-        filters = cursor.Filters;
         after = cursor.LastId;
     }
 
+    const bool byId = mode == DAL_GET_BY_ID;
+    TSqlStatement* query = nullptr;
     try {
-        const TSource& source = SourceOf(kind);
-        TSqlStatement query(db_->Sql(), QueryText(source));
-        query.Bind(1, after);
-        for (std::size_t i = 0; i < filters.size(); ++i)
-            query.Bind(static_cast<int>(i + 2), filters[i]);
-        if (!query.Step()) {
-            if (mode != DAL_GET_BY_ID)
+        query = &Statement(kind, byId);
+        const bool goingOn = mode == DAL_GET_NEXT && cursor.Walking;
+        if (!goingOn) {
+            // A walk run anew goes on with the filters of its start.
+            query->Reset();
+            query->Bind(1, after);
+            int parameter = 2;
+            if (mode == DAL_GET_NEXT) {
+                for (const std::int32_t filter : cursor.Filters)
+                    query->Bind(parameter++, filter);
+            } else {
+                for (const std::int32_t filter : filters)
+                    query->Bind(parameter++, filter);
+            }
+        }
+        if (!query->Step()) {
+            ReleaseWalk();
+            query->Reset();
+            if (!byId)
                 cursor = TCursor{};
             return DAL_END;
         }
         TRecord filled;
-        Fill(db_->Sql(), query, filled);
+        Fill(db_->Sql(), *query, filled);
+        const std::int64_t id = query->Int64(0);
         *record = std::move(filled);
-        if (mode != DAL_GET_BY_ID)
-            cursor = TCursor{true, std::move(filters), query.Int64(0)};
+        if (byId) {
+            // No read of the project stays open behind a read by id.
+            query->Reset();
+            return DAL_OK;
+        }
+        if (mode == DAL_GET_NEXT)
+            cursor.LastId = id;
+        else
+            cursor = TCursor{true, std::vector<std::int32_t>(filters), id, false};
+        cursor.Walking = true;
+        heldWalk_ = index;
         return DAL_OK;
     } catch (const std::exception&) {
         // The iteration stays where it was, so that a further read can go on after an error.
+        ReleaseWalk();
+        cursor.Walking = false;
+        if (query)
+            query->Reset();
         return DAL_ERR;
     }
 }
@@ -329,6 +382,7 @@ int TEts2Cdi::DalGetSubgroupToObjectData(int mode, std::int32_t id, std::int32_t
 
 bool TEts2Cdi::BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId)
 {
+    ReleaseWalk();
     data = nullptr;
     size = 0;
     if (!db_)
@@ -348,6 +402,7 @@ bool TEts2Cdi::BlobRead(const char*& data, std::int32_t& size, std::int32_t devi
 
 bool TEts2Cdi::BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId)
 {
+    ReleaseWalk();
     if (!db_ || size < 0 || (data == nullptr && size > 0))
         return false;
     try {
@@ -360,6 +415,7 @@ bool TEts2Cdi::BlobWrite(const char* data, std::int32_t size, std::int32_t devic
 
 bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
 {
+    ReleaseWalk();
     if (!db_)
         return false;
     try {
@@ -383,6 +439,7 @@ bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
 template <class TAnswer, class TWrite>
 TAnswer TEts2Cdi::Write(TAnswer failure, const TWrite& write)
 {
+    ReleaseWalk();
     if (!db_)
         return failure;
     try {
@@ -420,6 +477,17 @@ std::int32_t TEts2Cdi::CoCreateGroupAddress(std::int32_t projectId, std::int16_t
 {
     return Write(std::int32_t{-1}, [&](TSqlDatabase& db) {
         return host::CreateGroupAddress(db, projectId, main, middle, sub, platform::Cp1252ToUtf8(name)).value_or(-1);
+    });
+}
+
+std::int32_t TEts2Cdi::CoSetDeviceParameterValueLong(std::int32_t deviceParamId, std::int32_t value,
+                                                     bool /*option1*/, bool /*option2*/)
+{
+    return Write(std::int32_t{CO_PARAMETER_FAILED}, [&](TSqlDatabase& db) -> std::int32_t {
+        const std::optional<bool> changed = host::SetDeviceParameterValue(db, deviceParamId, value);
+        if (!changed)
+            return CO_PARAMETER_FAILED;
+        return *changed ? CO_PARAMETER_SET_OBJECTS_CHANGED : CO_PARAMETER_SET;
     });
 }
 

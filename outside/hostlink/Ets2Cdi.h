@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace host {
 class TProjectDatabase;
+class TSqlStatement;
 enum class TObjectFlag;
 }
 
@@ -21,7 +23,9 @@ enum class TObjectFlag;
 // id and filters, DAL_GET_NEXT continues it (with the filters of its start), DAL_GET_BY_ID reads
 // the first matching record and leaves the iteration alone. DAL_ANY (-1) in an id or filter
 // matches anything. Records come in ascending id order. The record is touched only when the
-// answer is DAL_OK.
+// answer is DAL_OK. An iteration whose reads follow each other without another call of the link
+// between them reads the project as it was at its first read, as one statement; after any other
+// call it goes on after its last record in the project as it is then.
 class TEts2Cdi {
 public:
     explicit TEts2Cdi(const std::string& databasePath);
@@ -74,6 +78,13 @@ public:
     virtual std::int32_t CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle,
                                               std::int16_t sub, const std::string& name);
 
+    // Sets the device parameter to the value; the device's objects follow it: those of the
+    // parameter's other values go with their links, those of the new value come. The two flags
+    // are the host's options; the editor passes (false, false). CO_PARAMETER_FAILED when there
+    // is no such device parameter or the database fails.
+    virtual std::int32_t CoSetDeviceParameterValueLong(std::int32_t deviceParamId, std::int32_t value, bool option1,
+                                                       bool option2);
+
     // Single fields: SQL_DONE, or SQL_FAILED when there is no such link or device object or the
     // database fails. The send flag of one link changes alone.
     virtual int SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending);
@@ -88,16 +99,26 @@ private:
         bool Open = false;
         std::vector<std::int32_t> Filters;
         std::int64_t LastId = 0;
+        // The walk statement of the kind stands after LastId: no other call of the link came
+        // between two reads of the walk. Otherwise the next read runs it anew after LastId.
+        bool Walking = false;
     };
 
     template <class TRecord>
-    int Read(TDalKind kind, int mode, std::vector<std::int32_t> filters, TRecord* record);
+    int Read(TDalKind kind, int mode, std::initializer_list<std::int32_t> filters, TRecord* record);
     // Runs a write on the database; the answer of failure when there is none or it throws.
     template <class TAnswer, class TWrite>
     TAnswer Write(TAnswer failure, const TWrite& write);
     int SetObjectFlag(std::int32_t deviceObjectId, host::TObjectFlag flag, bool value);
+    // Resets the statement a walk holds: the next read of any kind sees the project as it is.
+    void ReleaseWalk();
+    // The prepared statement of a kind's walks or of its reads by id, made on first use.
+    host::TSqlStatement& Statement(TDalKind kind, bool byId);
 
     std::unique_ptr<host::TProjectDatabase> db_;
     std::array<TCursor, DalKindCount> cursors_;
+    std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> walkStatements_;
+    std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> byIdStatements_;
+    int heldWalk_ = -1; // the kind whose walk statement stands after its cursor; -1 = none
     std::string blob_;
 };

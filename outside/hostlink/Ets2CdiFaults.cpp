@@ -184,6 +184,14 @@ std::int32_t TEts2CdiFaults::CoCreateGroupAddress(std::int32_t projectId, std::i
     });
 }
 
+std::int32_t TEts2CdiFaults::CoSetDeviceParameterValueLong(std::int32_t deviceParamId, std::int32_t value,
+                                                           bool option1, bool option2)
+{
+    return PassOrFailWrite(TCoCall::SetParameter, [&] {
+        return TEts2Cdi_Extended1::CoSetDeviceParameterValueLong(deviceParamId, value, option1, option2);
+    });
+}
+
 int TEts2CdiFaults::SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending)
 {
     return PassOrFailWrite(TCoCall::SendFlag,

@@ -16,8 +16,9 @@ enum class TCoCall {
     WriteFlag,
     TransFlag,
     UpdateFlag,
+    SetParameter,
 };
-constexpr int CoCallCount = 9;
+constexpr int CoCallCount = 10;
 
 // A host link for tests: passes every call to the project database unless told to fail it, and
 // counts the calls. Failed calls do not reach the database.
@@ -69,6 +70,8 @@ public:
     bool CoUnlinkObjectFromSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, bool option) override;
     std::int32_t CoCreateGroupAddress(std::int32_t projectId, std::int16_t main, std::int16_t middle, std::int16_t sub,
                                       const std::string& name) override;
+    std::int32_t CoSetDeviceParameterValueLong(std::int32_t deviceParamId, std::int32_t value, bool option1,
+                                               bool option2) override;
     int SqlSetSubGroupToObjectSendFlag(std::int32_t linkId, bool sending) override;
     int SqlSetDeviceObjectCommFlag(std::int32_t deviceObjectId, bool value) override;
     int SqlSetDeviceObjectReadFlag(std::int32_t deviceObjectId, bool value) override;

@@ -28,6 +28,14 @@ enum : std::int32_t {
     CO_LINKED = 1,
 };
 
+// Answers of CoSetDeviceParameterValueLong: set (1 when the device's objects stayed, 2 when
+// they changed with the value) or failed.
+enum : std::int32_t {
+    CO_PARAMETER_FAILED = 0,
+    CO_PARAMETER_SET = 1,
+    CO_PARAMETER_SET_OBJECTS_CHANGED = 2,
+};
+
 // Answers of the Sql… writes.
 enum : int {
     SQL_FAILED = 0,

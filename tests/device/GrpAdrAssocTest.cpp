@@ -84,12 +84,14 @@ TEST_F(AssocTest, TheObjectsLinksAreRebuiltSendingFirstAndEveryRecordRewritten)
     EXPECT_EQ((TObjektBasis::TGrpAdrIdList{{ids_.SubWohnenLight, 0x0802, false}, {ids_.SubFlurLight, 0x0801, false}}),
               time_->GetGrpAdrIdList());
     EXPECT_EQ(std::to_string(ids_.SubWohnenLight) + ":2050:0;" + std::to_string(ids_.SubFlurLight) + ":2049:0",
-              device_->GetDatenSatz(time_)->String1);
+              RecordLinks(time_));
     // Unchanged links are written too.
     const TDatenStruktur* dateRecord = device_->GetDatenSatz(date_);
     EXPECT_EQ(806, dateRecord->Typ);
     EXPECT_EQ(58, dateRecord->Param4);
-    EXPECT_EQ(std::to_string(ids_.SubSetPoint) + ":4353:0", dateRecord->String1);
+    EXPECT_EQ(std::to_string(ids_.SubSetPoint), std::to_string(dateRecord->Param14));
+    EXPECT_EQ(4353, dateRecord->Param15);
+    EXPECT_EQ(0, dateRecord->Next);
 }
 
 TEST_F(AssocTest, AnUnreadableAddressIsReportedAndTheOthersAreKept)

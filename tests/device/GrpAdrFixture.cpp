@@ -2,6 +2,9 @@
 
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
+#include "outside/datacore/EibHandle.h"
+
+#include <list>
 
 namespace grpadrtest {
 
@@ -24,12 +27,14 @@ GrpAdrTest::GrpAdrTest()
     main_.Windows = {&config_, nullptr};
     const DAL_DEVICE device = ReadDevice(link_, hosttest::WohnenDevice);
     device_ = std::make_unique<GrpAdrDevice>(&main_, &device, &config_);
+    device_->EibHandle = std::make_unique<TEibHandle>(std::list<int>{100, 101});
+    hubDevice_ = device_.get();
 }
 
 TEtsObjekt* GrpAdrTest::AddObject(std::int32_t handle, std::int32_t deviceObjectId, int objectNumber,
                                   std::uint8_t objectType)
 {
-    auto* object = new TEtsObjekt(0, 1, 10, "Objekt " + std::to_string(objectNumber), 0, deviceObjectId, objectNumber,
+    auto* object = new TEtsObjekt(hub_.Handle(), 1, 10, "Objekt " + std::to_string(objectNumber), 0, deviceObjectId, objectNumber,
                                   0, 3300, 1, 0, objectType, 2, 0, handle);
     EXPECT_TRUE(device_->SetPointer2List(object));
     return object;
@@ -37,7 +42,7 @@ TEtsObjekt* GrpAdrTest::AddObject(std::int32_t handle, std::int32_t deviceObject
 
 TEtsObjekt* GrpAdrTest::AddObject2(std::int32_t handle, std::int32_t deviceObjectId, int objectNumber)
 {
-    auto* object = new EtsObjekt2(0, 1, 10, "Objekt 2", 0, deviceObjectId, objectNumber, 0, 3300, 1, 1,
+    auto* object = new EtsObjekt2(hub_.Handle(), 1, 10, "Objekt 2", 0, deviceObjectId, objectNumber, 0, 3300, 1, 1,
                                   DemoObjectType, 2, 0, handle);
     EXPECT_TRUE(device_->SetPointer2List(object));
     return object;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outside/hostlink/Ets2CdiFaults.h"
+#include "tests/device/DeviceHub.h"
 #include "tests/device/GrpAdrDoubles.h"
 #include "tests/host/HostFixture.h"
 #include "tests/support/RecordingWindow.h"
@@ -18,7 +19,8 @@ constexpr std::uint8_t DemoObjectType = 10;
 
 // The device model of the demo's "Tastsensor Wohnen" on the stand-in host's demo project, with the
 // objects and links of the host fixture, a main window, one configuration window and a data
-// module; every message box is scripted.
+// module; every message box is scripted. The communication objects talk to a hub window of
+// their own, so that the main window sees only what the model posts.
 class GrpAdrTest : public hosttest::DemoProjectTest {
 protected:
     GrpAdrTest();
@@ -33,6 +35,8 @@ protected:
     std::int32_t SubGroupId(int main, int middle, int sub);
     // The sub node of an address among the device's middle/sub nodes.
     TSorvGrpAdrSub* SubNode(std::uint16_t address) const;
+    // The links the object's record and its chain keep: "subGroupId:address:flag" joined by ";".
+    std::string RecordLinks(TDataBasis* object) { return devicetest::TDeviceHub::RecordLinks(*device_, object); }
     // The messages posted to the main window so far.
     std::vector<platform::UINT> Posted();
 
@@ -43,6 +47,9 @@ protected:
     testsupport::RecordingWindow window_;
     GrpAdrConfigWindow config_;
     GrpAdrMainWindow main_;
+    // The window of the communication objects, which answers their record requests.
+    TDeviceInstanz* hubDevice_ = nullptr;
+    devicetest::TDeviceHub hub_{hubDevice_};
     std::unique_ptr<GrpAdrDevice> device_;
 };
 

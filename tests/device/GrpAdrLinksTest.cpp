@@ -30,7 +30,6 @@ protected:
             texts.push_back(box.text + " | " + box.caption + " | " + std::to_string(box.style));
         return texts;
     }
-    std::string RecordLinks(TDataBasis* object) { return device_->GetDatenSatz(object)->String1; }
 
     TEtsObjekt* time_;
 };

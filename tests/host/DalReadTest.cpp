@@ -145,6 +145,9 @@ TEST_F(DalReadTest, AnIterationGoesOnPastARecordRemovedMeanwhile)
     ASSERT_EQ(DAL_OK, link_.DalGetSubgroupToObjectData(DAL_GET_FIRST, DAL_ANY, DAL_ANY, DAL_ANY, &link));
     EXPECT_EQ(ids_.LinkFlurLight, link.LinkId);
     Execute("DELETE FROM sub_to_object WHERE id = " + std::to_string(ids_.LinkWohnenLight));
+    // Another call of the link between two reads lets the iteration see the project as it is.
+    DAL_PROJECT project;
+    ASSERT_EQ(DAL_OK, link_.DalGetProjectData(DAL_GET_BY_ID, ProjectId, &project));
     ASSERT_EQ(DAL_OK, link_.DalGetSubgroupToObjectData(DAL_GET_NEXT, DAL_ANY, DAL_ANY, DAL_ANY, &link));
     EXPECT_EQ(ids_.LinkSetPoint, link.LinkId);
     EXPECT_EQ(DAL_END, link_.DalGetSubgroupToObjectData(DAL_GET_NEXT, DAL_ANY, DAL_ANY, DAL_ANY, &link));

@@ -4,12 +4,17 @@
 #include "outside/addrlink/SorvGrpAdrMain.h"
 #include "outside/addrlink/SorvGrpAdrMiddle.h"
 #include "outside/addrlink/SorvGrpAdrSub.h"
+#include "outside/datacore/EibHandle.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "tests/support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <list>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,27 +63,133 @@ TEST(EtsObjektTest, TheIconTellsWhetherItIsLinked)
     EXPECT_EQ(ICON_ETS_OBJEKT_LINKED, object->GetIcon());
 }
 
-TEST(EtsObjektTest, ItsRecordLineCarriesIdsFlagsAndLinks)
+// A main window that keeps the records of the objects by handle and answers their record,
+// handle-table, flag and address requests.
+class RecordWindow {
+public:
+    RecordWindow()
+    {
+        window_.AnswerWith([this](const testsupport::RecordingWindow::Message& m) -> platform::LRESULT {
+            const auto handle = static_cast<std::int32_t>(m.lParam);
+            switch (m.message) {
+            case WM_USER_GETEIBHANDLE:
+                return reinterpret_cast<platform::LRESULT>(&handles_);
+            case WM_USER_GETDATENSATZ:
+            case WM_USER_GETDATENSATZANYPARENT: {
+                TDatenStruktur& record = Records[handle];
+                record.Handle = handle;
+                return reinterpret_cast<platform::LRESULT>(&record);
+            }
+            case WM_USER_DELETENEXTDATENSATZ:
+                for (std::int32_t next = handle; next != 0 && Records.contains(next);) {
+                    const std::int32_t after = Records[next].Next;
+                    Records.erase(next);
+                    next = after;
+                }
+                return 0;
+            case WM_USER_OBJEKTFLAG: {
+                const auto* request = reinterpret_cast<const RecObjektFlag*>(m.lParam);
+                return ProjectKnowsObject && ProjectFlags[static_cast<std::size_t>(request->Flag)] == request->Value;
+            }
+            case WM_USER_GETGRPADRNRASZAHL: {
+                const auto found = Addresses.find(static_cast<std::int32_t>(m.wParam));
+                if (found == Addresses.end())
+                    return 0;
+                *reinterpret_cast<int*>(m.lParam) = found->second;
+                return 1;
+            }
+            default:
+                return 0;
+            }
+        });
+    }
+
+    platform::HWND Handle() const { return window_.handle(); }
+    int Count(platform::UINT message) const
+    {
+        int count = 0;
+        for (const auto& m : window_.messages())
+            count += m.message == message ? 1 : 0;
+        return count;
+    }
+
+    std::map<std::int32_t, TDatenStruktur> Records;
+    std::array<int, 6> ProjectFlags{};
+    bool ProjectKnowsObject = true;
+    std::map<std::int32_t, int> Addresses; // sub group -> address
+
+private:
+    TEibHandle handles_{std::list<int>{77, 90, 91}}; // 90 and 91: a chain of stored records
+    testsupport::RecordingWindow window_;
+};
+
+TEST(EtsObjektTest, ItsRecordHoldsIdsNumbersFlagsAndTheFirstLinkAndChainsTheOthers)
 {
-    auto object = MakeObject();
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
     object->SetPosId(-443);
     object->AddSubGroupLink(12, 0x0A01, false);
     object->AddSubGroupLink(-3, 0xFFFF, true);
+    object->AddSubGroupLink(14, 0x0803, false);
     object->SetNumberSelectableGrpAdr(4);
+    object->SetObjektWert(1234);
+    object->SetEnableCellFlagStatus(true);
+    object->SetEnableFlags(true, true, true, true, false, false);
     ASSERT_TRUE(object->SetObjektFlags(true, false, true, true, false, true, false));
-    TDatenStruktur record;
+    TDatenStruktur& record = window.Records[77];
     object->Write(record);
+
     EXPECT_EQ(806, record.Typ);
-    EXPECT_EQ(57, record.Param4);
+    EXPECT_EQ(40, record.Parent);
+    EXPECT_EQ(3, record.System);
+    EXPECT_EQ(-443, record.Param1);
+    EXPECT_EQ(701, record.Param3);  // communication-object id
+    EXPECT_EQ(57, record.Param4);   // object number
+    EXPECT_EQ(901, record.Param5);  // parameter id
+    EXPECT_EQ(10, record.Param8);   // object type code
+    EXPECT_EQ(0, record.Param9);    // identification value
+    EXPECT_EQ(801, record.Param10); // the id links use
+    EXPECT_EQ(1234, record.Param11);
+    EXPECT_EQ(4, record.Param12);
+    EXPECT_EQ(0x0F, record.Param13);
+    EXPECT_EQ(12, record.Param14);
+    EXPECT_EQ(0x0A01, record.Param15);
     EXPECT_EQ(3300, record.Param16);
     EXPECT_EQ(1, record.Param17);
+    EXPECT_EQ((std::vector<bool>{true, false, true, true, false, true, true, false}),
+              (std::vector<bool>{record.Bool1, record.Bool2, record.Bool3, record.Bool4, record.Bool5, record.Bool6,
+                                 record.Bool7, record.Bool10}));
+    EXPECT_TRUE(record.String1.empty());
+
+    ASSERT_NE(0, record.Next);
+    const TDatenStruktur& second = window.Records.at(record.Next);
+    EXPECT_EQ(77, second.Parent);
+    EXPECT_EQ(0, second.Typ);
+    EXPECT_EQ(-3, second.Param14);
+    EXPECT_EQ(0xFFFF, second.Param15);
+    EXPECT_TRUE(second.Bool10);
+    ASSERT_NE(0, second.Next);
+    const TDatenStruktur& third = window.Records.at(second.Next);
+    EXPECT_EQ(14, third.Param14);
+    EXPECT_EQ(0x0803, third.Param15);
+    EXPECT_EQ(0, third.Next);
+}
+
+TEST(EtsObjektTest, ARecordLineAndItsChainGiveTheObjectBack)
+{
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
+    object->AddSubGroupLink(12, 0x0A01, false);
+    object->AddSubGroupLink(13, 0x0A02, true);
+    object->SetEnableFlags(false, true, false, false, true, false);
+    ASSERT_TRUE(object->SetObjektFlags(true, false, true, false, true, false, false));
+    object->Write(window.Records[77]);
 
     TDatenStruktur line;
-    line.Fill(record.ToString());
-    auto restored = std::make_unique<TEtsObjekt>(0, 3, 40, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 77);
+    line.Fill(window.Records[77].ToString());
+    auto restored = std::make_unique<TEtsObjekt>(window.Handle(), 3, 40, "", -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, 77);
     restored->InitFromDB(line);
     EXPECT_EQ("Uhrzeit [Empfangen]", restored->GetName(true));
-    EXPECT_EQ(-443, restored->GetPosId());
     EXPECT_EQ(701, restored->GetCommObjectId());
     EXPECT_EQ(801, restored->GetDeviceObjectId());
     EXPECT_EQ(57, restored->GetObjectNumber());
@@ -86,26 +197,98 @@ TEST(EtsObjektTest, ItsRecordLineCarriesIdsFlagsAndLinks)
     EXPECT_EQ(3300, restored->GetDisplayOrder());
     EXPECT_EQ(1, restored->GetParameterValue());
     EXPECT_EQ(9, restored->GetEtsObjektTyp());
-    EXPECT_EQ(4, restored->GetNumberSelectableGrpAdr());
     EXPECT_EQ(object->GetGrpAdrIdList(), restored->GetGrpAdrIdList());
+    EXPECT_TRUE(restored->GetEnableFlag(1));
+    EXPECT_TRUE(restored->GetEnableFlag(4));
+    EXPECT_FALSE(restored->GetEnableFlag(0));
     bool read, write, communication, transmit, update, readOnInit;
     restored->GetFlags(read, write, communication, transmit, update, readOnInit);
-    EXPECT_EQ((std::vector<bool>{false, true, true, true, false, true}),
+    EXPECT_EQ((std::vector<bool>{false, true, true, false, true, false}),
               (std::vector<bool>{read, write, communication, transmit, update, readOnInit}));
-    TDatenStruktur again;
-    restored->Write(again);
-    EXPECT_EQ(record.ToString(), again.ToString());
+
+    // Written again, the chain is replaced: one further link, the old chained record gone.
+    const std::int32_t oldNext = window.Records[77].Next;
+    restored->DeleteSubGroupLink(12);
+    restored->AddSubGroupLink(15, 0x0A03, false);
+    restored->Write(window.Records[77]);
+    EXPECT_FALSE(window.Records.contains(oldNext));
+    EXPECT_EQ(13, window.Records[77].Param14);
+    ASSERT_TRUE(window.Records.contains(window.Records[77].Next));
+    EXPECT_EQ(15, window.Records[window.Records[77].Next].Param14);
+    EXPECT_EQ(2u, window.Records.size());
 }
 
-TEST(EtsObjektTest, BrokenLinkEntriesOfARecordAreLeftOut)
+TEST(EtsObjektTest, AnObjectWithoutLinksWritesNoneAndAChainEndsAtAMissingOrRepeatedRecord)
 {
-    TDatenStruktur record;
-    MakeObject()->Write(record);
-    record.String1 = "12:2561:0;x:1:0;13:70000:0;14:5;;15:7:1:9;16:7:1";
-    auto object = MakeObject();
-    object->AddSubGroupLink(99, 1, false);
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
+    TDatenStruktur& record = window.Records[77];
+    object->Write(record);
+    EXPECT_EQ(0, record.Param14);
+    EXPECT_EQ(0, record.Param15);
+    EXPECT_EQ(0, record.Next);
+
+    record.Param14 = 12;
+    record.Param15 = 0x0A01;
+    record.Next = 90; // loops back to itself through 91
+    window.Records[90].Param14 = 13;
+    window.Records[90].Param15 = 0x0A02;
+    window.Records[90].Next = 91;
+    window.Records[91].Next = 90;
     object->InitFromDB(record);
-    EXPECT_EQ((TLinks{{12, 2561, false}, {16, 7, true}}), object->GetGrpAdrIdList());
+    EXPECT_EQ((TLinks{{12, 0x0A01, false}, {13, 0x0A02, false}}), object->GetGrpAdrIdList());
+
+    record.Next = 500; // not in use: the chain ends
+    object->InitFromDB(record);
+    EXPECT_EQ((TLinks{{12, 0x0A01, false}}), object->GetGrpAdrIdList());
+}
+
+TEST(EtsObjektTest, WithoutAMainWindowOnlyTheFirstLinkIsWritten)
+{
+    auto object = MakeObject();
+    object->AddSubGroupLink(12, 0x0A01, false);
+    object->AddSubGroupLink(13, 0x0A02, false);
+    TDatenStruktur record;
+    object->Write(record);
+    EXPECT_EQ(12, record.Param14);
+    EXPECT_EQ(0, record.Next);
+}
+
+TEST(EtsObjektTest, AlignmentTakesTheProjectsFlagsAndFailsWhenTheProjectLacksTheObject)
+{
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
+    ASSERT_TRUE(object->SetObjektFlags(false, false, false, false, false, true, false));
+    window.ProjectFlags = {1, 0, 1, 1, 0, 0};
+    EXPECT_TRUE(object->DatenAbgleich(true, false));
+    bool read, write, communication, transmit, update, readOnInit;
+    object->GetFlags(read, write, communication, transmit, update, readOnInit);
+    EXPECT_EQ((std::vector<bool>{false, true, true, true, false, true}),
+              (std::vector<bool>{read, write, communication, transmit, update, readOnInit}));
+
+    window.ProjectKnowsObject = false;
+    window.ProjectFlags = {0, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(object->DatenAbgleich(true, false));
+    object->GetFlags(read, write, communication, transmit, update, readOnInit);
+    EXPECT_TRUE(communication && write && transmit && readOnInit); // unchanged
+}
+
+TEST(EtsObjektTest, TheAddressesOfTheLinksAreReadAnew)
+{
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
+    object->AddSubGroupLink(12, 0x0A01, true);
+    object->AddSubGroupLink(13, 0x0A02, false);
+    window.Addresses = {{12, 0x0B01}};
+    std::string error = "earlier";
+    EXPECT_FALSE(object->UpdateAssociatedAddress(error));
+    EXPECT_EQ((TLinks{{12, 0x0B01, true}, {13, 0x0A02, false}}), object->GetGrpAdrIdList());
+    EXPECT_EQ("earlier\nUhrzeit [Empfangen]: group address of sub group 13 not read", error);
+    window.Addresses[13] = 0x0B02;
+    error.clear();
+    EXPECT_TRUE(object->UpdateAssociatedAddress(error));
+    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(0x0B02, object->GetGrpAdrIdList()[1].GrpAdr);
 }
 
 TEST(EtsObjektTest, FlagsWrittenThroughGoOneByOneToTheMainWindowUntilOneIsRefused)

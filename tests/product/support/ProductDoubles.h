@@ -78,6 +78,7 @@ public:
 
     platform::HWND GetHandle() const override { return registration_.Handle(); }
     TEts2Cdi_Extended1* GetEts2Cdi() const override { return link_; }
+    std::vector<TConfigWindowServices*> GetListFormVerw() const override { return Windows; }
 
     void SetDevice(TDeviceInstanzTalvo* device) { device_ = device; }
     void SetHostLink(TEts2Cdi_Extended1* link) { link_ = link; }
@@ -90,6 +91,8 @@ public:
     std::vector<Message> Received(platform::UINT message) const;
     void Clear();
 
+    // The configuration windows of the main window's list.
+    std::vector<TConfigWindowServices*> Windows;
     std::vector<DeviceRequest> DeviceRequests;
     std::vector<TransportRequest> TransportRequests;
     // Called with every device request before it is answered.

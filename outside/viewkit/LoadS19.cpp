@@ -1,0 +1,134 @@
+#include "outside/viewkit/LoadS19.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::optional<int> HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return std::nullopt;
+}
+
+// A record's bytes: count, address, data and checksum, at most 1 + 255.
+struct TRecordBytes {
+    std::array<std::uint8_t, 256> Bytes{};
+    std::size_t Size = 0;
+};
+
+// The bytes of a line of hexadecimal pairs; none when a character is no digit, one is left or
+// there are more than a record holds.
+std::optional<TRecordBytes> HexBytes(std::string_view text)
+{
+    TRecordBytes record;
+    if (text.size() % 2 != 0 || text.size() / 2 > record.Bytes.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const auto high = HexDigit(text[i]);
+        const auto low = HexDigit(text[i + 1]);
+        if (!high || !low)
+            return std::nullopt;
+        record.Bytes[record.Size++] = static_cast<std::uint8_t>(*high << 4 | *low);
+    }
+    return record;
+}
+
+// Width of the address field of a record type; 0 for a type that is not known.
+std::size_t AddressBytes(char type)
+{
+    switch (type) {
+    case '0':
+    case '1':
+    case '5':
+    case '9':
+        return 2;
+    case '2':
+    case '6':
+    case '8':
+        return 3;
+    case '3':
+    case '7':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// Adds the data bytes of one record to the image; false when the record is not sound. hadData
+// is set when the record carried a data byte.
+bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
+{
+    if (line.size() < 4 || line[0] != 'S')
+        return false;
+    const char type = line[1];
+    const std::size_t addressBytes = AddressBytes(type);
+    if (addressBytes == 0)
+        return false;
+    const auto record = HexBytes(line.substr(2));
+    // Count, address and checksum at least; the count names every byte after itself.
+    if (!record || record->Size < 2 + addressBytes || record->Bytes[0] != record->Size - 1)
+        return false;
+    const std::uint8_t* bytes = record->Bytes.data();
+    const std::size_t checksum = record->Size - 1;
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < checksum; ++i)
+        sum += bytes[i];
+    if (static_cast<std::uint8_t>(~sum) != bytes[checksum])
+        return false;
+    if (type != '1' && type != '2' && type != '3')
+        return true;
+
+    std::uint64_t address = 0;
+    for (std::size_t i = 1; i <= addressBytes; ++i)
+        address = address << 8 | bytes[i];
+    // The rows of one character usually follow each other: its entry is looked up once for them.
+    std::vector<std::uint32_t>* rows = nullptr;
+    std::uint64_t character = 0;
+    for (std::size_t i = 1 + addressBytes; i < checksum; ++i, ++address) {
+        if (!rows || address / BytesPerCharacter != character) {
+            character = address / BytesPerCharacter;
+            rows = &image[static_cast<int>(character)];
+            rows->resize(BytesPerCharacter, 0);
+        }
+        (*rows)[address % BytesPerCharacter] = bytes[i];
+        hadData = true;
+    }
+    return true;
+}
+
+} // namespace
+
+bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
+{
+    if (!stream)
+        return false;
+    const std::string_view text = std::string_view(stream->Bytes()).substr(stream->Position());
+    TCharacterMap image;
+    bool hadData = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.empty() || line.starts_with("SX"))
+            continue;
+        if (!ReadRecord(line, image, hadData))
+            return false;
+    }
+    stream->SetPosition(stream->Size());
+    if (!hadData)
+        return false;
+    map = std::move(image);
+    return true;
+}

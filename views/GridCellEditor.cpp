@@ -1,0 +1,128 @@
+#include "views/GridCellEditor.h"
+
+#include "outside/tablebox/DrawGridSE.h"
+#include "outside/tablebox/DrawGridSEComboBox.h"
+#include "outside/tablebox/DrawGridSEEdit.h"
+#include "outside/tablebox/LkSpinEdit.h"
+#include "platform/Cp1252.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidget* parent, QObject* wheelFilter,
+                                                       QWidget* focusHome)
+{
+    TObject* editor = grid.GetEditor();
+    if (!editor)
+        return nullptr;
+    QWidget* widget = nullptr;
+    if (dynamic_cast<TDrawGridSEComboBox*>(editor))
+        widget = new QComboBox(parent);
+    else if (dynamic_cast<TLkSpinEdit*>(editor))
+        widget = new QDoubleSpinBox(parent);
+    else if (dynamic_cast<TDrawGridSEEdit*>(editor))
+        widget = new QLineEdit(parent);
+    if (!widget)
+        return nullptr;
+    std::unique_ptr<TGridCellEditor> cellEditor(new TGridCellEditor(editor, widget, focusHome));
+    if (qobject_cast<QComboBox*>(widget))
+        cellEditor->OpenCombo(grid);
+    else if (qobject_cast<QDoubleSpinBox*>(widget))
+        cellEditor->OpenSpin(grid);
+    else
+        cellEditor->OpenEdit(grid);
+    if (wheelFilter)
+        widget->installEventFilter(wheelFilter);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    return cellEditor;
+}
+
+TGridCellEditor::TGridCellEditor(const TObject* editor, QWidget* widget, QWidget* focusHome)
+    : editor_(editor), widget_(widget), focusHome_(focusHome)
+{
+}
+
+TGridCellEditor::~TGridCellEditor()
+{
+    for (const QMetaObject::Connection& connection : connections_)
+        QObject::disconnect(connection);
+    if (!widget_)
+        return;
+    const QWidget* focused = QApplication::focusWidget();
+    const bool hadFocus = focused && (focused == widget_ || widget_->isAncestorOf(focused));
+    widget_->hide();
+    if (hadFocus && focusHome_)
+        focusHome_->setFocus(Qt::OtherFocusReason);
+    widget_->deleteLater();
+}
+
+void TGridCellEditor::Commit()
+{
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget_.data()))
+        spin->interpretText();
+}
+
+void TGridCellEditor::OpenCombo(TDrawGridSE& grid)
+{
+    auto* box = static_cast<QComboBox*>(widget_.data());
+    const auto* combo = static_cast<const TDrawGridSEComboBox*>(editor_);
+    for (const std::string& item : combo->Items)
+        box->addItem(platform::ToQString(item));
+    box->setCurrentIndex(combo->ItemIndex);
+    box->setMaxVisibleItems(std::max(1, static_cast<int>(combo->Items.size())));
+    TDrawGridSE* model = &grid;
+    const TObject* editor = editor_;
+    connections_.push_back(QObject::connect(box, &QComboBox::activated, box, [model, editor](int index) {
+        if (model->GetEditor() == editor)
+            model->ChooseItem(index);
+    }));
+}
+
+void TGridCellEditor::OpenSpin(TDrawGridSE& grid)
+{
+    auto* box = static_cast<QDoubleSpinBox*>(widget_.data());
+    const auto* spin = static_cast<const TLkSpinEdit*>(editor_);
+    box->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    box->setGroupSeparatorShown(false);
+    box->setKeyboardTracking(false); // a value counts once it is entered, not per key
+    box->setDecimals(spin->Decimals);
+    box->setSingleStep(spin->Increment);
+    // One step beyond each limit, so that the grid sees the attempt and raises its overflow or
+    // underflow event before it holds the value at the limit.
+    box->setRange(spin->MinValue - spin->Increment, spin->MaxValue + spin->Increment);
+    box->setValue(spin->Value);
+    TDrawGridSE* model = &grid;
+    const TObject* editor = editor_;
+    QPointer<QDoubleSpinBox> guarded(box);
+    connections_.push_back(
+        QObject::connect(box, &QDoubleSpinBox::valueChanged, box, [model, editor, guarded](double value) {
+            if (model->GetEditor() != editor)
+                return;
+            model->SpinTo(value);
+            // The grid may hold the value at a limit, or a handler may have closed the editor.
+            if (model->GetEditor() != editor || !guarded)
+                return;
+            const QSignalBlocker quiet(guarded.data());
+            guarded->setValue(static_cast<const TLkSpinEdit*>(editor)->Value);
+        }));
+}
+
+void TGridCellEditor::OpenEdit(TDrawGridSE& grid)
+{
+    auto* line = static_cast<QLineEdit*>(widget_.data());
+    const auto* edit = static_cast<const TDrawGridSEEdit*>(editor_);
+    line->setText(platform::ToQString(edit->Text));
+    TDrawGridSE* model = &grid;
+    const TObject* editor = editor_;
+    connections_.push_back(QObject::connect(line, &QLineEdit::textEdited, line, [model, editor](const QString& text) {
+        if (model->GetEditor() == editor)
+            model->EditText(platform::FromQString(text));
+    }));
+}

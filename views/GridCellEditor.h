@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class TDrawGridSE;
+class TObject;
+
+// The Qt widget of the grid's open in-place editor: a line edit for TDrawGridSEEdit, a combo box
+// for TDrawGridSEComboBox and a spin box for TLkSpinEdit. The user's input goes to the grid's
+// input operations, which update the cell and raise its event; the widget never writes a cell
+// itself.
+class TGridCellEditor {
+public:
+    // The widget for the grid's open editor, or none when no editor is open. wheelFilter sees
+    // the widget's events first (the grid scrolls on the wheel; the editor never takes it);
+    // focusHome takes the focus when the widget goes while it has it.
+    static std::unique_ptr<TGridCellEditor> Open(TDrawGridSE& grid, QWidget* parent, QObject* wheelFilter,
+                                                 QWidget* focusHome);
+    // Hides the widget and lets it go once control is back in the event loop, so that a grid
+    // rebuilt from inside one of the widget's own signals does not pull it from under itself.
+    ~TGridCellEditor();
+    TGridCellEditor(const TGridCellEditor&) = delete;
+    TGridCellEditor& operator=(const TGridCellEditor&) = delete;
+
+    // The grid's editor this widget stands for; read only while the widget is made.
+    const TObject* Editor() const { return editor_; }
+    QWidget* Widget() const { return widget_; }
+    // Hands a value that is typed but not taken yet to the grid.
+    void Commit();
+
+private:
+    TGridCellEditor(const TObject* editor, QWidget* widget, QWidget* focusHome);
+
+    void OpenCombo(TDrawGridSE& grid);
+    void OpenSpin(TDrawGridSE& grid);
+    void OpenEdit(TDrawGridSE& grid);
+
+    const TObject* editor_;
+    QPointer<QWidget> widget_;
+    QPointer<QWidget> focusHome_;
+    std::vector<QMetaObject::Connection> connections_;
+};

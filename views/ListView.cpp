@@ -1,0 +1,122 @@
+#include "views/ListView.h"
+
+#include "views/DragMime.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+
+TListView::TListView(QWidget* parent) : QListWidget(parent)
+{
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+TListItem* TListView::Add(const std::string& caption)
+{
+    auto* item = new TListItem;
+    addItem(item); // the list owns its items
+    item->SetCaption(caption);
+    return item;
+}
+
+void TListView::Clear()
+{
+    clear();
+}
+
+TListItem* TListView::Selected() const
+{
+    QListWidgetItem* current = currentItem();
+    return current && current->isSelected() ? TListItem::From(current) : nullptr;
+}
+
+void TListView::SetSelected(TListItem* item)
+{
+    if (!item) {
+        clearSelection();
+        setCurrentItem(nullptr);
+        return;
+    }
+    setCurrentItem(item);
+    item->setSelected(true);
+}
+
+TListItem* TListView::GetItemAt(int x, int y) const
+{
+    return TListItem::From(itemAt(x, y));
+}
+
+void TListView::BeginUpdate()
+{
+    if (updateCount_++ == 0)
+        setUpdatesEnabled(false);
+}
+
+void TListView::EndUpdate()
+{
+    if (updateCount_ == 0)
+        return;
+    if (--updateCount_ == 0)
+        setUpdatesEnabled(true);
+}
+
+void TListView::SetSmallImages(const TImageList* images)
+{
+    images_ = images;
+    viewport()->update();
+}
+
+void TListView::startDrag(Qt::DropActions)
+{
+    if (!Selected())
+        return;
+    auto* drag = new QDrag(this); // deleted by Qt when the drag ends
+    drag->setMimeData(views::NewDragMimeData());
+    drag->exec(Qt::CopyAction);
+}
+
+void TListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->source())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    bool accept = false;
+    const QPoint at = event->position().toPoint();
+    if (OnDragOver)
+        OnDragOver(this, event->source(), at.x(), at.y(), dsDragMove, accept);
+    if (accept) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TListView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+}
+
+void TListView::dropEvent(QDropEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (OnDragDrop)
+        OnDragDrop(this, event->source(), at.x(), at.y());
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
