@@ -1,3 +1,4 @@
+#include "views/DataObjectDrop.h"
 #include "views/CtrlListView.h"
 
 #include "outside/datacore/DataBasis.h"
@@ -33,29 +34,15 @@ bool TCtrlListView::DropPair(QObject* sender, QObject* source, int x, int y, TDa
 void TCtrlListView::DragOver(QObject* sender, QObject* source, int x, int y, TDragState, bool& accept)
 {
     LOG_FKT_START("TCtrlListView::DragOver");
-    accept = false;
-    try {
-        TDataBasis* target = nullptr;
-        TDataBasis* dragged = nullptr;
-        if (DropPair(sender, source, x, y, target, dragged))
-            accept = target->AllowDrop(dragged);
-    } catch (...) {
-        views::ShowCurrentException("CtrlListView::DragOver");
-    }
+    accept = views::AllowDataObjectDrop(
+        [&](TDataBasis*& target, TDataBasis*& dragged) { return DropPair(sender, source, x, y, target, dragged); },
+        "CtrlListView::DragOver");
 }
 
 void TCtrlListView::DragDrop(QObject* sender, QObject* source, int x, int y)
 {
     LOG_FKT_START("TCtrlListView::DragDrop");
-    try {
-        TDataBasis* target = nullptr;
-        TDataBasis* dragged = nullptr;
-        if (DropPair(sender, source, x, y, target, dragged)) {
-            platform::SetScreenCursor(platform::crHourGlass);
-            target->Drop(dragged);
-        }
-    } catch (...) {
-        views::ShowCurrentException("TCtrlListView::DragDrop");
-    }
-    platform::SetScreenCursor(platform::crDefault);
+    views::DropDataObject(
+        [&](TDataBasis*& target, TDataBasis*& dragged) { return DropPair(sender, source, x, y, target, dragged); },
+        "TCtrlListView::DragDrop");
 }

@@ -1,3 +1,4 @@
+#include "views/DataObjectDrop.h"
 #include "views/CtrlTree.h"
 
 #include "device/DeviceInstanz.h"
@@ -295,31 +296,17 @@ bool TCtrlTree::DropPair(QObject* sender, QObject* source, int x, int y, TDataBa
 void TCtrlTree::DragOver(QObject* sender, QObject* source, int x, int y, TDragState, bool& accept)
 {
     LOG_FKT_START("TCtrlTree::DragOver");
-    accept = false;
-    try {
-        TDataBasis* target = nullptr;
-        TDataBasis* dragged = nullptr;
-        if (DropPair(sender, source, x, y, target, dragged))
-            accept = target->AllowDrop(dragged);
-    } catch (...) {
-        views::ShowCurrentException("TCtrlTree::DragOver");
-    }
+    accept = views::AllowDataObjectDrop(
+        [&](TDataBasis*& target, TDataBasis*& dragged) { return DropPair(sender, source, x, y, target, dragged); },
+        "TCtrlTree::DragOver");
 }
 
 void TCtrlTree::DragDrop(QObject* sender, QObject* source, int x, int y)
 {
     LOG_FKT_START("TCtrlTree::DragDrop");
-    try {
-        TDataBasis* target = nullptr;
-        TDataBasis* dragged = nullptr;
-        if (DropPair(sender, source, x, y, target, dragged)) {
-            platform::SetScreenCursor(platform::crHourGlass);
-            target->Drop(dragged);
-        }
-    } catch (...) {
-        views::ShowCurrentException("TCtrlTree::DragDrop");
-    }
-    platform::SetScreenCursor(platform::crDefault);
+    views::DropDataObject(
+        [&](TDataBasis*& target, TDataBasis*& dragged) { return DropPair(sender, source, x, y, target, dragged); },
+        "TCtrlTree::DragDrop");
 }
 
 void TCtrlTree::Abgleich(TTreeView* other, bool fromOther)
