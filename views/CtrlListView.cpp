@@ -1,4 +1,3 @@
-#include "views/DataObjectDrop.h"
 #include "views/CtrlListView.h"
 
 #include "outside/datacore/DataBasis.h"
@@ -7,6 +6,7 @@
 #include "views/DragSource.h"
 #include "views/ShowException.h"
 #include "views/ListView.h"
+#include "views/DataObjectDrop.h"
 
 TCtrlListView::TCtrlListView(TListView* listView) : listView_(listView)
 {

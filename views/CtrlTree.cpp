@@ -1,4 +1,3 @@
-#include "views/DataObjectDrop.h"
 #include "views/CtrlTree.h"
 
 #include "device/DeviceInstanz.h"
@@ -9,6 +8,7 @@
 #include "platform/UiService.h"
 #include "views/DragSource.h"
 #include "views/ShowException.h"
+#include "views/DataObjectDrop.h"
 
 #include <cstdint>
 #include <set>
