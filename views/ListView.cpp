@@ -1,6 +1,7 @@
 #include "views/ListView.h"
 
 #include "views/DragMime.h"
+#include "views/DropEvents.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -87,24 +88,12 @@ void TListView::startDrag(Qt::DropActions)
 
 void TListView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->source())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    views::AcceptDragEnter(event);
 }
 
 void TListView::dragMoveEvent(QDragMoveEvent* event)
 {
-    bool accept = false;
-    const QPoint at = event->position().toPoint();
-    if (OnDragOver)
-        OnDragOver(this, event->source(), at.x(), at.y(), dsDragMove, accept);
-    if (accept) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    views::AnswerDragMove(this, event, OnDragOver);
 }
 
 void TListView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -114,9 +103,5 @@ void TListView::dragLeaveEvent(QDragLeaveEvent* event)
 
 void TListView::dropEvent(QDropEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    if (OnDragDrop)
-        OnDragDrop(this, event->source(), at.x(), at.y());
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    views::HandDrop(this, event, OnDragDrop);
 }

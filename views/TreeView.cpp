@@ -1,6 +1,7 @@
 #include "views/TreeView.h"
 
 #include "views/DragMime.h"
+#include "views/DropEvents.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -157,25 +158,12 @@ void TTreeView::startDrag(Qt::DropActions)
 
 void TTreeView::dragEnterEvent(QDragEnterEvent* event)
 {
-    // A move event follows at once and decides; without accepting here none would come.
-    if (event->source())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    views::AcceptDragEnter(event);
 }
 
 void TTreeView::dragMoveEvent(QDragMoveEvent* event)
 {
-    bool accept = false;
-    const QPoint at = event->position().toPoint();
-    if (OnDragOver)
-        OnDragOver(this, event->source(), at.x(), at.y(), dsDragMove, accept);
-    if (accept) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    views::AnswerDragMove(this, event, OnDragOver);
 }
 
 void TTreeView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -185,9 +173,5 @@ void TTreeView::dragLeaveEvent(QDragLeaveEvent* event)
 
 void TTreeView::dropEvent(QDropEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    if (OnDragDrop)
-        OnDragDrop(this, event->source(), at.x(), at.y());
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    views::HandDrop(this, event, OnDragDrop);
 }
