@@ -6,12 +6,27 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The executable does not move while it runs: its path is read once.
+const fs::path& ExecutablePath()
+{
+    static const fs::path exe = [] {
+        std::error_code error;
+        fs::path path = fs::read_symlink("/proc/self/exe", error);
+        return error ? fs::path() : path;
+    }();
+    return exe;
+}
+
+} // namespace
+
 std::string ProgramModulePath()
 {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error)
+    const fs::path& exe = ExecutablePath();
+    if (exe.empty())
         return {};
+    std::error_code error;
     const char* home = std::getenv("PANELCONF_HOME");
     if (home == nullptr || *home == '\0')
         return exe.string();

@@ -172,6 +172,7 @@ public:
 
     std::size_t Count() const { return records_.size(); }
     const Records& GetRecords() const { return records_; }
+    Records& GetRecords() { return records_; }
     TDatenManager* Parent() const { return parent_; }
     bool IsSorted() const { return sorted_; }
 

@@ -78,24 +78,43 @@ bool TDeviceInstanz::SorvImport(platform::TMemoryStream* /*data*/, bool /*withGr
 void TDeviceInstanz::ClearDataMaps()
 {
     LOG_FKT_START("TDeviceInstanz::ClearDataMaps");
-    HandleMap.clear();
-    TypMap.clear();
-    TypIterBegin = TypIterEnd = TTypMap::iterator{};
-    ParentMap.clear();
+    ClearLoadTimeTables();
     Device = nullptr;
     DataPointerMap.Clear();
     SystemMaps.Clear();
 }
 
+void TDeviceInstanz::ClearLoadTimeTables()
+{
+    HandleMap.clear();
+    TypMap.clear();
+    TypIterBegin = TypIterEnd = TTypMap::iterator{};
+    ParentMap.clear();
+    LoadTimeArena.release();
+}
+
 void TDeviceInstanz::FillDataMaps(const TDatenStruktur& record)
 {
     LOG_FKT_START("TDeviceInstanz::FillDataMaps");
-    if (!HandleMap.emplace(record.Handle, record).second)
-        return;
+    const auto [place, filed] = HandleMap.try_emplace(record.Handle, record);
+    if (filed)
+        FileLoadedRecord(place->second);
+}
+
+void TDeviceInstanz::FillDataMaps(TDatenStruktur&& record)
+{
+    LOG_FKT_START("TDeviceInstanz::FillDataMaps");
+    const auto [place, filed] = HandleMap.try_emplace(record.Handle, std::move(record));
+    if (filed)
+        FileLoadedRecord(place->second);
+}
+
+void TDeviceInstanz::FileLoadedRecord(const TDatenStruktur& loaded)
+{
     // Records come in ascending Typ as a rule: then each goes to the end without a search.
-    TypMap.emplace_hint(TypMap.end(), record.Typ, record);
-    ParentMap.emplace(record.Parent, record);
-    SystemMaps.File(record);
+    TypMap.emplace_hint(TypMap.end(), loaded.Typ, &loaded);
+    ParentMap.emplace(loaded.Parent, &loaded);
+    SystemMaps.File(loaded);
 }
 
 TDatenStruktur* TDeviceInstanz::GetDatenSatz(std::int32_t system, std::int32_t parent, std::int32_t handle)

@@ -22,6 +22,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <set>
 #include <string>
 #include <string_view>
@@ -48,9 +49,11 @@ class TDeviceInstanz {
 public:
     using TSystemTable = TRecordStore::TSystemTable;
     using TIteratorPair = TRecordStore::TIteratorPair;
-    using TParentMap = std::multimap<std::int32_t, TDatenStruktur>;
-    using THandleMap = std::map<std::int32_t, TDatenStruktur>;
-    using TTypMap = std::multimap<std::int16_t, TDatenStruktur>;
+    // The load-time tables. HandleMap holds the copy of each loaded record; the others point at
+    // it. They live in one arena that is dropped as a whole when they are emptied.
+    using THandleMap = std::pmr::map<std::int32_t, TDatenStruktur>;
+    using TParentMap = std::pmr::multimap<std::int32_t, const TDatenStruktur*>;
+    using TTypMap = std::pmr::multimap<std::int16_t, const TDatenStruktur*>;
     using TCharTable = std::map<int, std::vector<std::uint32_t>>;
     using TRecordTable = TDatenManager<TDatenStruktur>;
 
@@ -113,6 +116,7 @@ public:
     // Files a loaded record in the four tables; a record whose Handle is there already goes
     // into none of them.
     void FillDataMaps(const TDatenStruktur& record);
+    void FillDataMaps(TDatenStruktur&& record);
     // The live record with this Handle in the table of System, under Parent or, when Parent < 0,
     // under any Parent; created (and filed under Parent as given) when there is none. The
     // pointer stays valid until that record is deleted or the records are cleared.
@@ -370,11 +374,15 @@ public:
 
 protected:
     TRecordStore SystemMaps;
-    TParentMap ParentMap;
-    THandleMap HandleMap;
-    TTypMap TypMap;
+    std::pmr::monotonic_buffer_resource LoadTimeArena; // declared before the tables that use it
+    TParentMap ParentMap{&LoadTimeArena};
+    THandleMap HandleMap{&LoadTimeArena};
+    TTypMap TypMap{&LoadTimeArena};
     TTypMap::iterator TypIterBegin{};
     TTypMap::iterator TypIterEnd{};
+
+    // Empties the load-time tables and gives their arena back.
+    void ClearLoadTimeTables();
 
 public:
     std::unique_ptr<TEtsDeviceParam> EtsDeviceParam;
@@ -451,6 +459,8 @@ private:
                       std::set<const TDataBasis*>& path);
     TDataBasis* FindByTyp(TDataBasis* start, std::int16_t datentyp, std::set<const TDataBasis*>& path);
     void FormAutoSavePaths();
+    // Files the record HandleMap has just taken in the other load-time tables and the live store.
+    void FileLoadedRecord(const TDatenStruktur& loaded);
 
     // The main window's host link object; none without main window or link.
     TEts2Cdi* GetEts2Cdi() const;

@@ -209,26 +209,26 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
 
         if (!records)
             records = std::make_unique<TRecordTable>("", 0);
-        // In ascending Typ, records of one Typ in table order (as the table's Sort("Typ") walks
-        // them), without the sort's copy of every record.
-        std::vector<const TDatenStruktur*> byTyp;
-        byTyp.reserve(records->Count());
-        for (const auto& [key, record] : records->GetRecords())
-            byTyp.push_back(&record);
-        std::stable_sort(byTyp.begin(), byTyp.end(),
-                         [](const TDatenStruktur* a, const TDatenStruktur* b) { return a->Typ < b->Typ; });
-        ClearDataMaps();
-        for (const TDatenStruktur* record : byTyp) {
-            handles.push_back(record->Handle);
-            FillDataMaps(*record);
-        }
-
         if (DataSrc == dsFile) {
             try {
                 records->SaveToFile(ChangeFileExt(ErrorContext, ".bak"));
             } catch (const std::system_error&) {
                 // A copy for the reader's eye only.
             }
+        }
+        // In ascending Typ, records of one Typ in table order (as the table's Sort("Typ") walks
+        // them), without the sort's copy of every record. The table is not needed afterwards:
+        // its records move into the device's tables.
+        std::vector<TDatenStruktur*> byTyp;
+        byTyp.reserve(records->Count());
+        for (auto& [key, record] : records->GetRecords())
+            byTyp.push_back(&record);
+        std::stable_sort(byTyp.begin(), byTyp.end(),
+                         [](const TDatenStruktur* a, const TDatenStruktur* b) { return a->Typ < b->Typ; });
+        ClearDataMaps();
+        for (TDatenStruktur* record : byTyp) {
+            handles.push_back(record->Handle);
+            FillDataMaps(std::move(*record));
         }
     } catch (const E_DatenManager& e) {
         // A record line that cannot be read: the stored data stays as it is, nothing is taken over.

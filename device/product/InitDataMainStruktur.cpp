@@ -34,16 +34,15 @@ void TDeviceInstanzTalvo::InitDataMainStruktur()
     LOG_FKT_START("TDeviceInstanzTalvo::InitDataMainStruktur");
     const platform::HWND window = MainWindowHandle();
     // Ascending Typ, records of one type in the order they were filed: the system object comes
-    // first. The objects made may ask the device for records and file new ones, so the places of
-    // the records are listed first; each object gets a copy of its record of its own.
+    // first. The objects made may ask the device for records and file new ones, so the records
+    // are listed first; they stay where they are in HandleMap until the tables are emptied below.
     std::vector<const TDatenStruktur*> places;
     places.reserve(TypMap.size());
     for (const auto& [typ, record] : TypMap)
-        places.push_back(&record);
+        places.push_back(record);
 
-    TDatenStruktur record;
     for (const TDatenStruktur* place : places) {
-        record = *place;
+        const TDatenStruktur& record = *place;
         switch (record.Typ) {
         case DT_ADDITIONAL_RECORD:
         case DT_RECORD_ONLY_1:
@@ -88,19 +87,19 @@ void TDeviceInstanzTalvo::InitDataMainStruktur()
             RegisterObject(std::move(object));
             break;
         }
-        default:
-            if (InitDaten_TastsensorFunktion(record) || InitDaten_RaumtemperaturReglerFunktion(record) ||
-                InitDaten_ReglernebenstellenFunktion(record) || InitDaten_SzenenFunktion(record) ||
-                InitDaten_Schaltuhr(record) || InitDaten_IrFernbedienung(record))
+        default: {
+            // The function initialisers work on a record of their own.
+            TDatenStruktur own = record;
+            if (InitDaten_TastsensorFunktion(own) || InitDaten_RaumtemperaturReglerFunktion(own) ||
+                InitDaten_ReglernebenstellenFunktion(own) || InitDaten_SzenenFunktion(own) ||
+                InitDaten_Schaltuhr(own) || InitDaten_IrFernbedienung(own))
                 break;
             platform::MessageBox("Unbekannter Typ: " + std::to_string(record.Typ) + "\nName: " + record.Name, Caption,
                                  platform::MB_ICONWARNING);
             break;
         }
+        }
     }
 
-    HandleMap.clear();
-    TypMap.clear();
-    TypIterBegin = TypIterEnd = TTypMap::iterator{};
-    ParentMap.clear();
+    ClearLoadTimeTables();
 }

@@ -3,7 +3,8 @@
 #include "outside/addrlink/AddrlinkTypes.h"
 #include "outside/datacore/MainWindowMessages.h"
 
-#include <set>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -115,8 +116,15 @@ void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
         const RecGrpAdrId link = ReadLink(record);
         AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
     }
-    std::set<std::int32_t> visited{record.Handle};
-    for (std::int32_t next = record.Next; next > 0 && visited.insert(next).second;) {
+    // Chains are short: the handles met are kept in a list, and a repeat ends the walk.
+    std::vector<std::int32_t> visited{record.Handle};
+    const auto firstVisit = [&visited](std::int32_t handle) {
+        if (std::find(visited.begin(), visited.end(), handle) != visited.end())
+            return false;
+        visited.push_back(handle);
+        return true;
+    };
+    for (std::int32_t next = record.Next; next > 0 && firstVisit(next);) {
         const TDatenStruktur* chained = GetDatensatz(System, next);
         if (!chained)
             break;

@@ -15,10 +15,11 @@ TEibHandle::~TEibHandle() = default;
 
 void TEibHandle::BuildNewTable()
 {
-    // Both in ascending order: each goes in at the end, or near it, without a search.
-    std::set<std::int32_t> inUse(loaded_.begin(), loaded_.end());
-    inUse.insert(givenOut_.begin(), givenOut_.end());
-    inUse_.swap(inUse);
+    inUse_ = givenOut_;
+    for (const std::int32_t handle : loaded_) {
+        if (handle >= 0 && handle <= MaxHandle)
+            inUse_.set(static_cast<std::size_t>(handle));
+    }
     firstCandidate_ = 1;
 }
 
@@ -27,18 +28,20 @@ std::int32_t TEibHandle::GetNewHandle()
     // Handles stay in use once taken, so the search never has to look below where the last one
     // ended.
     std::int32_t candidate = firstCandidate_;
-    for (auto it = inUse_.lower_bound(candidate); it != inUse_.end() && *it == candidate; ++it)
+    while (candidate <= MaxHandle && inUse_.test(static_cast<std::size_t>(candidate)))
         ++candidate;
     firstCandidate_ = candidate;
     if (candidate > MaxHandle)
         throw E_Basis(1, "No free handle left.", "TEibHandle", __FILE__, __LINE__, "E_Basis");
-    inUse_.insert(candidate);
-    givenOut_.insert(candidate);
+    inUse_.set(static_cast<std::size_t>(candidate));
+    givenOut_.set(static_cast<std::size_t>(candidate));
     firstCandidate_ = candidate + 1;
     return candidate;
 }
 
 bool TEibHandle::IsInUse(std::int32_t handle) const
 {
-    return inUse_.count(handle) != 0;
+    if (handle >= 0 && handle <= MaxHandle)
+        return inUse_.test(static_cast<std::size_t>(handle));
+    return std::binary_search(loaded_.begin(), loaded_.end(), handle);
 }

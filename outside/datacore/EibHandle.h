@@ -1,8 +1,8 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <list>
-#include <set>
 #include <vector>
 
 // The device's handle table: knows the handles in use and gives out new ones. Messages carry a
@@ -28,9 +28,11 @@ public:
     bool IsInUse(std::int32_t handle) const;
 
 private:
-    std::vector<std::int32_t> loaded_; // ascending, each once
-    std::set<std::int32_t> inUse_;
-    std::set<std::int32_t> givenOut_;
+    using THandleSet = std::bitset<MaxHandle + 1>;
+
+    std::vector<std::int32_t> loaded_; // ascending, each once; also those outside 0..MaxHandle
+    THandleSet inUse_;                 // of 0..MaxHandle
+    THandleSet givenOut_;
     // Every handle from 1 below it is in use: the search for a free one starts there.
     std::int32_t firstCandidate_ = 1;
 };

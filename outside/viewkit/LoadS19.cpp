@@ -1,5 +1,6 @@
 #include "outside/viewkit/LoadS19.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -8,16 +9,20 @@
 
 namespace {
 
-std::optional<int> HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return std::nullopt;
-}
+constexpr std::uint8_t NoDigit = 0xFF;
+
+// The value of each hexadecimal digit; NoDigit for every other character.
+constexpr std::array<std::uint8_t, 256> HexDigits = [] {
+    std::array<std::uint8_t, 256> digits{};
+    digits.fill(NoDigit);
+    for (int c = 0; c < 10; ++c)
+        digits['0' + c] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) {
+        digits['A' + c] = static_cast<std::uint8_t>(10 + c);
+        digits['a' + c] = static_cast<std::uint8_t>(10 + c);
+    }
+    return digits;
+}();
 
 // A record's bytes: count, address, data and checksum, at most 1 + 255.
 struct TRecordBytes {
@@ -33,11 +38,11 @@ std::optional<TRecordBytes> HexBytes(std::string_view text)
     if (text.size() % 2 != 0 || text.size() / 2 > record.Bytes.size())
         return std::nullopt;
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const auto high = HexDigit(text[i]);
-        const auto low = HexDigit(text[i + 1]);
-        if (!high || !low)
+        const std::uint8_t high = HexDigits[static_cast<unsigned char>(text[i])];
+        const std::uint8_t low = HexDigits[static_cast<unsigned char>(text[i + 1])];
+        if (high == NoDigit || low == NoDigit)
             return std::nullopt;
-        record.Bytes[record.Size++] = static_cast<std::uint8_t>(*high << 4 | *low);
+        record.Bytes[record.Size++] = static_cast<std::uint8_t>(high << 4 | low);
     }
     return record;
 }
@@ -114,11 +119,16 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
     const std::string_view text = std::string_view(stream->Bytes()).substr(stream->Position());
     TCharacterMap image;
     bool hadData = false;
+    // A line ends at CR or at LF: the next of each is known, and searched for again once passed.
+    std::size_t nextCr = text.find('\r');
+    std::size_t nextLf = text.find('\n');
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
+        if (nextCr < start)
+            nextCr = text.find('\r', start);
+        if (nextLf < start)
+            nextLf = text.find('\n', start);
+        const std::size_t end = std::min({nextCr, nextLf, text.size()});
         const std::string_view line = text.substr(start, end - start);
         start = end + 1;
         if (line.empty() || line.starts_with("SX"))

@@ -46,7 +46,7 @@ void ObjectsDevice::InitDataMainStruktur()
     const platform::HWND window = MainForm ? MainForm->GetHandle() : 0;
     std::vector<TDatenStruktur> records;
     for (const auto& [typ, record] : TypMap)
-        records.push_back(record);
+        records.push_back(*record);
     for (const TDatenStruktur& record : records) {
         std::unique_ptr<TDataBasis> object;
         if (record.Typ == 0)
@@ -67,9 +67,7 @@ void ObjectsDevice::InitDataMainStruktur()
         if (record.Typ == 111)
             SetDevice(made);
     }
-    HandleMap.clear();
-    TypMap.clear();
-    ParentMap.clear();
+    ClearLoadTimeTables();
 }
 
 void ObjectsDevice::CopyStrukturDatenToDB(TRecordTable* records, platform::TMemoryStream* target)

@@ -62,9 +62,9 @@ TEST_F(DeviceRecords, ALoadedRecordIsFiledInAllFourTables)
     ASSERT_EQ(device.HandleMap.count(101), 1u);
     EXPECT_EQ(device.HandleMap.at(101).Name, "R101");
     ASSERT_EQ(device.TypMap.count(6576), 1u);
-    EXPECT_EQ(device.TypMap.find(6576)->second.Handle, 101);
+    EXPECT_EQ(device.TypMap.find(6576)->second->Handle, 101);
     ASSERT_EQ(device.ParentMap.count(100), 1u);
-    EXPECT_EQ(device.ParentMap.find(100)->second.Handle, 101);
+    EXPECT_EQ(device.ParentMap.find(100)->second->Handle, 101);
     EXPECT_EQ(Under(1, 100), std::vector<std::int32_t>{101});
 }
 
@@ -90,7 +90,7 @@ TEST_F(DeviceRecords, EqualKeysKeepTheOrderOfFiling)
     EXPECT_EQ(All(1), (std::vector<std::int32_t>{40, 30, 10, 20}));
     std::vector<std::int32_t> byTyp;
     for (const auto& [typ, record] : device.TypMap)
-        byTyp.push_back(record.Handle);
+        byTyp.push_back(record->Handle);
     EXPECT_EQ(byTyp, (std::vector<std::int32_t>{40, 30, 10, 20}));
 }
 

@@ -34,7 +34,7 @@ TEST_F(LoadOrder, RecordsAreFiledInAscendingTypAndBlockOrder)
     EXPECT_EQ(device->HandleMap.at(8).Name, "Objekt 8");
     std::vector<std::string> byTyp;
     for (const auto& [typ, record] : device->TypMap)
-        byTyp.push_back(record.Name);
+        byTyp.push_back(record->Name);
     EXPECT_EQ(byTyp, (std::vector<std::string>{"\"\"", "System", "Objekt 8", "Objekt 6", "Anzeige"}));
     EXPECT_TRUE(ui_.boxes().empty());
 }
