@@ -54,15 +54,14 @@ TDatenStruktur* TRecordStore::Find(std::int32_t system, std::int32_t parent, std
     return place ? &(*place)->second : nullptr;
 }
 
-TRecordStore::TPlace TRecordStore::Insert(std::int32_t system, TDatenStruktur record)
+TRecordStore::TPlace TRecordStore::Insert(std::int32_t system, const TDatenStruktur& record)
 {
-    const std::int32_t handle = record.Handle;
-    const std::int32_t parent = record.Parent;
-    const TPlace place = tables_[system].emplace(parent, std::move(record));
+    TSystemTable& table = tables_[system];
+    const TPlace place = table.emplace(record.Parent, record);
     try {
-        index_.emplace(Key(system, handle), place);
+        index_.emplace(Key(system, record.Handle), place);
     } catch (...) {
-        tables_[system].erase(place);
+        table.erase(place);
         throw;
     }
     return place;
@@ -76,7 +75,7 @@ TDatenStruktur& TRecordStore::FindOrCreate(std::int32_t system, std::int32_t par
     record.System = system;
     record.Parent = parent;
     record.Handle = handle;
-    return Insert(system, std::move(record))->second;
+    return Insert(system, record)->second;
 }
 
 void TRecordStore::File(const TDatenStruktur& record)

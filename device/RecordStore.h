@@ -52,7 +52,7 @@ private:
     static std::uint64_t Key(std::int32_t system, std::int32_t handle);
     // The place of the entry Find answers; none when there is none.
     std::optional<TPlace> FindPlace(std::int32_t system, std::int32_t parent, std::int32_t handle);
-    TPlace Insert(std::int32_t system, TDatenStruktur record);
+    TPlace Insert(std::int32_t system, const TDatenStruktur& record);
 
     TTables tables_;
     THandleIndex index_;

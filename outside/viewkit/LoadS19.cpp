@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,27 +23,28 @@ constexpr std::array<std::uint8_t, 256> HexDigits = [] {
     return digits;
 }();
 
-// A record's bytes: count, address, data and checksum, at most 1 + 255.
+// A record's bytes: count, address, data and checksum, at most 1 + 255. Only the first Size
+// bytes are set.
 struct TRecordBytes {
-    std::array<std::uint8_t, 256> Bytes{};
+    std::array<std::uint8_t, 256> Bytes;
     std::size_t Size = 0;
 };
 
-// The bytes of a line of hexadecimal pairs; none when a character is no digit, one is left or
-// there are more than a record holds.
-std::optional<TRecordBytes> HexBytes(std::string_view text)
+// Reads a line of hexadecimal pairs into record; false when a character is no digit, one is left
+// or there are more than a record holds.
+bool HexBytes(std::string_view text, TRecordBytes& record)
 {
-    TRecordBytes record;
     if (text.size() % 2 != 0 || text.size() / 2 > record.Bytes.size())
-        return std::nullopt;
+        return false;
+    record.Size = 0;
     for (std::size_t i = 0; i < text.size(); i += 2) {
         const std::uint8_t high = HexDigits[static_cast<unsigned char>(text[i])];
         const std::uint8_t low = HexDigits[static_cast<unsigned char>(text[i + 1])];
         if (high == NoDigit || low == NoDigit)
-            return std::nullopt;
+            return false;
         record.Bytes[record.Size++] = static_cast<std::uint8_t>(high << 4 | low);
     }
-    return record;
+    return true;
 }
 
 // Width of the address field of a record type; 0 for a type that is not known.
@@ -78,12 +78,12 @@ bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
     const std::size_t addressBytes = AddressBytes(type);
     if (addressBytes == 0)
         return false;
-    const auto record = HexBytes(line.substr(2));
+    TRecordBytes record;
     // Count, address and checksum at least; the count names every byte after itself.
-    if (!record || record->Size < 2 + addressBytes || record->Bytes[0] != record->Size - 1)
+    if (!HexBytes(line.substr(2), record) || record.Size < 2 + addressBytes || record.Bytes[0] != record.Size - 1)
         return false;
-    const std::uint8_t* bytes = record->Bytes.data();
-    const std::size_t checksum = record->Size - 1;
+    const std::uint8_t* bytes = record.Bytes.data();
+    const std::size_t checksum = record.Size - 1;
     unsigned sum = 0;
     for (std::size_t i = 0; i < checksum; ++i)
         sum += bytes[i];
@@ -101,8 +101,11 @@ bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
     for (std::size_t i = 1 + addressBytes; i < checksum; ++i, ++address) {
         if (!rows || address / BytesPerCharacter != character) {
             character = address / BytesPerCharacter;
-            rows = &image[static_cast<int>(character)];
-            rows->resize(BytesPerCharacter, 0);
+            const int code = static_cast<int>(character);
+            auto place = image.lower_bound(code);
+            if (place == image.end() || place->first != code)
+                place = image.emplace_hint(place, code, std::vector<std::uint32_t>(BytesPerCharacter, 0));
+            rows = &place->second;
         }
         (*rows)[address % BytesPerCharacter] = bytes[i];
         hadData = true;
