@@ -14,8 +14,10 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Insert(std::unique_ptr<TSorvGrpAdrBasis> node)
     if (!node)
         return nullptr;
     const auto [entry, inserted] = nodes_.emplace(node->GetEtsId(), node.get());
-    if (inserted)
+    if (inserted) {
         node.release();
+        lastFiled_.reset();
+    }
     return entry->second;
 }
 
@@ -28,8 +30,7 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Find(int hostId) const
 std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
 {
     // The place after the node filed last is tried first: the next id in ascending order goes there.
-    if ((next_ == nodes_.end() || hostId < next_->first) &&
-        (next_ == nodes_.begin() || std::prev(next_)->first < hostId))
+    if (lastFiled_ && *lastFiled_ < hostId && (next_ == nodes_.end() || hostId < next_->first))
         return {next_, false};
     const auto place = nodes_.lower_bound(hostId);
     return {place, place != nodes_.end() && place->first == hostId};
@@ -39,15 +40,20 @@ TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(TMap::iterator place, int hostId, TSorvGr
 {
     const auto entry = nodes_.emplace_hint(place, hostId, node);
     next_ = std::next(entry);
+    lastFiled_ = hostId;
     return node;
 }
 
 void TGrpAdrNodes::Clear()
 {
-    // Emptied first, so that nothing finds a node while it is being deleted.
-    TMap nodes;
-    nodes.swap(nodes_);
-    next_ = nodes_.end();
-    for (const auto& [id, node] : nodes)
-        delete node;
+    {
+        // Emptied first, so that nothing finds a node while it is being deleted.
+        TMap nodes(&arena_);
+        nodes.swap(nodes_);
+        next_ = nodes_.end();
+        lastFiled_.reset();
+        for (const auto& [id, node] : nodes)
+            delete node;
+    }
+    arena_.release();
 }

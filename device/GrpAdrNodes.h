@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <memory_resource>
+#include <optional>
 #include <utility>
 
 class TSorvGrpAdrBasis;
@@ -11,7 +13,7 @@ class TSorvGrpAdrBasis;
 // through its virtual destructor when it lets it go.
 class TGrpAdrNodes {
 public:
-    using TMap = std::map<int, TSorvGrpAdrBasis*>;
+    using TMap = std::pmr::map<int, TSorvGrpAdrBasis*>;
 
     TGrpAdrNodes() = default;
     ~TGrpAdrNodes();
@@ -45,6 +47,12 @@ private:
     // Files the node (now owned) at its place.
     TSorvGrpAdrBasis* FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node);
 
-    TMap nodes_;
-    TMap::iterator next_ = nodes_.end(); // the place after the node filed last by FindOrInsert
+    // A project has up to tens of thousands of groups. Entries are only ever filed, or all
+    // dropped at once: they come from an arena that is given back when the map is emptied.
+    std::pmr::monotonic_buffer_resource arena_;
+    TMap nodes_{&arena_};
+    // The place after the node FindOrInsert filed last, and that node's id; unset when anything
+    // else has changed the map since.
+    TMap::iterator next_ = nodes_.end();
+    std::optional<int> lastFiled_;
 };

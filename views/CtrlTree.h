@@ -5,6 +5,7 @@
 #include <QCollator>
 
 #include <map>
+#include <memory_resource>
 #include <string>
 
 class QObject;
@@ -21,7 +22,8 @@ class TSorvGrpAdrBasis;
 class TCtrlTree {
 public:
     using TDataPointerMap = std::map<int, TDataBasis*>;
-    using TGrpAdrMap = std::map<int, TSorvGrpAdrBasis*>;
+    // Group-address nodes by host id, as the device model keeps them.
+    using TGrpAdrMap = std::pmr::map<int, TSorvGrpAdrBasis*>;
 
     explicit TCtrlTree(TTreeView* treeView);
     // The tree view and its nodes stay.

@@ -54,29 +54,20 @@ bool TEtsGruppenAdressen::FindProject()
 
 TEtsMainGroup& TEtsGruppenAdressen::MainGroupOf(std::int32_t id, std::int32_t projectId)
 {
-    auto& group = mainGroups_[id];
-    if (!group)
-        group = std::make_unique<TEtsMainGroup>(id, projectId);
-    return *group;
+    return mainGroups_.try_emplace(id, id, projectId).first->second;
 }
 
 TEtsMiddleGroup& TEtsGruppenAdressen::MiddleGroupOf(std::int32_t id, std::int32_t mainGroupId)
 {
-    auto& group = middleGroups_[id];
-    if (!group)
-        group = std::make_unique<TEtsMiddleGroup>(id, mainGroupId);
-    return *group;
+    return middleGroups_.try_emplace(id, id, mainGroupId).first->second;
 }
 
 TEtsSubGroup& TEtsGruppenAdressen::SubGroupOf(std::int32_t id, std::int32_t middleGroupId)
 {
     // The host hands them over in ascending ids: a new one goes to the end without a search.
-    auto& group = subGroups_.empty() || subGroups_.rbegin()->first < id
-                      ? subGroups_.emplace_hint(subGroups_.end(), id, nullptr)->second
-                      : subGroups_[id];
-    if (!group)
-        group = std::make_unique<TEtsSubGroup>(id, middleGroupId);
-    return *group;
+    const auto hint = subGroups_.empty() || subGroups_.rbegin()->first < id ? subGroups_.end()
+                                                                            : subGroups_.lower_bound(id);
+    return subGroups_.try_emplace(hint, id, id, middleGroupId)->second;
 }
 
 std::uint16_t TEtsGruppenAdressen::Address(const TEtsMainGroup& main, std::int32_t middleNumber,
@@ -143,8 +134,12 @@ bool TEtsGruppenAdressen::LoadMidSubGroups()
         main->second->children_.push_back(&middle);
         loadedMiddles[record.MiddleGroupId] = {main->second, &middle};
     }
+    // The host hands the sub groups of one middle group over one after the other: its entry is
+    // looked up once for them.
+    auto middle = loadedMiddles.end();
     for (const DAL_SUBGROUP& record : subs) {
-        const auto middle = loadedMiddles.find(record.MiddleGroupId);
+        if (middle == loadedMiddles.end() || middle->first != record.MiddleGroupId)
+            middle = loadedMiddles.find(record.MiddleGroupId);
         if (middle == loadedMiddles.end())
             continue;
         const auto [main, middleGroup] = middle->second;
@@ -228,7 +223,7 @@ bool TEtsGruppenAdressen::CreateGroupAddress(TEtsSubGroup*& sub, std::int16_t ma
 std::uint16_t TEtsGruppenAdressen::GetGrpAddr(std::int32_t subGroupId) const
 {
     const auto sub = subGroups_.find(subGroupId);
-    return sub == subGroups_.end() ? 0 : sub->second->GetGrpAddr();
+    return sub == subGroups_.end() ? 0 : sub->second.GetGrpAddr();
 }
 
 std::string TEtsGruppenAdressen::GrpAddrString(std::int32_t subGroupId) const
@@ -236,7 +231,7 @@ std::string TEtsGruppenAdressen::GrpAddrString(std::int32_t subGroupId) const
     const auto sub = subGroups_.find(subGroupId);
     if (sub == subGroups_.end())
         return {};
-    const unsigned address = sub->second->GetGrpAddr();
+    const unsigned address = sub->second.GetGrpAddr();
     if (address == 0)
         return {};
     const std::string main = std::to_string((address >> 11) & 15);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,10 @@ public:
     std::string GrpAddrString(std::int32_t subGroupId) const;
 
 private:
+    // Groups by host id; a group keeps its address as long as the registry lives. A project has
+    // up to tens of thousands of groups, and none is ever removed: they come from an arena.
     template <class TGroup>
-    using TRegistry = std::map<std::int32_t, std::unique_ptr<TGroup>>;
+    using TRegistry = std::pmr::map<std::int32_t, TGroup>;
 
     // The device's project, read once.
     bool FindProject();
@@ -66,9 +69,10 @@ private:
     TEts2Cdi* link_;
     std::int32_t deviceId_;
     std::int32_t projectId_ = -1;
-    TRegistry<TEtsMainGroup> mainGroups_;
-    TRegistry<TEtsMiddleGroup> middleGroups_;
-    TRegistry<TEtsSubGroup> subGroups_;
+    std::pmr::monotonic_buffer_resource arena_;
+    TRegistry<TEtsMainGroup> mainGroups_{&arena_};
+    TRegistry<TEtsMiddleGroup> middleGroups_{&arena_};
+    TRegistry<TEtsSubGroup> subGroups_{&arena_};
     std::vector<TEtsMainGroup*> loadedMainGroups_;
     std::size_t mainCursor_ = 0;
 };
