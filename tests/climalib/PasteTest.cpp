@@ -1,3 +1,4 @@
+#include "tests/climalib/support/NamedCase.h"
 #include "tests/climalib/support/ProbeFixture.h"
 
 #include <memory>
@@ -5,6 +6,7 @@
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using P = TProbeDataObject;
 
 TDatenStruktur Record(int typ, int auswahl)

@@ -1,8 +1,10 @@
+#include "tests/climalib/support/NamedCase.h"
 #include "tests/climalib/support/ProbeFixture.h"
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using P = TProbeDataObject;
 
 TEST_F(ProbeFixture, WriteWithoutChainDeletesNothingAndBuildsTheChain)

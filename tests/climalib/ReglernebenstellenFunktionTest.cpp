@@ -131,6 +131,11 @@ struct FanVariant {
     int variant;
 };
 
+void PrintTo(const FanVariant& c, std::ostream* os)
+{
+    *os << "Anzeige" << (c.anzeige == Ja ? "Ja" : "Nein") << "_Typ" << static_cast<int>(c.objekttyp);
+}
+
 class NebenstelleFanVariant : public Nebenstelle, public ::testing::WithParamInterface<FanVariant> {};
 
 TEST_P(NebenstelleFanVariant, FollowsTheDisplayAndItsObjectType)

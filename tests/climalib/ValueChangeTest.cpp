@@ -1,3 +1,4 @@
+#include "tests/climalib/support/NamedCase.h"
 #include "tests/climalib/support/ProbeFixture.h"
 
 #include <functional>
@@ -5,6 +6,7 @@
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using P = TProbeDataObject;
 
 // Drives one row's editor the way a user does: choose an item, or spin and leave the cell.

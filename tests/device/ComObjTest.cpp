@@ -222,6 +222,11 @@ struct ResultCase {
     std::string Text;
 };
 
+void PrintTo(const ResultCase& c, std::ostream* os)
+{
+    *os << "Code" << static_cast<int>(c.Code);
+}
+
 class ResultTest : public ObjectsTest, public ::testing::WithParamInterface<ResultCase> {};
 
 TEST_P(ResultTest, EveryCodeButZeroIsShownWithDisplayOrderAndValue)

@@ -489,6 +489,11 @@ struct SizeCase {
     std::string Text;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << "Type" << c.Type;
+}
+
 class SizeTextTest : public LinksTest, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(SizeTextTest, NamesTheObjectType)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -17,6 +19,13 @@ struct AddressText {
     std::string Three;
     std::string Two;
 };
+
+void PrintTo(const AddressText& c, std::ostream* os)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(c.Address));
+    *os << hex;
+}
 
 class GroupAddressStringTest : public ::testing::TestWithParam<AddressText> {};
 
@@ -221,6 +230,24 @@ struct ReadFailure {
     TDalKind Kind;
     std::string Text;
 };
+
+void PrintTo(const ReadFailure& c, std::ostream* os)
+{
+    switch (c.Kind) {
+    case TDalKind::SubGroup:
+        *os << "SubGroup";
+        break;
+    case TDalKind::MiddleGroup:
+        *os << "MiddleGroup";
+        break;
+    case TDalKind::MainGroup:
+        *os << "MainGroup";
+        break;
+    default:
+        *os << "Kind" << static_cast<int>(c.Kind);
+        break;
+    }
+}
 
 class SubGroupAddressFailureTest : public GrpAdrTest, public ::testing::WithParamInterface<ReadFailure> {};
 

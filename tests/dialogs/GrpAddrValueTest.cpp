@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -93,6 +94,13 @@ struct TextCase {
     std::string Three;
     std::string Two;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(c.Address));
+    *os << hex;
+}
 
 class TextTest : public ::testing::TestWithParam<TextCase> {};
 

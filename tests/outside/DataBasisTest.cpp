@@ -169,6 +169,11 @@ struct ScaleCase {
     int scaled;
 };
 
+void PrintTo(const ScaleCase& c, std::ostream* os)
+{
+    *os << c.value << "_dec" << c.decimals;
+}
+
 class DataBasisScaling : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(DataBasisScaling, DecimalsAreStoredAsRoundedIntegers)
@@ -319,6 +324,27 @@ struct TitleCase {
     TCell::TEnumGroupTitleState after;
     bool changed;
 };
+
+void PrintTo(const TitleCase& c, std::ostream* os)
+{
+    switch (c.before) {
+    case TCell::gtsNone:
+        *os << "None";
+        break;
+    case TCell::gtsClosed:
+        *os << "Closed";
+        break;
+    case TCell::gtsOpen:
+        *os << "Open";
+        break;
+    case TCell::gtsAlwaysOpen:
+        *os << "AlwaysOpen";
+        break;
+    default:
+        *os << "State" << static_cast<int>(c.before);
+        break;
+    }
+}
 
 class GroupTitleState : public ::testing::TestWithParam<TitleCase> {};
 

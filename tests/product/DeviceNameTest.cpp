@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -51,6 +52,13 @@ struct NameCase {
     std::int32_t TypeNumber;
     const char* Name; // UTF-8 spelling of the expected name, which is plain ASCII here
 };
+
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(c.TypeNumber));
+    *os << hex;
+}
 
 class DeviceName : public DeviceInformation, public ::testing::WithParamInterface<NameCase> {};
 

@@ -315,6 +315,11 @@ struct StatusCase {
     int DisplayOrder;
 };
 
+void PrintTo(const StatusCase& c, std::ostream* os)
+{
+    *os << (c.Rocker ? "Wippe" : "Taste") << c.Number;
+}
+
 class StatusObjects : public StandInFixture, public ::testing::WithParamInterface<StatusCase> {};
 
 TEST_P(StatusObjects, SwitchTheirObjectOnAndOffWithoutAsking)
@@ -340,10 +345,7 @@ TEST_P(StatusObjects, SwitchTheirObjectOnAndOffWithoutAsking)
 INSTANTIATE_TEST_SUITE_P(Kinds, StatusObjects,
                          ::testing::Values(StatusCase{false, 1, 4610}, StatusCase{false, 5, 4650},
                                            StatusCase{true, 1, 1700}, StatusCase{true, 2, 1710}),
-                         [](const auto& info) {
-                             return std::string(info.param.Rocker ? "Wippe" : "Taste") +
-                                 std::to_string(info.param.Number);
-                         });
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 // --- Scenes ---
 

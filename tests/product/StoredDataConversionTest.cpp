@@ -189,6 +189,11 @@ struct VersionRow {
     bool converted;
 };
 
+void PrintTo(const VersionRow& v, std::ostream* os)
+{
+    *os << "V" << v.major << "_" << v.minor;
+}
+
 class ConversionVersion : public Conversion, public ::testing::WithParamInterface<VersionRow> {};
 
 TEST_P(ConversionVersion, OnlyMajorZeroOrMinorOne)
@@ -207,9 +212,7 @@ TEST_P(ConversionVersion, OnlyMajorZeroOrMinorOne)
 INSTANTIATE_TEST_SUITE_P(Versions, ConversionVersion,
                          ::testing::Values(VersionRow{0, 1, true}, VersionRow{0, 7, true}, VersionRow{2, 1, true},
                                            VersionRow{3, 1, true}, VersionRow{1, 0, false}, VersionRow{2, 0, false}),
-                         [](const auto& info) {
-                             return "V" + std::to_string(info.param.major) + "_" + std::to_string(info.param.minor);
-                         });
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST_F(Conversion, EmptyTableMissingTableAndTheCurrentFormat)
 {
