@@ -35,11 +35,14 @@ TEST(StringTable, ReadsIdTabTextLinesWithEscapesAndKeepsBlanks)
 struct BadLine {
     const char* line;
     const char* why;
+    const char* variant = nullptr; // tells apart rows with the same reason
 };
 
 void PrintTo(const BadLine& value, std::ostream* out)
 {
     *out << value.why;
+    if (value.variant != nullptr)
+        *out << " (" << value.variant << ")";
 }
 
 class StringTableBadLineTest : public ::testing::TestWithParam<BadLine> {};
@@ -57,9 +60,11 @@ TEST_P(StringTableBadLineTest, IsSkippedAndReported)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, StringTableBadLineTest,
-    ::testing::Values(BadLine{"2 no tab", "no tab"}, BadLine{"x2\ttext", "not a number"},
-                      BadLine{"-2\ttext", "not a number"}, BadLine{"70000\ttext", "not a number"},
-                      BadLine{"2\tunknown \\q escape", "escape"}, BadLine{"2\ttrailing \\", "escape"},
+    ::testing::Values(BadLine{"2 no tab", "no tab"}, BadLine{"x2\ttext", "not a number", "letter"},
+                      BadLine{"-2\ttext", "not a number", "negative"},
+                      BadLine{"70000\ttext", "not a number", "too large"},
+                      BadLine{"2\tunknown \\q escape", "escape", "unknown"},
+                      BadLine{"2\ttrailing \\", "escape", "trailing backslash"},
                       BadLine{"1\tsecond one", "twice"},
                       BadLine{"2\t\xE2\x84\xA6 is not in the code page", "code page"},
                       BadLine{"2\tbroken \xC3 UTF-8", "UTF-8"}));

@@ -1,10 +1,13 @@
+#include "tests/climalib/support/NamedCase.h"
 #include "tests/climalib/support/ProbeFixture.h"
 
+#include <string>
 #include <tuple>
 
 namespace climatest {
 namespace {
 
+using climatest::PrintTo;
 using P = TProbeDataObject;
 
 class ColumnCount : public ProbeFixture, public ::testing::WithParamInterface<bool> {};
@@ -89,24 +92,32 @@ TEST_F(ProbeFixture, OneUserClickOnAGroupTitleSwitchesTheGroupOnce)
     EXPECT_NE(Row(P::tagExtra), -1);
 }
 
-class TitleEvents : public ProbeFixture, public ::testing::WithParamInterface<std::tuple<int, TCell::TEnumGroupTitleState, std::size_t>> {};
+struct TitleCalls {
+    const char* name;
+    int calls;
+    TCell::TEnumGroupTitleState state;
+    std::size_t posts;
+};
+
+class TitleEvents : public ProbeFixture, public ::testing::WithParamInterface<TitleCalls> {};
 
 TEST_P(TitleEvents, TheHandlerActsOnEveryOtherCall)
 {
-    const auto [calls, state, posts] = GetParam();
+    const TitleCalls& c = GetParam();
     Build();
     TCell title = *grid.GetCell(0, Row(P::tagGruppe));
-    for (int i = 0; i < calls; ++i)
+    for (int i = 0; i < c.calls; ++i)
         probe->GridGroupTitleClick(&grid, title, 0, 4, 0);
-    EXPECT_EQ(probe->GruppeState, state);
+    EXPECT_EQ(probe->GruppeState, c.state);
     window.DeliverPosted();
-    EXPECT_EQ(window.Posted().size(), posts);
+    EXPECT_EQ(window.Posted().size(), c.posts);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, TitleEvents,
-                         ::testing::Values(std::tuple{1, TCell::gtsClosed, std::size_t{1}},
-                                           std::tuple{2, TCell::gtsClosed, std::size_t{1}},
-                                           std::tuple{3, TCell::gtsOpen, std::size_t{2}}));
+                         ::testing::Values(TitleCalls{"OneCallCloses", 1, TCell::gtsClosed, 1},
+                                           TitleCalls{"TheSecondCallIsIgnored", 2, TCell::gtsClosed, 1},
+                                           TitleCalls{"TheThirdCallOpensAgain", 3, TCell::gtsOpen, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProbeFixture, AllGroupsOpenModeShowsTheRowsOfAClosedGroup)
 {

@@ -454,7 +454,7 @@ TEST_F(ReglerFunktionFixture, DeclaresTheParametersWithTheirDependentRows)
 }
 
 // Another device's table: its controller record (Handle 77) and a chain of additional records.
-class WriteGlobalParameter : public ReglerFunktionFixture {
+class ReglerFunktionWriteGlobalParameter : public ReglerFunktionFixture {
 protected:
     void Load(int additionalRecords, std::int32_t circuits = 0, std::int32_t type = 0)
     {
@@ -482,7 +482,7 @@ protected:
     std::unique_ptr<TDatenManager<TDatenStruktur>> table;
 };
 
-TEST_F(WriteGlobalParameter, WritesTheMarkedParametersAndTheRowsThatBelongToThem)
+TEST_F(ReglerFunktionWriteGlobalParameter, WritesTheMarkedParametersAndTheRowsThatBelongToThem)
 {
     Configure(*regler);
     regler->Regelkreise = rkEinRegelkreis;
@@ -505,7 +505,7 @@ TEST_F(WriteGlobalParameter, WritesTheMarkedParametersAndTheRowsThatBelongToThem
     EXPECT_EQ(Stored(80)->Param12, -1);
 }
 
-TEST_F(WriteGlobalParameter, EveryParameterGoesToItsField)
+TEST_F(ReglerFunktionWriteGlobalParameter, EveryParameterGoesToItsField)
 {
     Configure(*regler);
     regler->Regelkreise = rkEinRegelkreis;
@@ -532,7 +532,7 @@ struct ShortChainCase {
     const char* message;
 };
 
-class ShortChain : public WriteGlobalParameter, public ::testing::WithParamInterface<ShortChainCase> {};
+class ShortChain : public ReglerFunktionWriteGlobalParameter, public ::testing::WithParamInterface<ShortChainCase> {};
 
 TEST_P(ShortChain, NamesTheTargetAndTheMissingRecordAndKeepsWhatWasWritten)
 {
@@ -560,7 +560,7 @@ INSTANTIATE_TEST_SUITE_P(Chains, ShortChain,
                                            ShortChainCase{"TwoAdditionalRecords", 2, "Handle: 77; Index: 3"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WriteGlobalParameter, AnotherControllerStructureIsLeftAlone)
+TEST_F(ReglerFunktionWriteGlobalParameter, AnotherControllerStructureIsLeftAlone)
 {
     regler->ReglerBetriebsart = rbaHeizen;
     MarkAll();
@@ -574,7 +574,7 @@ TEST_F(WriteGlobalParameter, AnotherControllerStructureIsLeftAlone)
     }
 }
 
-TEST_F(WriteGlobalParameter, AMissingTableOrTargetAnswersMinusNine)
+TEST_F(ReglerFunktionWriteGlobalParameter, AMissingTableOrTargetAnswersMinusNine)
 {
     Load(3);
     std::string message = "alt";

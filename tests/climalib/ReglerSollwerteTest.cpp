@@ -5,6 +5,8 @@
 
 #include <gmock/gmock.h>
 
+#include <iomanip>
+
 namespace climatest {
 namespace {
 
@@ -241,7 +243,8 @@ struct TemperatureRounding {
 
 void PrintTo(const TemperatureRounding& c, std::ostream* os)
 {
-    *os << c.before << " -> " << c.after;
+    // Enough digits to tell 21.299999 from 21.3.
+    *os << std::setprecision(10) << c.before << " -> " << c.after;
 }
 
 class SollwerteTemperatureRounding : public Sollwerte, public ::testing::WithParamInterface<TemperatureRounding> {};
@@ -262,6 +265,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SollwerteTemperatureRounding,
                                            TemperatureRounding{22.7, 22.5}));
 
 struct StepRounding {
+    const char* memberName;
     std::int32_t TReglerSollwerte::*member;
     std::int32_t before;
     std::int32_t after;
@@ -269,7 +273,7 @@ struct StepRounding {
 
 void PrintTo(const StepRounding& c, std::ostream* os)
 {
-    *os << c.before << " -> " << c.after;
+    *os << c.memberName << " " << c.before << " -> " << c.after;
 }
 
 class SollwerteStepRounding : public Sollwerte, public ::testing::WithParamInterface<StepRounding> {};
@@ -283,14 +287,18 @@ TEST_P(SollwerteStepRounding, ToMultiplesOfFiveWithin125)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SollwerteStepRounding,
-    ::testing::Values(StepRounding{&S::Totzone, 22, 20}, StepRounding{&S::Totzone, 23, 25},
-                      StepRounding{&S::Totzone, 127, 125}, StepRounding{&S::Totzone, 0, 0},
-                      StepRounding{&S::AnhebenNachtKuehlen, 127, 125}, StepRounding{&S::AnhebenStandbyKuehlenRk2, 3, 5},
-                      StepRounding{&S::AbsenkenStandbyHeizen, -22, -20},
-                      StepRounding{&S::AbsenkenNachtHeizen, -23, -25},
-                      StepRounding{&S::AbsenkenNachtHeizenRk2, -128, -125},
-                      StepRounding{&S::AbsenkenStandbyHeizenRk2, -2, 0},
-                      StepRounding{&S::Stufenabstand, 22, 22}, StepRounding{&S::SendenBeiAenderung, 3, 3}));
+    ::testing::Values(StepRounding{"Totzone", &S::Totzone, 22, 20},
+                      StepRounding{"Totzone", &S::Totzone, 23, 25},
+                      StepRounding{"Totzone", &S::Totzone, 127, 125},
+                      StepRounding{"Totzone", &S::Totzone, 0, 0},
+                      StepRounding{"AnhebenNachtKuehlen", &S::AnhebenNachtKuehlen, 127, 125},
+                      StepRounding{"AnhebenStandbyKuehlenRk2", &S::AnhebenStandbyKuehlenRk2, 3, 5},
+                      StepRounding{"AbsenkenStandbyHeizen", &S::AbsenkenStandbyHeizen, -22, -20},
+                      StepRounding{"AbsenkenNachtHeizen", &S::AbsenkenNachtHeizen, -23, -25},
+                      StepRounding{"AbsenkenNachtHeizenRk2", &S::AbsenkenNachtHeizenRk2, -128, -125},
+                      StepRounding{"AbsenkenStandbyHeizenRk2", &S::AbsenkenStandbyHeizenRk2, -2, 0},
+                      StepRounding{"Stufenabstand", &S::Stufenabstand, 22, 22},
+                      StepRounding{"SendenBeiAenderung", &S::SendenBeiAenderung, 3, 3}));
 
 TEST_F(Sollwerte, ChoosingTheWeightTellsTheDeviceAndTheWayBackChangesNothing)
 {
