@@ -54,11 +54,14 @@ bool TDeviceInstanz::ParseData(platform::TMemoryStream* source, platform::TMemor
     const std::optional<TBlobSection> section = TBlobSection::Find(source->Bytes(), name);
     if (!section)
         return false;
-    if (section->ContentSize() > 0) {
-        // A copy first: source and target may be one stream.
-        const std::string content = source->Bytes().substr(section->ContentBegin, section->ContentSize());
+    if (section->ContentSize() == 0)
+        return true;
+    const std::string_view content =
+        std::string_view(source->Bytes()).substr(section->ContentBegin, section->ContentSize());
+    if (source == target)
+        target->Write(std::string(content)); // a copy first: the write changes what it reads
+    else
         target->Write(content);
-    }
     return true;
 }
 

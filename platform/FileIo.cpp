@@ -41,11 +41,14 @@ private:
 
 } // namespace
 
-std::string ReadWholeFile(const std::string& path)
+std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code& error)
 {
+    error.clear();
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        ThrowErrno("cannot open " + path);
+    if (fd.get() < 0) {
+        error.assign(errno, std::generic_category());
+        return std::nullopt;
+    }
     std::string bytes;
     std::vector<char> chunk(64 * 1024);
     for (;;) {
@@ -53,13 +56,23 @@ std::string ReadWholeFile(const std::string& path)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowErrno("cannot read " + path);
+            error.assign(errno, std::generic_category());
+            return std::nullopt;
         }
         if (n == 0)
             break;
         bytes.append(chunk.data(), static_cast<std::size_t>(n));
     }
     return bytes;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::error_code error;
+    std::optional<std::string> bytes = ReadWholeFile(path, error);
+    if (!bytes)
+        throw std::system_error(error, "cannot read " + path);
+    return std::move(*bytes);
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes)

@@ -12,13 +12,12 @@ namespace {
 // The file's current content; nothing when it exists but cannot be read.
 std::optional<std::string> ReadIni(const std::string& file)
 {
-    try {
-        return ReadWholeFile(file);
-    } catch (const std::system_error& error) {
-        if (error.code() == std::errc::no_such_file_or_directory)
-            return std::string();
-        return std::nullopt;
-    }
+    // A file that is not there reads as empty; one that cannot be read gives none.
+    std::error_code error;
+    std::optional<std::string> content = ReadWholeFile(file, error);
+    if (!content && error == std::errc::no_such_file_or_directory)
+        return std::string();
+    return content;
 }
 
 TIniDocument LoadIni(const std::string& file)
