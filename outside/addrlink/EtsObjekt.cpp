@@ -117,9 +117,9 @@ void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
         AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
     }
     // Chains are short: the handles met are kept in a list, and a repeat ends the walk.
-    std::vector<std::int32_t> visited{record.Handle};
-    const auto firstVisit = [&visited](std::int32_t handle) {
-        if (std::find(visited.begin(), visited.end(), handle) != visited.end())
+    std::vector<std::int32_t> visited;
+    const auto firstVisit = [&](std::int32_t handle) {
+        if (handle == record.Handle || std::find(visited.begin(), visited.end(), handle) != visited.end())
             return false;
         visited.push_back(handle);
         return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -102,7 +103,8 @@ bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
         if (!rows || address / BytesPerCharacter != character) {
             character = address / BytesPerCharacter;
             const int code = static_cast<int>(character);
-            auto place = image.lower_bound(code);
+            // Characters come in ascending order as a rule: then each goes to the end unsearched.
+            auto place = image.empty() || std::prev(image.end())->first < code ? image.end() : image.lower_bound(code);
             if (place == image.end() || place->first != code)
                 place = image.emplace_hint(place, code, std::vector<std::uint32_t>(BytesPerCharacter, 0));
             rows = &place->second;
