@@ -31,6 +31,16 @@ constexpr std::string_view MiddleGroupHostId = "(id + 1073741824)";
 constexpr std::string_view MiddleGroupOfSubHostId = "(middle_group_id + 1073741824)";
 static_assert(MiddleGroupIdBase == 1073741824);
 
+// Where the range of row ids that a read by id looks at starts: just below the row of the host
+// id asked for (the queries select "id > ?1" in row-id order), or at the first row for any id.
+std::int64_t ByIdRangeStart(TDalKind kind, std::int32_t hostId)
+{
+    if (hostId == DAL_ANY)
+        return std::numeric_limits<std::int64_t>::min();
+    const std::int64_t rowId = kind == TDalKind::MiddleGroup ? std::int64_t{hostId} - MiddleGroupIdBase : hostId;
+    return rowId - 1;
+}
+
 const TSource& SourceOf(TDalKind kind)
 {
     static const std::array<TSource, DalKindCount> sources = {{
@@ -257,7 +267,10 @@ int TEts2Cdi::Read(TDalKind kind, int mode, std::initializer_list<std::int32_t> 
         return DAL_ERR;
 
     std::int64_t after = std::numeric_limits<std::int64_t>::min();
-    if (mode == DAL_GET_FIRST) {
+    if (mode == DAL_GET_BY_ID) {
+        // Without a start the search would walk every row below the one asked for.
+        after = ByIdRangeStart(kind, *filters.begin());
+    } else if (mode == DAL_GET_FIRST) {
         cursor = TCursor{};
     } else if (mode == DAL_GET_NEXT) {
         if (!cursor.Open)
