@@ -6,6 +6,7 @@
 #include "outside/hostlink/Ets2CdiFaults.h"
 #include "tests/device/DeviceHub.h"
 #include "tests/device/GrpAdrDoubles.h"
+#include "tests/device/TrivialDevice.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
 
@@ -66,35 +67,13 @@ private:
 // The device model with the product's part played simply: its data block is the record lines
 // of its records, which become a system object (111), communication objects (806) and function
 // objects (any other type; additional records, type 0, become none).
-class ObjectsDevice final : public TDeviceInstanz {
+class ObjectsDevice final : public devicetest::TrivialDevice {
 public:
-    using TDeviceInstanz::TDeviceInstanz;
+    using TrivialDevice::TrivialDevice;
 
-    bool DeviceRessourceCheckVerbindungen(std::int32_t, bool) override { return true; }
-    int CreateNewDevice(platform::HWND) override { return 0; }
-    std::uint8_t UserDeviceMessage(platform::HWND, tagWmUserDevice*) override { return 0; }
-    std::uint8_t WmUserDatenTransport(platform::HWND, tagRecDatenTransport*) override { return 0; }
-    std::string GetVersion() const override { return {}; }
-    std::string GetDeviceName() const override { return {}; }
-    int VersionCheck(TRecordTable*, const std::string&, bool) override { return 1; }
-    bool VersionCheckCharData(platform::TMemoryStream*) override { return true; }
-    bool VersionCheckDeviceText(platform::TMemoryStream*) override { return true; }
-    int GetCopyData(TDataBasis*, std::vector<std::string>&) override { return 0; }
     void InitDataMainStruktur() override;
-    bool Einfuegen(TDataBasis*, const std::vector<std::string>&) override { return false; }
     bool CopyDBDatenToStruktur(std::list<int>& handles) override;
     void CopyStrukturDatenToDB(TRecordTable* records, platform::TMemoryStream* target) override;
-    int CheckForDeleteGlobalDeviceObjects(bool) override { return 0; }
-    int Reset(bool) override { return 0; }
-    TDataBasis* GetPointerFromHandle(std::int32_t handle) override { return FindHandle(handle); }
-    int UpdatePreview() override { return 0; }
-    bool DatenAbgleich(bool, bool) override { return true; }
-    void SetInitModus(std::uint8_t) override {}
-    void SetInitFileCreate(const std::string&) override {}
-    void SetInitFileCreateUser(const std::string&) override {}
-    int GetInitModus() const override { return 0; }
-    std::string GetInitFileCreate() const override { return {}; }
-    std::string GetInitFileCreateUser() const override { return {}; }
 
     // The stored record of that Handle, or null.
     const TDatenStruktur* FindRecord(std::int32_t handle) const;

@@ -6,6 +6,7 @@
 #include "device/MainWindowServices.h"
 #include "outside/addrlink/SorvEtsDevice.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
+#include "tests/device/TrivialDevice.h"
 
 #include <cstdint>
 #include <functional>
@@ -83,9 +84,9 @@ public:
 // The test product: its block is a version section, the records one line each in a "DB"
 // section, and the character set and device texts in theirs. A record of Typ 1 becomes the
 // device data object, every other one a TestObject.
-class TestProductDevice final : public TDeviceInstanz {
+class TestProductDevice final : public devicetest::TrivialDevice {
 public:
-    using TDeviceInstanz::TDeviceInstanz;
+    using TrivialDevice::TrivialDevice;
     using TDeviceInstanz::SystemMaps;
 
     // The records of a new device: the system object (handle 1) and the children given.
@@ -211,24 +212,8 @@ public:
         return stream->Bytes().starts_with(ValidPrefix);
     }
 
-    bool DeviceRessourceCheckVerbindungen(std::int32_t, bool) override { return true; }
-    std::uint8_t UserDeviceMessage(platform::HWND, tagWmUserDevice*) override { return 0; }
-    std::uint8_t WmUserDatenTransport(platform::HWND, tagRecDatenTransport*) override { return 0; }
     std::string GetVersion() const override { return "SX Version: 0.05 Typ:Test"; }
     std::string GetDeviceName() const override { return "Test"; }
-    int VersionCheck(TRecordTable*, const std::string&, bool) override { return 1; }
-    int GetCopyData(TDataBasis*, std::vector<std::string>&) override { return 0; }
-    bool Einfuegen(TDataBasis*, const std::vector<std::string>&) override { return false; }
-    int CheckForDeleteGlobalDeviceObjects(bool) override { return 0; }
-    int Reset(bool) override { return 0; }
-    TDataBasis* GetPointerFromHandle(std::int32_t handle) override { return FindHandle(handle); }
-    int UpdatePreview() override { return 0; }
-    void SetInitModus(std::uint8_t) override {}
-    void SetInitFileCreate(const std::string&) override {}
-    void SetInitFileCreateUser(const std::string&) override {}
-    int GetInitModus() const override { return 0; }
-    std::string GetInitFileCreate() const override { return {}; }
-    std::string GetInitFileCreateUser() const override { return {}; }
 };
 
 // A main window with a host link (or none) and a list of configuration windows; remembers the

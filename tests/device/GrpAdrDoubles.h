@@ -8,6 +8,7 @@
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/UiService.h"
+#include "tests/device/TrivialDevice.h"
 
 #include <cstdint>
 #include <string>
@@ -19,39 +20,15 @@ namespace grpadrtest {
 
 // The device model with the product's operations answered trivially; the resource check of a
 // link answers as told and notes what it was asked.
-class GrpAdrDevice final : public TDeviceInstanz {
+class GrpAdrDevice final : public devicetest::TrivialDevice {
 public:
-    using TDeviceInstanz::TDeviceInstanz;
+    using TrivialDevice::TrivialDevice;
 
     bool DeviceRessourceCheckVerbindungen(std::int32_t subGroupId, bool) override
     {
         ResourceChecks.push_back(subGroupId);
         return AllowLinks;
     }
-    int CreateNewDevice(platform::HWND) override { return 0; }
-    std::uint8_t UserDeviceMessage(platform::HWND, tagWmUserDevice*) override { return 0; }
-    std::uint8_t WmUserDatenTransport(platform::HWND, tagRecDatenTransport*) override { return 0; }
-    std::string GetVersion() const override { return {}; }
-    std::string GetDeviceName() const override { return {}; }
-    int VersionCheck(TRecordTable*, const std::string&, bool) override { return 1; }
-    bool VersionCheckCharData(platform::TMemoryStream*) override { return true; }
-    bool VersionCheckDeviceText(platform::TMemoryStream*) override { return true; }
-    int GetCopyData(TDataBasis*, std::vector<std::string>&) override { return 0; }
-    void InitDataMainStruktur() override {}
-    bool Einfuegen(TDataBasis*, const std::vector<std::string>&) override { return false; }
-    bool CopyDBDatenToStruktur(std::list<int>&) override { return true; }
-    void CopyStrukturDatenToDB(TRecordTable*, platform::TMemoryStream*) override {}
-    int CheckForDeleteGlobalDeviceObjects(bool) override { return 0; }
-    int Reset(bool) override { return 0; }
-    TDataBasis* GetPointerFromHandle(std::int32_t handle) override { return FindHandle(handle); }
-    int UpdatePreview() override { return 0; }
-    bool DatenAbgleich(bool, bool) override { return true; }
-    void SetInitModus(std::uint8_t) override {}
-    void SetInitFileCreate(const std::string&) override {}
-    void SetInitFileCreateUser(const std::string&) override {}
-    int GetInitModus() const override { return 0; }
-    std::string GetInitFileCreate() const override { return {}; }
-    std::string GetInitFileCreateUser() const override { return {}; }
 
     bool AllowLinks = true;
     std::vector<std::int32_t> ResourceChecks;
