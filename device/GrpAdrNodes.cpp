@@ -14,10 +14,8 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Insert(std::unique_ptr<TSorvGrpAdrBasis> node)
     if (!node)
         return nullptr;
     const auto [entry, inserted] = nodes_.emplace(node->GetEtsId(), node.get());
-    if (inserted) {
+    if (inserted)
         node.release();
-        lastFiled_.reset();
-    }
     return entry->second;
 }
 
@@ -30,7 +28,8 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Find(int hostId) const
 std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
 {
     // The place after the node filed last is tried first: the next id in ascending order goes there.
-    if (lastFiled_ && *lastFiled_ < hostId && (next_ == nodes_.end() || hostId < next_->first))
+    if ((next_ == nodes_.end() || hostId < next_->first) &&
+        (next_ == nodes_.begin() || std::prev(next_)->first < hostId))
         return {next_, false};
     const auto place = nodes_.lower_bound(hostId);
     return {place, place != nodes_.end() && place->first == hostId};
@@ -40,7 +39,6 @@ TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(TMap::iterator place, int hostId, TSorvGr
 {
     const auto entry = nodes_.emplace_hint(place, hostId, node);
     next_ = std::next(entry);
-    lastFiled_ = hostId;
     return node;
 }
 
@@ -51,7 +49,6 @@ void TGrpAdrNodes::Clear()
         TMap nodes(&arena_);
         nodes.swap(nodes_);
         next_ = nodes_.end();
-        lastFiled_.reset();
         for (const auto& [id, node] : nodes)
             delete node;
     }

@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 #include <memory_resource>
-#include <optional>
 #include <utility>
 
 class TSorvGrpAdrBasis;
@@ -51,8 +50,5 @@ private:
     // dropped at once: they come from an arena that is given back when the map is emptied.
     std::pmr::monotonic_buffer_resource arena_;
     TMap nodes_{&arena_};
-    // The place after the node FindOrInsert filed last, and that node's id; unset when anything
-    // else has changed the map since.
-    TMap::iterator next_ = nodes_.end();
-    std::optional<int> lastFiled_;
+    TMap::iterator next_ = nodes_.end(); // the place after the node filed last by FindOrInsert
 };
