@@ -459,6 +459,8 @@ private:
                       std::set<const TDataBasis*>& path);
     TDataBasis* FindByTyp(TDataBasis* start, std::int16_t datentyp, std::set<const TDataBasis*>& path);
     void FormAutoSavePaths();
+    // The first steps of an import and a copy: the source block read into the device model.
+    bool TakeSourceBlock(platform::TMemoryStream* source, TEtsProgressDialog* meter);
     // Files the record HandleMap has just taken in the other load-time tables and the live store.
     void FileLoadedRecord(const TDatenStruktur& loaded);
 

@@ -32,6 +32,13 @@ bool Cancelled(const TEtsProgressDialog* meter)
     return meter && meter->EtsGetAbortFlag();
 }
 
+void ShowStep(TEtsProgressDialog* meter, const std::string& text, int position)
+{
+    if (meter)
+        meter->EtsMeterSetText(text);
+    SetPosition(meter, position);
+}
+
 // The object's name for the messages.
 std::string NameOf(const TObjektBasis* object)
 {
@@ -44,26 +51,14 @@ std::string NameOf(const TObjektBasis* object)
 bool TDeviceInstanz::SorvCdiImport(platform::TMemoryStream* source, TEtsProgressDialog* meter)
 {
     LOG_FKT_START("TDeviceInstanz::SorvCdiImport");
-    SetPosition(meter, 10);
-    if (Cancelled(meter) || !source)
+    if (!TakeSourceBlock(source, meter))
         return false;
-    ClearDatenStream();
-    BlobStream.Write(source->Bytes());
-    BlobStream.SetPosition(0);
-    if (!InitData())
-        return false;
-
-    if (meter)
-        meter->EtsMeterSetText(Spredit::Text9175);
-    SetPosition(meter, 15);
+    ShowStep(meter, Spredit::Text9175, 15);
     if (Cancelled(meter))
         return false;
     GetGrpAdrFromServer();
     LoadGrpAdr();
-
-    if (meter)
-        meter->EtsMeterSetText(Spredit::Text9030);
-    SetPosition(meter, 20);
+    ShowStep(meter, Spredit::Text9030, 20);
     if (Cancelled(meter))
         return false;
     return KonvertEtsIds(KonvertModusImport, meter);
@@ -72,24 +67,23 @@ bool TDeviceInstanz::SorvCdiImport(platform::TMemoryStream* source, TEtsProgress
 bool TDeviceInstanz::SorvCdiCopy(platform::TMemoryStream* source, TEtsProgressDialog* meter)
 {
     LOG_FKT_START("TDeviceInstanz::SorvCdiCopy");
+    if (!TakeSourceBlock(source, meter))
+        return false;
+    ShowStep(meter, Spredit::Text9175, 15);
+    GetGrpAdrFromServer();
+    ShowStep(meter, Spredit::Text9030, 20);
+    return KonvertEtsIds(KonvertModusCopy, meter);
+}
+
+bool TDeviceInstanz::TakeSourceBlock(platform::TMemoryStream* source, TEtsProgressDialog* meter)
+{
     SetPosition(meter, 10);
     if (Cancelled(meter) || !source)
         return false;
     ClearDatenStream();
     BlobStream.Write(source->Bytes());
     BlobStream.SetPosition(0);
-    if (!InitData())
-        return false;
-
-    if (meter)
-        meter->EtsMeterSetText(Spredit::Text9175);
-    SetPosition(meter, 15);
-    GetGrpAdrFromServer();
-
-    if (meter)
-        meter->EtsMeterSetText(Spredit::Text9030);
-    SetPosition(meter, 20);
-    return KonvertEtsIds(KonvertModusCopy, meter);
+    return InitData();
 }
 
 bool TDeviceInstanz::KonvertEtsIds(std::uint8_t mode, TEtsProgressDialog* meter)
