@@ -177,9 +177,9 @@ protected:
 
     // The main window's handle, given to every data object made here; 0 without main window.
     platform::HWND MainWindowHandle() const;
-    // Registers an object the device made; when the handle is taken already the object is
-    // freed and reported. True when registered.
-    bool RegisterObject(std::unique_ptr<TDataBasis> object);
+    // Reads the record into an object the device made and registers it; when the handle is
+    // taken already the object is freed and reported. False also without an object.
+    bool RegisterObject(std::unique_ptr<TDataBasis> object, const TDatenStruktur& record);
 
 private:
     // Replaces flag n (1 to 6) of the six download flags.

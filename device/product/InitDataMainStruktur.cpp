@@ -14,11 +14,12 @@ constexpr char Caption[] = "TDeviceInstanzTalvo::InitDataMainStruktur";
 
 } // namespace
 
-bool TDeviceInstanzTalvo::RegisterObject(std::unique_ptr<TDataBasis> object)
+bool TDeviceInstanzTalvo::RegisterObject(std::unique_ptr<TDataBasis> object, const TDatenStruktur& record)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::RegisterObject");
     if (!object)
         return false;
+    object->InitFromDB(record);
     if (SetPointer2List(object.get())) {
         object.release(); // the registry owns it now
         return true;
@@ -52,41 +53,26 @@ void TDeviceInstanzTalvo::InitDataMainStruktur()
         case DT_TALVO_SYSTEM: {
             std::unique_ptr<TTalvoSystem> system = factories_.Sysfunc->CreateTalvoSystem(
                 window, record.System, record.Parent, record.Name, 0, 0, record.Handle, false);
-            if (!system)
-                break;
-            system->InitFromDB(record);
             TTalvoSystem* const device = system.get();
-            if (RegisterObject(std::move(system)))
+            if (RegisterObject(std::move(system), record))
                 SetDevice(device);
             break;
         }
-        case DT_ETS_OBJEKT: {
-            std::unique_ptr<TEtsObjekt> object = factories_.Addrlink->CreateEtsObjekt(
-                window, record.System, record.Parent, record.Name, -1, -1, -1, -1, -1, -1, 0, 0, 1, 0, record.Handle);
-            if (!object)
-                break;
-            object->InitFromDB(record);
-            RegisterObject(std::move(object));
+        case DT_ETS_OBJEKT:
+            RegisterObject(factories_.Addrlink->CreateEtsObjekt(window, record.System, record.Parent, record.Name, -1,
+                                                                -1, -1, -1, -1, -1, 0, 0, 1, 0, record.Handle),
+                           record);
             break;
-        }
-        case DT_TALVO_DISPLAY: {
-            std::unique_ptr<TTalvoDisplay> object = factories_.Sysfunc->CreateTalvoDisplay(
-                window, record.System, record.Parent, record.Name, record.Handle);
-            if (!object)
-                break;
-            object->InitFromDB(record);
-            RegisterObject(std::move(object));
+        case DT_TALVO_DISPLAY:
+            RegisterObject(factories_.Sysfunc->CreateTalvoDisplay(window, record.System, record.Parent, record.Name,
+                                                                  record.Handle),
+                           record);
             break;
-        }
-        case DT_TALVO_DATUM_UHRZEIT_SENDEN: {
-            std::unique_ptr<TTalvoDatumUhrzeitSenden> object = factories_.Sysfunc->CreateTalvoDatumUhrzeitSenden(
-                window, record.System, record.Parent, record.Name, record.Handle);
-            if (!object)
-                break;
-            object->InitFromDB(record);
-            RegisterObject(std::move(object));
+        case DT_TALVO_DATUM_UHRZEIT_SENDEN:
+            RegisterObject(factories_.Sysfunc->CreateTalvoDatumUhrzeitSenden(window, record.System, record.Parent,
+                                                                             record.Name, record.Handle),
+                           record);
             break;
-        }
         default: {
             // The function initialisers work on a record of their own.
             TDatenStruktur own = record;
