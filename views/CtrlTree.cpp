@@ -218,6 +218,21 @@ TCtrlTree::TVisibilityMap TCtrlTree::CollectVisibility(const TTreeView& tree)
     return visible;
 }
 
+TTreeNode* TCtrlTree::RestoreVisibility(const TVisibilityMap& visible, const TDataBasis* selected)
+{
+    TTreeNode* selectedNode = nullptr;
+    for (TTreeNode* node : treeView_->Nodes()) {
+        const TDataBasis* object = node->Data();
+        if (!object)
+            continue;
+        if (const auto it = visible.find(object); it != visible.end() && it->second)
+            node->MakeVisible();
+        if (object == selected)
+            selectedNode = node;
+    }
+    return selectedNode;
+}
+
 void TCtrlTree::UpdateSystemNode(const TDataPointerMap& map)
 {
     LOG_FKT_START("TCtrlTree::UpdateSystemNode");
@@ -233,15 +248,8 @@ void TCtrlTree::UpdateSystemNode(const TDataPointerMap& map)
     }
     delete deviceNode;
     InitTree(map);
-    for (TTreeNode* node : treeView_->Nodes()) {
-        const TDataBasis* object = node->Data();
-        if (!object)
-            continue;
-        if (const auto it = visible.find(object); it != visible.end() && it->second)
-            node->MakeVisible();
-        if (object == selected)
-            treeView_->SetSelected(node);
-    }
+    if (TTreeNode* node = RestoreVisibility(visible, selected))
+        treeView_->SetSelected(node);
     treeView_->EndUpdate();
 }
 
@@ -340,16 +348,7 @@ void TCtrlTree::Abgleich(TTreeView* other, bool fromOther)
         CopyNodes(node, copy);
     }
 
-    TTreeNode* toSelect = nullptr;
-    for (TTreeNode* node : treeView_->Nodes()) {
-        const TDataBasis* object = node->Data();
-        if (!object)
-            continue;
-        if (const auto it = visible.find(object); it != visible.end() && it->second)
-            node->MakeVisible();
-        if (object == selected)
-            toSelect = node;
-    }
+    TTreeNode* const toSelect = RestoreVisibility(visible, selected);
     treeView_->EndUpdate();
 
     // Selecting here is no change of the user's: the window rebuilds its pane afterwards.

@@ -75,6 +75,9 @@ private:
     using TVisibilityMap = std::map<const TDataBasis*, bool>;
 
     static TVisibilityMap CollectVisibility(const TTreeView& tree);
+    // Makes the nodes of the objects that were visible visible again; answers the node of the
+    // object that was selected (the last such node), or none.
+    TTreeNode* RestoreVisibility(const TVisibilityMap& visible, const TDataBasis* selected);
     // The dragged object and the object of the node under (x, y) for a drag from a tree or a
     // list onto a tree; false when one of them is missing.
     static bool DropPair(QObject* sender, QObject* source, int x, int y, TDataBasis*& target, TDataBasis*& dragged);
