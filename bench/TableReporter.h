@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,6 @@ private:
     const TResult* Find(const std::string& name) const;
 
     std::map<std::string, TResult> results_;
-    std::set<std::string> medians_;
     std::vector<std::string> failed_;
     bool allMet_ = true;
 };
