@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <list>
+#include <tuple>
 #include <type_traits>
 
 using namespace T_DB_EnumReglerFunktion;
@@ -565,6 +566,16 @@ bool TReglerFunktion::ModifyStellgrHeizenKuehlenGemObjekt(bool ask)
     if (!Ja(StellgrHeizenKuehlenGemObjekt))
         return ModifyArtHeizregelungObjekte(false, false) && ModifyArtKuehlregelungObjekte(false, false);
     return ModifyArtKuehlregelungObjekte(true, false) && ModifyArtHeizregelungObjekte(false, false);
+}
+
+void TReglerFunktion::GemeinsameArtenVonHeizen()
+{
+    ArtRegelung = ArtHeizregelung;
+    ArtKuehlregelung = ArtHeizregelung;
+    if (ReglerBetriebsart == rbaGrundZusatzHeizenKuehlen) {
+        ArtRegelungZusatzstufe = ArtZusatzstufeHeizen;
+        ArtZusatzstufeKuehlen = ArtZusatzstufeHeizen;
+    }
 }
 
 bool TReglerFunktion::FrageBetriebsartObjekte()
@@ -1161,8 +1172,14 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
         break;
     case tagStellgrHeizenKuehlenGemObjekt:
         aendern(StellgrHeizenKuehlenGemObjekt, [this](auto, TChangeMarks& marks) {
-            if (!ModifyStellgrHeizenKuehlenGemObjekt(true))
+            auto gemeinsam = std::tie(ArtRegelung, ArtKuehlregelung, ArtRegelungZusatzstufe, ArtZusatzstufeKuehlen);
+            const std::tuple<TEnumArtRegelung, TEnumArtRegelung, TEnumArtRegelung, TEnumArtRegelung> vorher = gemeinsam;
+            if (Ja(StellgrHeizenKuehlenGemObjekt))
+                GemeinsameArtenVonHeizen();
+            if (!ModifyStellgrHeizenKuehlenGemObjekt(true)) {
+                gemeinsam = vorher;
                 return false;
+            }
             marks = TChangeMarks::StoreObjects();
             return true;
         });

@@ -247,6 +247,9 @@ private:
     // Sets the objects one after the other, without asking; the first failure ends with false.
     bool SetzeObjekte(const TReglerObjektwerte::TObjekte& objekte, const TReglerObjektwerte::TWerte& werte);
     bool SetzeObjekt(const TReglerObjekt& objekt, int wert, bool ask);
+    // A common actuating object stands for the heating stages as they are: the common control
+    // types and the cooling stages they switch take the heating stages' control types.
+    void GemeinsameArtenVonHeizen();
     // The question before the operating type changes its objects; false = refused.
     bool FrageBetriebsartObjekte();
     // The number member of a spin row, or none.

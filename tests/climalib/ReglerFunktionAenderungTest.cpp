@@ -1,7 +1,12 @@
+#include "climalib/ReglerStellgroessenStatusAusgabe.h"
 #include "tests/climalib/ReglerFunktionFixture.h"
 #include "tests/climalib/support/NamedCase.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace climatest {
 namespace {
@@ -301,6 +306,172 @@ TEST_F(Aenderung, TheCommonObjectRowCarriesTheChangeThroughTheOutputPage)
     EXPECT_TRUE(StoredRecord()->Bool4);
     EXPECT_EQ(Posts(), ObjectsAndAll(R::tagStellgrHeizenKuehlenGemObjekt));
 }
+
+// The common actuating object of operating types 2 and 5, switched on, switched off or refused,
+// whatever control types the stages have: the grid, the objects, the output page and the record
+// read back tell the same.
+enum class CommonStep { On, Off, Refused };
+
+struct CommonCase {
+    std::string name;
+    TEnumReglerBetriebsart type;
+    TEnumArtRegelung heating;
+    TEnumArtRegelung cooling;
+    CommonStep step;
+};
+
+class CommonObject : public Aenderung, public ::testing::WithParamInterface<CommonCase> {
+protected:
+    bool Five() const { return GetParam().type == rbaGrundZusatzHeizenKuehlen; }
+    // A user's choice; the objects it switched are kept.
+    void Step(int tag, int value)
+    {
+        Choose(tag, value);
+        KeepObjects(objects);
+    }
+    // The value each object switched since the last clear was set to.
+    void KeepObjects(std::map<int, int>& into)
+    {
+        for (const FakeDevice::TransportRequest& request : Device().TransportRequests()) {
+            if (request.Code == UDT_ADD_ETS_OBJECT_BY_DISPLAY_ORDER)
+                into[request.DisplayOrder] = request.Value;
+        }
+    }
+    // The stages' control types as the user sets them up: the operating type, then the control
+    // types; the additional stages take the base stages' types the other way round, so that
+    // they differ as well. Switching off starts from a common object set up the same way.
+    void SetUp() override
+    {
+        const auto [name, type, heating, cooling, step] = GetParam();
+        Step(R::tagBetriebsart, type);
+        if (step == CommonStep::Off) {
+            Step(R::tagStellgrHeizenKuehlenGemObjekt, 1);
+            Step(Five() ? R::tagArtRegelungGrundstufe : R::tagArtRegelung, heating);
+            if (Five())
+                Step(R::tagArtRegelungZusatzstufe, cooling);
+            return;
+        }
+        Step(Five() ? R::tagArtRegelungGrundstufeHeizen : R::tagArtHeizregelung, heating);
+        Step(Five() ? R::tagArtRegelungGrundstufeKuehlen : R::tagArtKuehlregelung, cooling);
+        if (Five()) {
+            Step(R::tagArtRegelungZusatzstufeHeizen, cooling);
+            Step(R::tagArtRegelungZusatzstufeKuehlen, heating);
+        }
+    }
+    int ShownValue(int tag) const { return static_cast<int>(ValueCell(tag).Value); }
+    // The rows of a grid with their values.
+    static std::vector<std::pair<int, double>> Shown(const TDrawGridSE& rows)
+    {
+        std::vector<std::pair<int, double>> shown;
+        for (int row = 0; row < rows.GetRowCount(); ++row)
+            shown.emplace_back(rows.GetCell(0, row)->Tag, rows.GetCell(1, row)->Value);
+        return shown;
+    }
+
+    std::map<int, int> objects;
+};
+
+TEST_P(CommonObject, GridObjectsOutputPageAndRecordAgree)
+{
+    const auto [name, type, heating, cooling, step] = GetParam();
+    const bool common = step == CommonStep::On;
+    const auto before = Members(*regler);
+    if (step == CommonStep::Refused)
+        Device().AnswerDeleteAllowed(0);
+
+    Step(R::tagStellgrHeizenKuehlenGemObjekt, step == CommonStep::Off ? 0 : 1);
+
+    EXPECT_EQ(regler->StellgrHeizenKuehlenGemObjekt, common ? T_DB_EnumDataBasis::Ja : T_DB_EnumDataBasis::Nein);
+    if (step == CommonStep::Refused) {
+        EXPECT_EQ(Members(*regler), before) << "a refusal puts every member back";
+        EXPECT_TRUE(ObjectSwitches().empty());
+        EXPECT_FALSE(Stored());
+    }
+    // Heating, cooling, additional heating, additional cooling: a common object stands for the
+    // heating stages, switched off it leaves their types to both directions.
+    const std::array<TEnumArtRegelung, 4> stages = step == CommonStep::Refused
+        ? std::array{heating, cooling, cooling, heating}
+        : std::array{heating, heating, cooling, cooling};
+    EXPECT_EQ(regler->ArtHeizregelung, stages[0]);
+    EXPECT_EQ(regler->ArtKuehlregelung, stages[1]);
+    if (Five()) {
+        EXPECT_EQ(regler->ArtZusatzstufeHeizen, stages[2]);
+        EXPECT_EQ(regler->ArtZusatzstufeKuehlen, stages[3]);
+    }
+
+    Build();
+    if (common) {
+        EXPECT_EQ(ShownValue(Five() ? R::tagArtRegelungGrundstufe : R::tagArtRegelung), stages[0]);
+        if (Five()) {
+            EXPECT_EQ(ShownValue(R::tagArtRegelungZusatzstufe), stages[2]);
+        }
+    } else {
+        EXPECT_EQ(ShownValue(Five() ? R::tagArtRegelungGrundstufeHeizen : R::tagArtHeizregelung), stages[0]);
+        EXPECT_EQ(ShownValue(Five() ? R::tagArtRegelungGrundstufeKuehlen : R::tagArtKuehlregelung), stages[1]);
+        if (Five()) {
+            EXPECT_EQ(ShownValue(R::tagArtRegelungZusatzstufeHeizen), stages[2]);
+            EXPECT_EQ(ShownValue(R::tagArtRegelungZusatzstufeKuehlen), stages[3]);
+        }
+    }
+
+    // The output page's time rows by the stages in use: sending on change with a continuous
+    // stage, the cycle time with a PWM stage, cyclic sending with any other.
+    TReglerStellgroessenStatusAusgabe page(window.Handle(), System, regler->GetHandle(), "Ausgabe", 0);
+    TDrawGridSE pageGrid;
+    page.BuildInfoWindow(&pageGrid, nullptr, false, -1, -1);
+    const auto inUse = Five() ? std::vector(stages.begin(), stages.end()) : std::vector{stages[0], stages[1]};
+    const auto any = [&inUse](auto test) { return std::any_of(inUse.begin(), inUse.end(), test); };
+    std::vector<int> timeRows;
+    if (any([](TEnumArtRegelung art) { return art == PI; }))
+        timeRows.push_back(TReglerStellgroessenStatusAusgabe::tagAutomatischesSendenBeiAenderung);
+    if (any([](TEnumArtRegelung art) { return art == PWM; }))
+        timeRows.push_back(TReglerStellgroessenStatusAusgabe::tagStellzykluszeit);
+    if (any([](TEnumArtRegelung art) { return art != PWM; }))
+        timeRows.push_back(TReglerStellgroessenStatusAusgabe::tagZykluszeitAutomatischesSenden);
+    std::vector<int> pageTimeRows = climatest::RowTags(pageGrid);
+    std::erase_if(pageTimeRows, [](int tag) { return tag > 2; });
+    EXPECT_EQ(pageTimeRows, timeRows);
+
+    // Written and read back: the same rows, and the objects the device has are those the
+    // stored setting switches.
+    TReglerFunktion restored(window.Handle(), System, Parent, "Regler", regler->GetHandle());
+    restored.InitFromDB(WriteRecord());
+    TDrawGridSE restoredGrid;
+    restored.BuildInfoWindow(&restoredGrid, nullptr, false, -1, -1);
+    EXPECT_EQ(Shown(restoredGrid), Shown(grid));
+
+    window.Clear();
+    ASSERT_TRUE(restored.ModifyArtHeizregelungObjekte(false, false));
+    ASSERT_TRUE(restored.ModifyArtKuehlregelungObjekte(false, false));
+    std::map<int, int> stored;
+    KeepObjects(stored);
+    ASSERT_EQ(stored.size(), 8u);
+    for (const auto& [number, value] : stored)
+        EXPECT_EQ(objects[number], value) << "object " << number;
+}
+
+std::vector<CommonCase> CommonCases()
+{
+    const std::pair<TEnumArtRegelung, const char*> arten[]{{PI, "PI"}, {PWM, "PWM"}, {P2, "TwoPoint"}};
+    const std::pair<CommonStep, const char*> steps[]{
+        {CommonStep::On, "On"}, {CommonStep::Off, "Off"}, {CommonStep::Refused, "Refused"}};
+    std::vector<CommonCase> cases;
+    for (const auto type : {rbaHeizenUndKuehlen, rbaGrundZusatzHeizenKuehlen}) {
+        for (const auto& [heating, heatingName] : arten) {
+            for (const auto& [cooling, coolingName] : arten) {
+                for (const auto& [step, stepName] : steps) {
+                    cases.push_back({std::string("Type") + std::to_string(type) + "Heating" + heatingName + "Cooling"
+                                         + coolingName + stepName,
+                                     type, heating, cooling, step});
+                }
+            }
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommonObject, ::testing::ValuesIn(CommonCases()),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(Aenderung, TheOperatingModeRowAsksForItsTwoObjects)
 {
