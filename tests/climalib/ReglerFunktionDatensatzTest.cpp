@@ -267,6 +267,8 @@ INSTANTIATE_TEST_SUITE_P(
         StageCase{"SingleStage2P", Stages(rbaKuehlen, rkEinRegelkreis, {PWM, P2, PWM, PWM, PWM, PWM}), 2, 0},
         StageCase{"AdditionalHeating", Stages(rbaGrundZusatzHeizen, rkEinRegelkreis, {PWM, PI, PWM, PI, PI, PI}), 1, 0},
         StageCase{"AdditionalCooling", Stages(rbaGrundZusatzKuehlen, rkEinRegelkreis, {PI, PWM, PI, PI, PI, PI}), 3, 1},
+        StageCase{"AdditionalCoolingStageOfItsOwn",
+                  Stages(rbaGrundZusatzKuehlen, rkEinRegelkreis, {P2, PWM, PI, PWM, PI, PI}), 1, 0},
         StageCase{"FourStages", Stages(rbaGrundZusatzHeizenKuehlen, rkEinRegelkreis, {PWM, PWM, PWM, PI, P2, P2}), 3,
                   1},
         StageCase{"TwoCircuitsHeating", Stages(rbaHeizen, rkZweiRegelkreise, {PWM, PI, PI, PI, P2, PI}), 3, 0},

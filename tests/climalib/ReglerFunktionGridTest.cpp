@@ -104,6 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  {56, 0, 73, 1, 2, 17, 15, 18, 19, 20, 21, 24, 29, 47, 30, 50, 34, 59, W1, W2, W3, W4, 41, 44, 45,
                   W5}},
+        GridCase{"Type5SeparateBaseCoolingTwoPointAutomatic",
+                 [](R& r, FakeDevice&) {
+                     r.ReglerBetriebsart = rbaGrundZusatzHeizenKuehlen;
+                     r.ArtKuehlregelung = arZweiPunkt;
+                 },
+                 {56, 0, 73, 1, 2, 17, 15, 18, 19, 24, 25, 47, 31, 50, 34, 59, W1, W2, W3, W4, 41, 44, 45, W5}},
         GridCase{"Type5SeparateOverObject",
                  [](R& r, FakeDevice&) {
                      r.ReglerBetriebsart = rbaGrundZusatzHeizenKuehlen;

@@ -293,6 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StepRounding{"Totzone", &S::Totzone, 0, 0},
                       StepRounding{"AnhebenNachtKuehlen", &S::AnhebenNachtKuehlen, 127, 125},
                       StepRounding{"AnhebenStandbyKuehlenRk2", &S::AnhebenStandbyKuehlenRk2, 3, 5},
+                      StepRounding{"AnhebenStandbyKuehlen", &S::AnhebenStandbyKuehlen, 22, 20},
+                      StepRounding{"AnhebenNachtKuehlenRk2", &S::AnhebenNachtKuehlenRk2, 23, 25},
                       StepRounding{"AbsenkenStandbyHeizen", &S::AbsenkenStandbyHeizen, -22, -20},
                       StepRounding{"AbsenkenNachtHeizen", &S::AbsenkenNachtHeizen, -23, -25},
                       StepRounding{"AbsenkenNachtHeizenRk2", &S::AbsenkenNachtHeizenRk2, -128, -125},

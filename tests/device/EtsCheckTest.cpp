@@ -99,6 +99,14 @@ TEST_F(EtsCheckTest, AnObjectWhoseParameterIsZeroOrThatIsInactiveCountsAsMissing
     EXPECT_EQ((std::vector<std::string>{Missing(57), Missing(59), Missing(60), Failed}), Check());
 }
 
+TEST_F(EtsCheckTest, AnObjectOfTheLastTypeIsFound)
+{
+    Execute("UPDATE comm_object SET type = 15 WHERE id = (SELECT comm_object_id FROM device_object WHERE device_id = 2 "
+            "AND number = 60)");
+    Execute("UPDATE device_object SET type = 15 WHERE device_id = 2 AND number = 60");
+    EXPECT_EQ((std::vector<std::string>{Success}), Check());
+}
+
 TEST_F(EtsCheckTest, SeveralRecordsOfOneNumberAreExaminedOnce)
 {
     TDatenStruktur* extra = device_.GetDatenSatz(0, setup_->Function->GetHandle(), 900);

@@ -349,6 +349,14 @@ TEST_F(NextFreeAddressTest, AfterTheLastAddressTheLowestFreeOne)
     int level = 0;
     EXPECT_EQ("0/0/3", device_->GetNextHighestAndFreeGrpAddr(level));
 
+    // The search goes on past the addresses of main group 0.
+    std::vector<std::tuple<int, int, int>> mainGroupZero{{15, 7, 255}};
+    for (int address = 1; address <= 0x7FF; ++address)
+        mainGroupZero.emplace_back(address >> 11, (address >> 8) & 7, address & 255);
+    Addresses(mainGroupZero);
+    device_->GetGrpAdrFromServer();
+    EXPECT_EQ("1/0/0", device_->GetNextHighestAndFreeGrpAddr(level));
+
     std::vector<std::tuple<int, int, int>> full{{15, 7, 255}};
     for (int address = 1; address <= 0xFFF; ++address)
         full.emplace_back(address >> 11, (address >> 8) & 7, address & 255);
