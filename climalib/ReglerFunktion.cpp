@@ -1177,7 +1177,7 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
             if (Ja(StellgrHeizenKuehlenGemObjekt))
                 GemeinsameArtenVonHeizen();
             if (!ModifyStellgrHeizenKuehlenGemObjekt(true)) {
-                gemeinsam = vorher;
+                gemeinsam = vorher; // refused: the control types as they were
                 return false;
             }
             marks = TChangeMarks::StoreObjects();
