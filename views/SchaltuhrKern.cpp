@@ -167,6 +167,11 @@ void TSchaltuhrKern::EdtWertExit()
         Wert = std::to_string(wert);
 }
 
+void TSchaltuhrKern::WertSchritt(int richtung)
+{
+    Wert = std::to_string(std::clamp(WertAusText() + richtung, Min, Max));
+}
+
 std::string TSchaltuhrKern::GetDatenFormatStringFromEnum(int format) const
 {
     switch (format) {

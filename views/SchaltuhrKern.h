@@ -41,6 +41,8 @@ public:
     // Leaving the field: below the minimum or empty gives the minimum, above the maximum the
     // maximum.
     void EdtWertExit();
+    // An arrow of the value field: one step from the field's value, within the range.
+    void WertSchritt(int richtung);
 
     // The format column of a format: "Schalten", "Wert (0..100 %)", "Szenenabruf".
     std::string GetDatenFormatStringFromEnum(int format) const;
