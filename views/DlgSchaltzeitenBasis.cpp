@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <algorithm>
+
 using platform::ToQString;
 using namespace schaltzeit;
 
@@ -260,13 +262,20 @@ void TDlgSchaltzeitenBasis::Aktualisieren()
     }
 
     Modell->Neu();
-    QItemSelection auswahl;
-    for (const int zeile : Kern.Auswahl())
-        auswahl.select(Modell->index(zeile, 0), Modell->index(zeile, Modell->columnCount() - 1));
-    LvSchaltzeiten->selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
-    if (!Kern.Auswahl().empty())
-        LvSchaltzeiten->selectionModel()->setCurrentIndex(Modell->index(Kern.Auswahl().front(), 0),
-                                                          QItemSelectionModel::NoUpdate);
+    // The view's selection follows the editor's where they differ (after deleting or sorting).
+    QItemSelectionModel* gewaehlt = LvSchaltzeiten->selectionModel();
+    std::vector<int> gezeigt;
+    for (const QModelIndex& index : gewaehlt->selectedRows())
+        gezeigt.push_back(index.row());
+    std::sort(gezeigt.begin(), gezeigt.end());
+    if (gezeigt != Kern.Auswahl()) {
+        QItemSelection auswahl;
+        for (const int zeile : Kern.Auswahl())
+            auswahl.select(Modell->index(zeile, 0), Modell->index(zeile, Modell->columnCount() - 1));
+        gewaehlt->select(auswahl, QItemSelectionModel::ClearAndSelect);
+        if (!Kern.Auswahl().empty())
+            gewaehlt->setCurrentIndex(Modell->index(Kern.Auswahl().front(), 0), QItemSelectionModel::NoUpdate);
+    }
     LvSchaltzeiten->setEnabled(Kern.ListeAktiv());
 
     LblFreieSpeicherplaetze->setText(ToQString(Kern.FreieSpeicherplaetze()));

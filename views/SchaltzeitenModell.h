@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
 
 namespace schaltzeit {
 class TSchaltzeitenKern;
@@ -17,9 +20,12 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The editor changed its rows or captions.
+    // Takes the editor's rows and captions: a changed row count resets the model, changed
+    // texts only report the change, so that the view keeps its current row and anchor.
     void Neu();
 
 private:
     const schaltzeit::TSchaltzeitenKern& Kern;
+    std::vector<std::vector<QString>> Zellen;
+    std::vector<QString> Ueberschriften;
 };

@@ -230,6 +230,30 @@ TEST_F(SchaltuhrDialog, ScreenshotsOfBrowseAndEditMode)
     Speichere(*dialog, "schaltuhr_edit.png");
 }
 
+TEST_F(SchaltuhrDialog, DeletingSelectsTheNextRowAndADoubleClickEdits)
+{
+    for (int slot = 1; slot <= 3; ++slot)
+        Map1()[slot] = Zeit(slot, 0, slot, dfSzenenabruf, slot);
+    auto dialog = Oeffne();
+    auto* liste = Kind<QTreeView>(*dialog, "LvSchaltzeiten");
+    const auto zelle = [liste](int zeile) { return liste->visualRect(liste->model()->index(zeile, 2)).center(); };
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zelle(1));
+    EXPECT_TRUE(Kind<QPushButton>(*dialog, "BtnEdit")->isEnabled());
+    Klick(*dialog, "BtnDelete");
+    EXPECT_EQ(Spalte(*dialog, 1), (std::vector<std::string>{"01:00", "03:00"}));
+    const QModelIndexList gewaehlt = liste->selectionModel()->selectedRows();
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(gewaehlt.front().row(), 1);
+
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zelle(0));
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, zelle(0));
+    EXPECT_EQ(Text(dialog->windowTitle()), "Schaltuhr-Schaltzeiten [Bearbeiten-Modus]");
+    EXPECT_EQ(Text(Kind<QLineEdit>(*dialog, "EdtUhrzeit")->text()), "01:00");
+    EXPECT_TRUE(Kind<QCheckBox>(*dialog, "ChkBoxMontag")->isChecked());
+    EXPECT_FALSE(liste->isEnabled());
+    EXPECT_FALSE(Kind<QComboBox>(*dialog, "CbxSchaltuhr")->isEnabled());
+}
+
 TEST(RaumtempDialog, ScreenshotWithAProtectionRow)
 {
     testsupport::ScriptedUi ui;
