@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
+#include <optional>
 
 namespace schaltzeit {
 namespace {
@@ -22,6 +24,31 @@ std::string GetWerteTypStringFromEnum(int typ)
     default:
         return {};
     }
+}
+
+// The rows of the used slots, in slot order.
+std::vector<TSchaltzeitZeile> Belegte(const TMapSchaltuhrDaten& map)
+{
+    std::vector<TSchaltzeitZeile> zeilen;
+    for (const auto& [slot, daten] : map) {
+        if (daten.Wochentag == wtUnbenutzt)
+            continue;
+        zeilen.push_back({slot, daten.Stunde, daten.Minute, daten.Wochentag, daten.DatenFormat, daten.Wert,
+                          std::to_string(daten.Wert)});
+    }
+    return zeilen;
+}
+
+// The number a text of digits stands for; none for an empty text or another character.
+std::optional<long long> Zahl(const std::string& text)
+{
+    long long wert = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler == std::errc::result_out_of_range)
+        return std::numeric_limits<long long>::max();
+    if (text.empty() || fehler != std::errc{} || ende != text.data() + text.size())
+        return std::nullopt;
+    return wert;
 }
 
 } // namespace
@@ -47,14 +74,7 @@ TSchaltuhrKern::TSchaltuhrKern(TDeviceInstanz* device, TSchaltuhren schaltuhren,
     SetMinMaxWerte();
     if (!Nummern.empty()) {
         Gezeigt = Nummern.front();
-        std::vector<TSchaltzeitZeile> zeilen;
-        for (const auto& [slot, daten] : Kopien[Gezeigt]) {
-            if (daten.Wochentag == wtUnbenutzt)
-                continue;
-            zeilen.push_back({slot, daten.Stunde, daten.Minute, daten.Wochentag, daten.DatenFormat, daten.Wert,
-                              std::to_string(daten.Wert)});
-        }
-        FillLvSchaltzeiten(std::move(zeilen));
+        FillLvSchaltzeiten(Belegte(Kopien[Gezeigt]));
         SortiereListe();
     }
 }
@@ -89,14 +109,7 @@ void TSchaltuhrKern::ZeigeSchaltuhr(int index)
     Format = bekannt ? schaltuhr->second->GetDatenFormat() : std::uint8_t{dfSchalten};
     Typ = bekannt ? schaltuhr->second->GetWerteTyp() : std::uint8_t{wtyByte};
     SetMinMaxWerte();
-    std::vector<TSchaltzeitZeile> zeilen;
-    for (const auto& [slot, daten] : Kopien[Gezeigt]) {
-        if (daten.Wochentag == wtUnbenutzt)
-            continue;
-        zeilen.push_back({slot, daten.Stunde, daten.Minute, daten.Wochentag, daten.DatenFormat, daten.Wert,
-                          std::to_string(daten.Wert)});
-    }
-    FillLvSchaltzeiten(std::move(zeilen));
+    FillLvSchaltzeiten(Belegte(Kopien[Gezeigt]));
 }
 
 std::string TSchaltuhrKern::WertTitel() const
@@ -149,22 +162,15 @@ bool TSchaltuhrKern::WertZeichenErlaubt(char zeichen)
 
 int TSchaltuhrKern::WertAusText() const
 {
-    if (Wert.empty())
-        return Min;
-    long long wert = 0;
-    const auto [ende, fehler] = std::from_chars(Wert.data(), Wert.data() + Wert.size(), wert);
-    if (fehler == std::errc::result_out_of_range)
-        return Max;
-    if (fehler != std::errc{} || ende != Wert.data() + Wert.size())
-        return Min;
-    return static_cast<int>(std::clamp<long long>(wert, Min, Max));
+    const std::optional<long long> wert = Zahl(Wert);
+    return wert ? static_cast<int>(std::clamp<long long>(*wert, Min, Max)) : Min;
 }
 
 void TSchaltuhrKern::EdtWertExit()
 {
-    const int wert = WertAusText();
-    if (Wert.empty() || wert == Min || wert == Max)
-        Wert = std::to_string(wert);
+    const std::optional<long long> wert = Zahl(Wert);
+    if (!wert || *wert < Min || *wert > Max)
+        Wert = std::to_string(WertAusText());
 }
 
 void TSchaltuhrKern::WertSchritt(int richtung)
@@ -230,10 +236,7 @@ void TSchaltuhrKern::EingabeInZeile(TSchaltzeitZeile& zeile) const
     zeile.DatenFormat = Format;
     zeile.Wert = static_cast<std::int16_t>(wert);
     // As typed, unless the text does not stand for the value stored (empty, out of range).
-    long long getippt = -1;
-    const auto [ende, fehler] = std::from_chars(Wert.data(), Wert.data() + Wert.size(), getippt);
-    const bool wieGetippt = fehler == std::errc{} && ende == Wert.data() + Wert.size() && getippt == wert;
-    zeile.WertText = wieGetippt ? Wert : std::to_string(wert);
+    zeile.WertText = Zahl(Wert) == wert ? Wert : std::to_string(wert);
 }
 
 void TSchaltuhrKern::ZeigeEingabe(const TSchaltzeitZeile& zeile)
