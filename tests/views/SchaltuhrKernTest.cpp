@@ -271,6 +271,18 @@ TEST_F(Schaltuhren, InEditModeOneDayBoxIsTickedAtATime)
     EXPECT_EQ(kern->Tage(), (TTage{false, false, true, false, false, false, false}));
 }
 
+TEST_F(Schaltuhren, EditingASingleDayRowFromAGroupItemLeavesTheDayBoxesUsable)
+{
+    Map1()[1] = Zeit(6, 30, 3);
+    auto kern = Oeffne();
+    kern->RdGrpTageClick(tgTaeglich);
+    EXPECT_FALSE(kern->TageAktiv());
+    kern->SetAuswahl({0});
+    kern->BtnEditClick();
+    EXPECT_EQ(kern->TagesGruppe(), tgBenutzerdefiniert);
+    EXPECT_TRUE(kern->TageAktiv());
+}
+
 TEST_F(Schaltuhren, ApplyingWritesTheInputIntoTheRowCancelLeavesIt)
 {
     Map1()[1] = Zeit(6, 30, 3);
