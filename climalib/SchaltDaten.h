@@ -38,6 +38,7 @@ struct tagSchaltDaten {
     std::int16_t Wochentag = 0;     // T_DB_EnumRaumtemperaturSchaltuhr::TEnumWochentag
     std::int16_t Reserve = 0;
     std::int16_t Betriebsmodus = 0; // T_DB_EnumRaumtemperaturSchaltuhr::TEnumBetriebsmodus
+    bool operator==(const tagSchaltDaten&) const = default;
 };
 
 // The switching times by slot key.
