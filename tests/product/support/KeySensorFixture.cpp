@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <type_traits>
 
 namespace keysensortest {
 
@@ -58,6 +59,43 @@ bool ScriptedTaste::CheckFunktion(bool& changeNeeded, bool apply)
     changeNeeded = script->second.ChangeNeeded;
     return script->second.Result;
 }
+
+template <class TRequest, class TOwn>
+bool KeyDevice::Hook(int number, TRequest* request, std::uint8_t& recognised, TOwn own)
+{
+    Asked.push_back(number);
+    const auto script = Scripts.find(number);
+    if (script == Scripts.end())
+        return own();
+    if constexpr (std::is_same_v<TRequest, tagWmUserDevice>) {
+        if (request)
+            request->Integer = script->second.Integer;
+    }
+    recognised = script->second.Recognised;
+    return script->second.Take;
+}
+
+#define PASS_HOOK(number, name, Request)                                                                            \
+    bool KeyDevice::name(platform::HWND window, Request* request, std::uint8_t& recognised)                         \
+    {                                                                                                              \
+        return Hook(number, request, recognised,                                                                   \
+                    [&] { return TDeviceInstanzTalvo::name(window, request, recognised); });                        \
+    }
+
+PASS_HOOK(0, UserDeviceMessage_TastsensorFunktion, tagWmUserDevice)
+PASS_HOOK(1, UserDeviceMessage_RaumtemperaturReglerFunktion, tagWmUserDevice)
+PASS_HOOK(2, UserDeviceMessage_ReglernebenstellenFunktion, tagWmUserDevice)
+PASS_HOOK(3, UserDeviceMessage_SzenenFunktion, tagWmUserDevice)
+PASS_HOOK(4, UserDeviceMessage_Schaltuhr, tagWmUserDevice)
+PASS_HOOK(5, UserDeviceMessage_IrFernbedienung, tagWmUserDevice)
+PASS_HOOK(10, WmUserDatenTransport_TastsensorFunktion, tagRecDatenTransport)
+PASS_HOOK(11, WmUserDatenTransport_RaumtemperaturReglerFunktion, tagRecDatenTransport)
+PASS_HOOK(12, WmUserDatenTransport_ReglernebenstellenFunktion, tagRecDatenTransport)
+PASS_HOOK(13, WmUserDatenTransport_SzenenFunktion, tagRecDatenTransport)
+PASS_HOOK(14, WmUserDatenTransport_Schaltuhr, tagRecDatenTransport)
+PASS_HOOK(15, WmUserDatenTransport_IrFernbedienung, tagRecDatenTransport)
+
+#undef PASS_HOOK
 
 std::unique_ptr<TTsBetaetigung> ScriptedKeyplan::CreateTsBetaetigung(platform::HWND window, std::int32_t system,
                                                                      std::int32_t parent, const std::string& name,
@@ -253,6 +291,12 @@ std::int64_t KeySensorTest::ProjectLinks(std::int32_t deviceObjectId, std::int32
     if (subGroupId != 0)
         sql += " AND sub_group_id = " + std::to_string(subGroupId);
     return Query(sql);
+}
+
+void KeySensorTest::Execute(const std::string& sql)
+{
+    host::TProjectDatabase project(path_);
+    project.Sql().Execute(sql);
 }
 
 std::int64_t KeySensorTest::Query(const std::string& sql)

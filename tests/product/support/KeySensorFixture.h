@@ -3,6 +3,7 @@
 #include "device/ConfigWindowServices.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostlink/Ets2CdiFaults.h"
+#include "outside/datacore/RequestRecords.h"
 #include "outside/keyplan/KeyplanFactory.h"
 #include "outside/sysfunc/TalvoSystem.h"
 #include "tests/device/DeviceHub.h"
@@ -112,13 +113,55 @@ public:
     mutable std::vector<CheckCall> Calls;
 };
 
-// The product's device model with its tables in view.
+// What a function manager's hook answers in place of its own answer.
+struct HookScript {
+    bool Take = false;
+    std::uint8_t Recognised = 0;
+    std::int32_t Integer = 0; // written into the request's integer field
+};
+
+// The product's device model with its tables in view. Every hook asked is noted (device
+// requests 0 to 5, data transport 10 to 15, in the order the device asks them); a scripted hook
+// answers in place of the manager's.
 class KeyDevice : public TDeviceInstanzTalvo {
 public:
     using TDeviceInstanzTalvo::TDeviceInstanzTalvo;
     using TDeviceInstanzTalvo::EnrolNew;
     using TDeviceInstanzTalvo::FindChild;
     bool DatenAbgleich(bool, bool) override { return true; }
+
+    bool UserDeviceMessage_TastsensorFunktion(platform::HWND window, tagWmUserDevice* request,
+                                              std::uint8_t& recognised) override;
+    bool UserDeviceMessage_RaumtemperaturReglerFunktion(platform::HWND window, tagWmUserDevice* request,
+                                                        std::uint8_t& recognised) override;
+    bool UserDeviceMessage_ReglernebenstellenFunktion(platform::HWND window, tagWmUserDevice* request,
+                                                      std::uint8_t& recognised) override;
+    bool UserDeviceMessage_SzenenFunktion(platform::HWND window, tagWmUserDevice* request,
+                                          std::uint8_t& recognised) override;
+    bool UserDeviceMessage_Schaltuhr(platform::HWND window, tagWmUserDevice* request,
+                                     std::uint8_t& recognised) override;
+    bool UserDeviceMessage_IrFernbedienung(platform::HWND window, tagWmUserDevice* request,
+                                           std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_TastsensorFunktion(platform::HWND window, tagRecDatenTransport* request,
+                                                 std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_RaumtemperaturReglerFunktion(platform::HWND window, tagRecDatenTransport* request,
+                                                           std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_ReglernebenstellenFunktion(platform::HWND window, tagRecDatenTransport* request,
+                                                         std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_SzenenFunktion(platform::HWND window, tagRecDatenTransport* request,
+                                             std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_Schaltuhr(platform::HWND window, tagRecDatenTransport* request,
+                                        std::uint8_t& recognised) override;
+    bool WmUserDatenTransport_IrFernbedienung(platform::HWND window, tagRecDatenTransport* request,
+                                              std::uint8_t& recognised) override;
+
+    // By hook number; the key-sensor hooks (0, 10) are never scripted.
+    std::map<int, HookScript> Scripts;
+    std::vector<int> Asked;
+
+private:
+    template <class TRequest, class TOwn>
+    bool Hook(int number, TRequest* request, std::uint8_t& recognised, TOwn own);
 };
 
 class KeySensorTest : public ::testing::Test {
@@ -160,6 +203,7 @@ protected:
     // The number of links of the device object in the project.
     std::int64_t ProjectLinks(std::int32_t deviceObjectId, std::int32_t subGroupId = 0);
     std::int64_t Query(const std::string& sql);
+    void Execute(const std::string& sql);
 
     testsupport::ScriptedUi ui_;
     testsupport::TempDir dir_;
