@@ -122,5 +122,24 @@ TEST_F(KeySensorTest, AnExistingKeyIsKeptAndARockerWithStatusGetsNoSecond)
     EXPECT_EQ(device_->GetDataPointerMap().size(), objects);
 }
 
+TEST_F(KeySensorTest, AKeyWithoutItsFunctionStaysWithoutRecordAndTheRestCopes)
+{
+    MakeSystem(10);
+    link_.FailWrites(TCoCall::SetParameter, 0);
+    EXPECT_EQ(BuildFunction(), 0);
+    TTsTaste* key = Key(1);
+    ASSERT_NE(key, nullptr) << "registered, and in the tree";
+    EXPECT_EQ(Key(2), nullptr) << "the first failure ends the build";
+    EXPECT_EQ(device_->FindChild(First(DT_TS_BETAETIGUNG), DT_TS_TASTE), nullptr) << "without a record";
+    EXPECT_FALSE(tree_.Added.empty());
+    EXPECT_EQ(tree_.Added.back().Object, key);
+
+    link_.Heal();
+    EXPECT_TRUE(device_->CheckTastenWippenFkt(true));
+    EXPECT_TRUE(device_->WriteBlob());
+    system_->SetFunctions(false, false, false, false, false, false);
+    EXPECT_FALSE(device_->ModifyTastsensorFunktion(Window(), system_)) << "key 2 was never made";
+}
+
 } // namespace
 } // namespace keysensortest
