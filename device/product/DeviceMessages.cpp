@@ -20,6 +20,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/TraceLog.h"
 
+#include <algorithm>
 #include <list>
 #include <string>
 
@@ -80,15 +81,15 @@ const std::string* DefaultNameText(int typ)
     }
 }
 
-} // namespace
-
 template <class TRequest>
-static int SenderTypOf(const TRequest& request)
+int SenderTypOf(const TRequest& request)
 {
     if (request.Sender)
         return request.Sender->GetTyp();
     return request.Record ? request.Record->Typ : 0;
 }
+
+} // namespace
 
 int TDeviceInstanzTalvo::GetSenderTyp(const tagWmUserDevice& request)
 {

@@ -51,6 +51,7 @@ auto MakeObject(Make make) -> decltype(make())
 
 TDataBasis* TDeviceInstanzTalvo::FindChild(TDataBasis* parent, int typ, const std::function<bool(TDataBasis&)>& match)
 {
+    LOG_FKT_START("TDeviceInstanzTalvo::FindChild");
     if (!parent)
         return nullptr;
     std::vector<std::int32_t> handles;
@@ -301,6 +302,7 @@ bool TDeviceInstanzTalvo::CheckTastenWippenFktValues(bool ask)
 
 bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values)
 {
+    LOG_FKT_START("TDeviceInstanzTalvo::CheckKeyFunctions");
     TTalvoSystem* system = GetPointerFromSystem();
     if (!system)
         return false;

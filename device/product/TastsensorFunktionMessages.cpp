@@ -160,6 +160,7 @@ bool TDeviceInstanzTalvo::UserDeviceMessage_TastsensorFunktion(platform::HWND ma
 
 bool TDeviceInstanzTalvo::AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request)
 {
+    LOG_FKT_START("TDeviceInstanzTalvo::AnswerKeyRequest");
     TTalvoSystem* system = GetPointerFromSystem();
     auto* object = static_cast<TDataBasis*>(request.Result);
     switch (request.Code) {

@@ -5,6 +5,7 @@
 #include "outside/addrlink/SorvGrpAdrSub.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "outside/datacore/RequestRecords.h"
+#include "outside/scenefunc/SzenenFunktion.h"
 #include "outside/sysfunc/TalvoDatumUhrzeitSenden.h"
 #include "outside/sysfunc/TalvoDisplay.h"
 #include "tests/product/support/KeySensorFixture.h"
@@ -196,6 +197,57 @@ TEST_F(RequestTest, ChangedSetPointsAreWrittenAndTheViewsToldInOrder)
     EXPECT_EQ(found.Result, controller);
     EXPECT_EQ(Send(Key(1), UDM_GET_REGLER_FUNKTION, 0, 0, nullptr, &found), 1);
     EXPECT_EQ(found.Result, controller);
+}
+
+TEST_F(RequestTest, TheKeySensorHookLooksFunctionsUpForKeysRockersAndTheKeyOperation)
+{
+    auto owned = std::make_unique<TSzenenFunktion>(Window(), 0, system_->GetHandle(), "Szenen-Funktion", 0);
+    TSzenenFunktion* scenes = owned.get();
+    ASSERT_TRUE(device_->SetPointer2List(owned.release()));
+    scenes->Write(*device_->GetDatenSatz(scenes));
+    tagWmUserDevice out;
+    EXPECT_EQ(Send(First(DT_TS_BETAETIGUNG), UDM_GET_SZENEN_FUNKTION, 0, 0, nullptr, &out), 1)
+        << "the key operation is answered as a key";
+    EXPECT_EQ(out.Result, scenes);
+    EXPECT_EQ(Send(Key(1), UDM_GET_SZENEN_FUNKTION, 0, 0, nullptr, &out), 1);
+    EXPECT_EQ(out.Result, scenes);
+    EXPECT_EQ(Send(Key(1), UDM_GET_RAUMTEMP_SCHALTUHR), 0);
+    EXPECT_EQ(Send(Key(1), UDM_GET_REGLERNEBENSTELLEN_FUNKTION), 0);
+
+    ProbeObject rocker(alive_, DT_TS_WIPPE, 0, 1, 902);
+    device_->Asked.clear();
+    EXPECT_EQ(Send(&rocker, UDM_GET_SZENEN_FUNKTION), 0) << "not a rocker's question";
+    EXPECT_EQ(device_->Asked, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(Send(&rocker, UDM_GET_SYSTEM, 0, 0, nullptr, &out), 1);
+    EXPECT_EQ(out.Result, system_);
+
+    ProbeObject control(alive_, DT_TASTEN_FUNKTION_REGLER_BEDIENUNG, 0, 1, 903);
+    EXPECT_EQ(Send(&control, UDM_GET_SYSTEM, 0, 0, nullptr, &out), 1);
+    EXPECT_EQ(out.Result, system_);
+    EXPECT_EQ(Send(&control, UDM_GET_REGLER_FUNKTIONALITAET), 0) << "no controller";
+    EXPECT_EQ(Send(&control, UDM_GET_SZENEN_FUNKTION), 0);
+}
+
+TEST_F(RequestTest, AnObjectDeletedOnRequestLosesItsNodeRecordAndRegistration)
+{
+    auto owned = std::make_unique<ProbeObject>(alive_, DT_TASTEN_FUNKTION_DIMMEN, 0, Key(1)->GetHandle(), 904);
+    ProbeObject* probe = owned.get();
+    EXPECT_EQ(Send(Key(1), UDM_REGISTER_OBJEKT, 0, 0, probe), 1);
+    owned.release(); // the device's now
+    ASSERT_EQ(device_->FindHandle(904), probe);
+    ASSERT_EQ(device_->GetDatenSatz(probe)->Typ, DT_TASTEN_FUNKTION_DIMMEN) << "written when registered";
+
+    bool registeredAtNode = false;
+    tree_.OnDelete = [&](TDataBasis* object) {
+        if (object == probe)
+            registeredAtNode = device_->FindHandle(904) == probe;
+    };
+    EXPECT_EQ(Send(Key(1), UDM_DELETE_OBJEKT, 0, 0, probe), 1);
+    EXPECT_TRUE(registeredAtNode) << "the node goes while the object still lives";
+    EXPECT_EQ(device_->FindHandle(904), nullptr);
+    EXPECT_EQ(alive_, 0);
+    EXPECT_EQ(device_->FindChild(Key(1), DT_TASTEN_FUNKTION_DIMMEN), nullptr);
+    EXPECT_EQ(Send(Key(1), UDM_DELETE_OBJEKT), 1) << "nothing named, nothing done";
 }
 
 // --- Data transport ---
