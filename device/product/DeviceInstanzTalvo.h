@@ -124,8 +124,8 @@ public:
     static int GetSenderTyp(const tagWmUserDevice& request);
     static int GetSenderTyp(const tagRecDatenTransport& request);
 
-    // --- Functions switched on or off in the system object's grid; each answers whether the
-    // device now has the function as the system object says ---
+    // --- The device follows a function switched on or off in the system object's grid; each
+    // answers whether the request is done (the system object puts its old value back on false) ---
 
     bool ModifyTastsensorFunktion(platform::HWND mainWindow, TTalvoSystem* system);
     bool ModifyReglerFunktion(TTalvoSystem* system);
@@ -264,8 +264,9 @@ protected:
     TDataBasis* FindChild(TDataBasis* parent, int typ, const std::function<bool(TDataBasis&)>& match = {});
     // Removes an object registered with the device: its records, its tree node, the object.
     void RemoveObject(TDataBasis* object);
-    // Files a new object: position id, record, registration and, with withNode, its tree node
-    // below the parent. None when the object is missing or its handle is taken.
+    // Files a new object: position id, registration, record (with writeRecord) and, with
+    // withNode, its tree node below the parent. None when the object is missing or its handle
+    // is taken (the object then goes).
     TDataBasis* EnrolNew(std::unique_ptr<TDataBasis> object, TDataBasis* parent, int posId, bool withNode,
                          bool writeRecord = true);
 
