@@ -138,7 +138,22 @@ TEST_F(KeySensorTest, AKeyWithoutItsFunctionStaysWithoutRecordAndTheRestCopes)
     EXPECT_TRUE(device_->CheckTastenWippenFkt(true));
     EXPECT_TRUE(device_->WriteBlob());
     system_->SetFunctions(false, false, false, false, false, false);
-    EXPECT_FALSE(device_->ModifyTastsensorFunktion(Window(), system_)) << "key 2 was never made";
+    EXPECT_FALSE(device_->ModifyTastsensorFunktion(Window(), system_)) << "the key without record is not found";
+    // What went before the failure stays gone; nothing is rolled back.
+    EXPECT_EQ(First(DT_TS_SPERRVERHALTEN), nullptr);
+    EXPECT_EQ(Key(1), key);
+    EXPECT_NE(First(DT_TS_BETAETIGUNG), nullptr);
+    EXPECT_NE(First(DT_TASTSENSOR_FUNKTION), nullptr);
+}
+
+TEST_F(KeySensorTest, AFunctionWithoutLockBehaviourIsNotDeleted)
+{
+    MakeSystem(10);
+    ASSERT_EQ(BuildFunction(), 1);
+    ASSERT_TRUE(device_->DeleteTsSperrverhalten(First(DT_TASTSENSOR_FUNKTION)));
+    const std::size_t objects = device_->GetDataPointerMap().size();
+    EXPECT_FALSE(device_->DeleteTastsensorFunktion(system_));
+    EXPECT_EQ(device_->GetDataPointerMap().size(), objects);
 }
 
 } // namespace
