@@ -10,7 +10,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
@@ -32,12 +35,20 @@ TFDlgPreviewSensitive::TFDlgPreviewSensitive(QWidget* owner, platform::HWND targ
 {
     setObjectName("FDlgPreviewSensitive");
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    // The tool-window look: a small caption with no icon, a system menu and minimise.
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    QPixmap noIcon(16, 16);
+    noIcon.fill(Qt::transparent);
+    setWindowIcon(QIcon(noIcon));
+    QFont caption = font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    setFont(caption);
     setWindowTitle(platform::ToQString(Sprsysfunc::Text11073)); // "Vorschau"
     setWidget(ClientArea);
     ClientArea->setBackgroundRole(QPalette::Button); // clBtnFace
     ClientArea->setAutoFillBackground(true);
+    ClientArea->setFont(QApplication::font());
 
     StatusBar = new QStatusBar(ClientArea);
     StatusBar->setSizeGripEnabled(false);
@@ -82,7 +93,7 @@ void TFDlgPreviewSensitive::MakeMdiChild()
         if (mdiArea() != area)
             area->addSubWindow(this);
     } else {
-        setParent(Owner, windowFlags() | Qt::Tool);
+        setParent(Owner, Qt::Tool);
     }
     show();
 }
