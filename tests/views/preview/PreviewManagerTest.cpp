@@ -146,8 +146,9 @@ TEST_P(Routing, MessagesReachTheirEventOperation)
 {
     const RouteCase& c = GetParam();
     auto preview = Make(&device);
-    if (c.window)
+    if (c.window) {
         ASSERT_TRUE(preview->Init(nullptr));
+    }
     EXPECT_EQ(preview->Message(c.message, c.wParam, 9), c.result);
     if (c.call.name.empty()) {
         EXPECT_TRUE(preview->Calls.empty());
