@@ -149,9 +149,12 @@ void TPreviewManager::UpdateCharacterSet(TCharacterMap characters)
     }
 }
 
-int TPreviewManager::Message(unsigned message, int wParam, int lParam)
+platform::LRESULT TPreviewManager::Message(platform::UINT message, platform::WPARAM wParamWord,
+                                          platform::LPARAM lParamWord)
 {
     LOG_FKT_START("TPreviewManager::Message");
+    const auto wParam = static_cast<int>(wParamWord);
+    const auto lParam = static_cast<int>(lParamWord);
     const int imageId = PreviewWindow ? GetImageIdOfButton(wParam) : -1;
     switch (message) {
     case WM_USER_PREVIEWIMAGECLICK:

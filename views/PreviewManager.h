@@ -4,6 +4,7 @@
 #include "platform/WindowMessages.h"
 #include "views/FDlgPreviewSensitive.h"
 #include "views/PreviewData.h"
+#include "views/PreviewManagerServices.h"
 
 #include <QPointer>
 
@@ -20,7 +21,7 @@ class TDisplayZeile;
 // event operations, keeps the window's position in the settings ("Window", PreviewPosTop and
 // PreviewPosLeft) and asks the main window to select a data object's tree node. What is shown
 // and how it reacts is the derived class's.
-class TPreviewManager {
+class TPreviewManager : public TPreviewManagerServices {
 public:
     TPreviewManager(QWidget* owner, platform::HWND target, TDeviceInstanz* device);
     TPreviewManager(const TPreviewManager&) = delete;
@@ -35,28 +36,29 @@ public:
     virtual int OnButtonMouseDown(int imageId, int buttonId, int identifier) = 0;
     virtual int OnButtonMouseUp(int imageId, int buttonId, int identifier) = 0;
     // Saves the position of a window it has, lets the window close and destroys it.
-    virtual ~TPreviewManager();
+    ~TPreviewManager() override;
     // Makes the window (an open one is destroyed first), an MDI child of the owner, copies the
     // device's character table and reads the position. False without a device model.
-    virtual bool Init(TDataBasis* selected);
-    virtual bool InitSmall(TDataBasis* selected) = 0;
+    bool Init(TDataBasis* selected) override;
+    bool InitSmall(TDataBasis* selected) override = 0;
     // Prints the window on the default printer.
     virtual void Print();
-    virtual void UpdateData(TDataBasis* object, bool clear, bool flag) = 0;
+    void UpdateData(TDataBasis* object, bool clear, bool flag) override = 0;
 
     void SetCharData(const TCharacterMap& characters) { CharData = characters; }
     void GetRegData();
-    void SetRegData();
+    void SetRegData() override;
     // Repaints every picture, fits the window around them at the stored position and shows it.
-    void Show();
-    void StayOnTop(bool stay);
-    void BringToFront();
+    void Show() override;
+    void StayOnTop(bool stay) override;
+    void BringToFront() override;
     // Prints the window on the printer given.
     void PrintTo(QPrinter& printer);
     // Every display line gets the new table and is drawn again.
-    void UpdateCharacterSet(TCharacterMap characters);
-    // Messages 1187 to 1194 of the window, to the event operations; 0 for any other.
-    int Message(unsigned message, int wParam, int lParam);
+    void UpdateCharacterSet(TCharacterMap characters) override;
+    // Messages 1187 to 1194 of the window, to the event operations (wParam and lParam taken as
+    // ints); 0 for any other.
+    platform::LRESULT Message(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) override;
 
     TPreviewData* GetPreviewData(int identifier);
     // Replaces the fields of the element with the identifier, or appends a new one. The element
