@@ -448,7 +448,7 @@ void TFormMain::ApplicationEventsDeactivate()
 void TFormMain::FormActivate()
 {
     LOG_FKT_START("TFormMain::FormActivate");
-    if (WindowStateNumber() != SavedWindowState) {
+    if (fApplySavedState && WindowStateNumber() != SavedWindowState) {
         if (SavedWindowState == 2)
             setWindowState(Qt::WindowMaximized);
         else if (SavedWindowState == 1)
@@ -456,6 +456,7 @@ void TFormMain::FormActivate()
         else
             setWindowState(Qt::WindowNoState);
     }
+    fApplySavedState = false;
     if (QWidget* host = ActiveQuickHelpHost())
         host->show();
 }
