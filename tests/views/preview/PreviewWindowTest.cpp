@@ -119,6 +119,14 @@ TEST_F(PreviewWindow, TheFirstPicturesAreNumberedFromOneAndButtonsCarryTheirPict
     EXPECT_EQ(button->GetIdentifier(), 8);
 }
 
+TEST_F(PreviewWindow, APictureIsRefusedWhenNoIdIsLeft)
+{
+    Image(0, 0, 10, 10);
+    window->Images().front()->SetId(65535);
+    EXPECT_EQ(Image(0, 0, 10, 10), -1);
+    EXPECT_EQ(window->Images().size(), 1u);
+}
+
 TEST_F(PreviewWindow, ButtonOperationsIgnoreIdsThatNameNoButton)
 {
     const int image = Image(0, 0, 50, 50);
