@@ -76,6 +76,8 @@ public:
     std::uint8_t GetWerteTyp() const { return WerteTyp; }
     bool GetAktiv() const { return Aktiv; }
     bool GetSperrenUeberObjekt() const { return SperrenUeberObjekt; }
+    // What the display shows for the time switch: "Uhr", its number and whether it works.
+    std::string GetText() const { return "Uhr " + std::to_string(Nummer) + (Aktiv ? " ein" : " aus"); }
     // The map itself; the caller may change the entries in place and replace the whole content.
     TMapSchaltuhrDaten* GetPointerMapSchaltDaten() { return &MapSchaltDaten; }
 

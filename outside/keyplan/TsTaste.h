@@ -26,6 +26,8 @@ public:
     int GetDisplayOrder() const override { return 100 * Nummer; }
 
     std::int32_t GetTastenNummer() const { return Nummer; }
+    // What the display shows while the key is chosen: "Taste " and its number.
+    std::string GetTastenHilfeText1() const { return "Taste " + std::to_string(Nummer); }
     std::uint8_t GetFktStatusLed() const { return FktStatusLed; }
     // With a status object the device hands it the key's group addresses (code 34); true
     // without one.

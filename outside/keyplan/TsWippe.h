@@ -17,6 +17,9 @@ public:
 
     int GetDisplayOrder() const override { return 2100 + 100 * (Nummer - 1); }
     std::int32_t GetWippenNummer() const { return Nummer; }
+    // What the display shows while the left or the right half of the rocker is chosen.
+    std::string GetTastenHilfeText1() const { return "Wippe " + std::to_string(Nummer) + " links"; }
+    std::string GetTastenHilfeText2() const { return "Wippe " + std::to_string(Nummer) + " rechts"; }
 
 protected:
     bool IsOwnFunktion(int typ) const override;

@@ -16,6 +16,13 @@ TTalvoDisplay::TTalvoDisplay(platform::HWND windowHandle, std::int32_t system, s
 
 TTalvoDisplay::~TTalvoDisplay() = default;
 
+void TTalvoDisplay::GetGrundanzeigeTexte(std::string& line1, std::string& line2) const
+{
+    line1 = Temperatureinheit == 1 ? "69.8 \xB0" "F" : "21.0 \xB0" "C";
+    line2 = Uhrzeitformat == 1 ? "12:00PM" : "12:00";
+    line2 += Datumsformat == 1 ? " 12/24/2026" : " 24.12.2026";
+}
+
 bool TTalvoDisplay::ConvertDBDataAfterTemplateImport()
 {
     return true;

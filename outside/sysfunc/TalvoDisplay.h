@@ -41,6 +41,9 @@ public:
     std::int32_t GetUhrzeitformat() const { return Uhrzeitformat; }
     // 0 DD.MM.YYYY, 1 MM/DD/YYYY.
     std::int32_t GetDatumsformat() const { return Datumsformat; }
+    // The two lines of the basic display, in the display's units and formats: a room
+    // temperature, then a time and a date.
+    void GetGrundanzeigeTexte(std::string& line1, std::string& line2) const;
 
 protected:
     void AddRows(TDrawGridSE& grid) override;

@@ -70,6 +70,10 @@ public:
                         bool timeSwitch2);
 
     std::uint8_t GetValueOfZugriffAufBedienebenen() const { return ZugriffAufBedienebenen; }
+    // Whether the display shows a key's help text when the key is chosen, 1 = on. Not part of
+    // the record.
+    std::uint8_t GetValueOfTastenHilfeFunktion() const { return TastenHilfeFunktion; }
+    void SetValueOfTastenHilfeFunktion(std::uint8_t value) { TastenHilfeFunktion = value; }
     // The controller's lock option changed: the access keeps a value the device knows. True.
     virtual bool ModifySystemZugriffBedienebenen();
     // Nothing of the system's own data changes after a template import. True.
@@ -93,6 +97,7 @@ protected:
     std::uint8_t Schaltuhr1 = 0;
     std::uint8_t Schaltuhr2 = 0;
     std::uint8_t ZugriffAufBedienebenen = T_DB_EnumTalvoSystem::zbFreigegeben;
+    std::uint8_t TastenHilfeFunktion = 1;
     // A new device has nothing of ours yet: the next download writes everything.
     bool DownloadFlags[6] = {true, true, true, true, true, true};
 };
