@@ -59,7 +59,7 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     if (!Dm)
         Dm = std::make_unique<TDM>(nullptr);
     TFormMainFactories factories;
-    factories.Windows = &Windows;
+    factories.Windows = UsePlaceholders ? nullptr : &Windows;
     factories.Previews = &Previews;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<TEts2CdiFaults>(ProjectPath);

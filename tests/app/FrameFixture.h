@@ -162,6 +162,8 @@ protected:
     std::unique_ptr<TDM> Dm;
     std::unique_ptr<TFormMain> Main;
     bool Ended = false;
+    // The program's own configuration windows instead of the recording ones.
+    bool UsePlaceholders = false;
 };
 
 } // namespace frametest
