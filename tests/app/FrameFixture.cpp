@@ -70,6 +70,9 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     QObject::connect(Main.get(), &TFormMain::Ended, [this] { Ended = true; });
     FormVerw = Main->NewFormVerw();
     Pump();
+    // As 10 ms into the message loop: the start timer has hidden the main window again, so it
+    // cannot hide a window a test shows later.
+    Main->TimerStartEditTimer();
 }
 
 std::string FrameFixture::SettingsFile() const
