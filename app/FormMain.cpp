@@ -418,7 +418,7 @@ QWidget* ActiveQuickHelpHost()
 void TFormMain::ApplicationEventsMinimize()
 {
     LOG_FKT_START("TFormMain::ApplicationEventsMinimize");
-    if (QWidget* host = ActiveQuickHelpHost(); host != nullptr && host->isWindow())
+    if (QWidget* host = ActiveQuickHelpHost())
         host->hide();
 }
 

@@ -61,6 +61,7 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     TFormMainFactories factories;
     factories.Windows = UsePlaceholders ? nullptr : &Windows;
     factories.Previews = &Previews;
+    factories.Options = Options;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<TEts2CdiFaults>(ProjectPath);
         Link = link.get();

@@ -189,6 +189,14 @@ TEST_F(MainWindowSettingsTest, WithTheSerialFilesTheSerialKeysAreReadAndWritten)
               "1");
 }
 
+TEST_F(MainWindowSettingsTest, TheRegistrySwitchMakesPrintingIntoAFileAvailable)
+{
+    std::ofstream(Folder + "registry.ini") << "[HKEY_LOCAL_MACHINE\\Software\\Kestrow Elektronik GmbH]\r\n"
+                                              "PrintFileEnabled=1\r\n";
+    Start();
+    EXPECT_TRUE(Dm->APrintFile->isVisible());
+}
+
 TEST_F(MainWindowSettingsTest, ThePreviewSwitchFollowsTheOpenPreview)
 {
     Start();
