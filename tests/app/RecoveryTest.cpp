@@ -161,6 +161,14 @@ TEST_F(SaveToFileTest, TheSaveCommandWritesTheBackupCopy)
     Edit();
     Dm->AAutoSave->trigger();
     EXPECT_TRUE(std::filesystem::exists(Backup()));
+    EXPECT_EQ(Windows.Made[0]->Calls["DeleteZellenKomponente"], 1); // the open cell's value first
+}
+
+TEST_F(SaveToFileTest, TheAutoSaveTickWritesTheBackupCopy)
+{
+    Edit();
+    Dm->TimerAutoSaveTimer();
+    EXPECT_TRUE(std::filesystem::exists(Backup()));
 }
 
 using RecoveryCheckTest = RecoveryFixture;
