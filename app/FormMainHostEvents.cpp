@@ -1,5 +1,6 @@
 #include "app/FormMain.h"
 
+#include "app/Automation.h"
 #include "app/DataModule.h"
 #include "app/MyRegistry.h"
 #include "app/SettingKeys.h"
@@ -10,6 +11,8 @@
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 #include "views/FormVerwBase.h"
+
+#include <QJsonObject>
 
 #include <filesystem>
 
@@ -32,6 +35,12 @@ void TFormMain::BindHostEvents()
     link.OnCdiImportDevice = std::bind(&TFormMain::OnCdiImportDevice, this, _1, _2, _3);
     link.OnCdiCopyDevice = std::bind(&TFormMain::OnCdiCopyDevice, this, _1, _2, _3, _4, _5);
     link.OnCdiDoReconstruct = std::bind(&TFormMain::OnCdiDoReconstruct, this, _1, _2, _3, _4, _5, _6);
+    if (TAutomation::Enabled() && link.HasHost()) {
+        auto* automation = new TAutomation(this, link);
+        link.OnHostCommand = [this, automation](const QJsonObject& message) {
+            RunGuarded("TAutomation", [&] { automation->Command(message); });
+        };
+    }
     // A host that went away while nothing is edited ends the program as its stop would.
     link.OnHostLost = [this] {
         if (!isVisible())
