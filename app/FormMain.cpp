@@ -449,7 +449,7 @@ void TFormMain::ApplicationEventsDeactivate()
 void TFormMain::FormActivate()
 {
     LOG_FKT_START("TFormMain::FormActivate");
-    if (WindowStateNumber() != SavedWindowState) {
+    if (fApplySavedState && WindowStateNumber() != SavedWindowState) {
         if (SavedWindowState == 2)
             setWindowState(Qt::WindowMaximized);
         else if (SavedWindowState == 1)
@@ -457,6 +457,7 @@ void TFormMain::FormActivate()
         else
             setWindowState(Qt::WindowNoState);
     }
+    fApplySavedState = false;
     if (QWidget* host = ActiveQuickHelpHost())
         host->show();
 }

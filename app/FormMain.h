@@ -295,6 +295,8 @@ private:
     std::vector<QAction*> ToolEntries;
     int FormVerwCount = 0;
     bool fClosing = false;
+    // The remembered window state is applied when the shown window is first activated.
+    bool fApplySavedState = false;
     platform::TWindowRegistration Registration;
 };
 
