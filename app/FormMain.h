@@ -275,7 +275,7 @@ private:
     void BuildStatusBar();
     void BuildToolMenu();
     void SetUpRebuildMenu();
-    // Appends the window to the list (sorted, no duplicates).
+    // Appends the window to the list (creation order, no duplicates).
     void FormVerwCreated(TFormVerwBase* window);
     void FormVerwDestroyed(TFormVerwBase* window);
     void FormVerwActivated(TFormVerwBase* window);
