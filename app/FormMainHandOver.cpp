@@ -14,6 +14,8 @@
 #include "platform/TraceLog.h"
 #include "views/FormVerwBase.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const TDeviceModelFactory DefaultDeviceModels;
@@ -40,7 +42,12 @@ public:
     ~TProgressScope() { StopDlgProgress(); }
     TProgressScope(const TProgressScope&) = delete;
     TProgressScope& operator=(const TProgressScope&) = delete;
-    void Next() { SetDlgProgress(++step_, progress_); }
+    // The next step; a cancel of the user posted meanwhile reaches the main window.
+    void Next()
+    {
+        SetDlgProgress(++step_, progress_);
+        QCoreApplication::processEvents();
+    }
 
 private:
     RecDlgProgress progress_;
