@@ -137,6 +137,13 @@ void TFormMain::AbgleichFormVerw(TFormVerwBase* window)
         other->Abgleich(window);
 }
 
+void TFormMain::DeactivateActiveGridCell()
+{
+    LOG_FKT_START("TFormMain::DeactivateActiveGridCell");
+    for (TFormVerwBase* window : ListFormVerw)
+        window->DeleteZellenKomponente();
+}
+
 void TFormMain::BuildAllProjectForms()
 {
     LOG_FKT_START_LEVEL("TFormMain::BuildAllProjectForms", 256);

@@ -1,3 +1,4 @@
+#include "app/OptionsDialogFactory.h"
 #include "app/ProgressLibRecords.h"
 #include "tests/app/FrameFixture.h"
 
@@ -166,6 +167,31 @@ TEST_F(MainWindowCommandsTest, OptionsWithoutADeviceDoNothing)
     Start();
     Dm->AOption->trigger();
     EXPECT_TRUE(Ui.calls(ScriptedUi::CallKind::Modal).empty());
+}
+
+// An options dialog that only tells what it was made for.
+class RecordingOptions final : public TOptionsDialogFactory {
+public:
+    std::unique_ptr<QDialog> Create(QWidget*, TDeviceInstanzTalvo* device, TEts2Cdi* link) const override
+    {
+        Device = device;
+        Link = link;
+        return std::make_unique<QDialog>();
+    }
+    mutable TDeviceInstanzTalvo* Device = nullptr;
+    mutable TEts2Cdi* Link = nullptr;
+};
+
+TEST_F(MainWindowCommandsTest, OptionsAreShownModallyForTheCurrentDevice)
+{
+    RecordingOptions options;
+    Options = &options;
+    Start();
+    TDeviceInstanzTalvo* device = AddDevice();
+    Dm->AOption->trigger();
+    EXPECT_EQ(options.Device, device);
+    EXPECT_EQ(options.Link, Main->GetEts2Cdi());
+    EXPECT_EQ(Ui.calls(ScriptedUi::CallKind::Modal).size(), 1u);
 }
 
 TEST_F(MainWindowCommandsTest, PreviewStackingFollowsTheCheckMark)

@@ -31,7 +31,6 @@ protected:
         AddDevice(1);
         Main->setWindowTitle(QStringLiteral("Talvo Tastsensor 4fach mit RTR + Display"));
         Main->UpdateObjektAnzahl(5, 40);
-        Main->TimerStartEditTimer(); // as 10 ms into the message loop
         Main->ShowMainWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
         Pump();
