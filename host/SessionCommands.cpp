@@ -102,12 +102,19 @@ private:
     {
         err_ << "line " << number_ << ": " << line_ << "\n  expected: " << expected << "\n  actual:   " << actual
              << "\n";
+        for (const TBoxReport& box : driver_.Session().TakeBoxes())
+            err_ << "  box shown: \"" << box.Text << "\" (" << box.Caption << ")\n";
         return false;
     }
 
     bool EventLine(const std::vector<std::string>& words)
     {
         const auto arrow = std::find(words.begin(), words.end(), "->");
+        if (words.size() == 2 && words[1] == "Stop") {
+            // The stop has no answer: the editor ends.
+            driver_.Event("Stop", {});
+            return driver_.Session().AwaitExit(30000) || Mismatch("the editor ended", "it still runs");
+        }
         if (words.size() < 2 || arrow == words.end())
             return Mismatch("event <Name> args -> result=R returnNow=N", line_);
         std::map<std::string, std::string> args;
