@@ -57,7 +57,11 @@ std::string THostDriver::ExportFolder() const
 std::optional<int> THostDriver::AwaitReturn()
 {
     awaitingReturn_ = false;
-    return session_->AwaitReturn();
+    const std::optional<int> kept = session_->AwaitReturn();
+    // Discarding ends the editor: the next event needs a new one.
+    if (kept && *kept == 0)
+        session_->AwaitExit(30000);
+    return kept;
 }
 
 std::optional<QJsonArray> THostDriver::Arguments(const std::string& name, std::map<std::string, std::string> args)
