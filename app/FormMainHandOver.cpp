@@ -16,6 +16,8 @@
 
 #include <QCoreApplication>
 
+#include <stdexcept>
+
 namespace {
 
 const TDeviceModelFactory DefaultDeviceModels;
@@ -122,8 +124,14 @@ bool TFormMain::SetDevice(int id, bool show)
     const DAL_DEVICE record = ReadDeviceRecord(id, nullptr);
     if (!FindOrCreateDevice(record))
         return false;
-    SetInitDataToDevice(AktDevInst);
-    std::string name = AktDevInst->GetDeviceName();
+    std::string name;
+    try {
+        SetInitDataToDevice(AktDevInst);
+        name = AktDevInst->GetDeviceName();
+    } catch (const std::runtime_error&) {
+        // A device the host does not know has no type number; the model said so in its box.
+        return false;
+    }
     SetApplicationTitle(name);
     if (!record.Description.empty())
         name += " [" + ReplaceAllOccurrences(record.Description, "\r\n", " ") + "]";

@@ -1,6 +1,8 @@
 #include "tests/hostevents/HostEventFixture.h"
 
 #include "app/SettingKeys.h"
+#include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
 #include "platform/IniFile.h"
 #include "platform/TraceLog.h"
 
@@ -224,6 +226,64 @@ TEST_F(HostEdit, StopEndsTheProgramWithoutWriting)
     Main->OnWmUserSvStop();
     EXPECT_TRUE(Ended);
     EXPECT_EQ(Block(1), before);
+}
+
+} // namespace
+} // namespace hosttest
+
+namespace hosttest {
+namespace {
+
+class HostEditObject : public HostEventFixture {
+protected:
+    std::int32_t FirstDeviceObject(std::int32_t device) const
+    {
+        Sql("INSERT INTO device_object (device_id, comm_object_id, number) SELECT " + std::to_string(device) +
+            ", id, number FROM comm_object ORDER BY id LIMIT 1");
+        host::TProjectDatabase project(ProjectPath);
+        host::TSqlStatement query(project.Sql(), "SELECT id FROM device_object WHERE device_id = ?1 ORDER BY id");
+        query.Bind(1, device);
+        return query.Step() ? query.Int(0) : -1;
+    }
+};
+
+TEST_F(HostEditObject, AnObjectWithoutANodeStillOpensTheEditor)
+{
+    Start();
+    const std::int32_t object = FirstDeviceObject(1);
+    ASSERT_GT(object, 0);
+    Answers answers;
+    Main->OnCdiEditObject(answers.ReturnNow, answers.Result, object);
+    EXPECT_EQ(answers.Result, 1);
+    EXPECT_FALSE(answers.ReturnNow);
+    ASSERT_NE(Main->AktDevInst, nullptr);
+    EXPECT_TRUE(Main->MapDevInst.contains(1));
+    EXPECT_TRUE(Main->isVisible());
+}
+
+TEST_F(HostEditObject, AnUnreadableObjectTriesDeviceZeroWhichFailsWithoutEndingTheProgram)
+{
+    Start();
+    Answers answers;
+    Main->OnCdiEditObject(answers.ReturnNow, answers.Result, 999999);
+    EXPECT_EQ(answers.Result, 0);
+    EXPECT_TRUE(answers.ReturnNow);
+    EXPECT_TRUE(Main->MapDevInst.contains(0));
+    EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
+    EXPECT_FALSE(Ended);
+}
+
+TEST_F(HostEditObject, ACreateWhoseDeviceCannotBeMadeSaysSo)
+{
+    Start();
+    Answers answers;
+    Main->OnCdiCreateDevice(answers.ReturnNow, answers.Result, 0, 2);
+    EXPECT_EQ(answers.Result, 0);
+    EXPECT_TRUE(answers.ReturnNow);
+    ASSERT_FALSE(Ui.boxes().empty());
+    EXPECT_EQ(Ui.boxes().back().text, "TFormMain::OnCdiCreateDevice()::CreateDevice(DalDevice) == 0");
+    EXPECT_EQ(Ui.boxes().back().style, platform::MB_ICONERROR);
+    EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
 }
 
 } // namespace
