@@ -10,6 +10,7 @@
 #include "platform/FileIo.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -126,6 +127,18 @@ int PutBlob(const std::string& path, std::int32_t id, const std::string& file, s
     return ExitOk;
 }
 
+bool OnScreen()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && std::string(platform) == "offscreen")
+        return false;
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::optional<TArguments> arguments = args.empty() ? std::nullopt : Split(args);
@@ -157,8 +170,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         editor.Editor = options.contains("--editor") ? options.at("--editor") : std::string(ETSHOST_EDITOR);
         if (options.contains("--module"))
             editor.Module = options.at("--module");
-        if (command == "edit" && words.size() == 1 && !options.contains("--script"))
+        if (command == "edit" && words.size() == 1 && !options.contains("--script")) {
+            // A person at a screen answers the editor's boxes; off screen they answer themselves.
+            editor.Automation = !OnScreen();
             return EditCommand(editor, words[0], out, err);
+        }
         if (command == "event" && !words.empty() && !options.contains("--script"))
             return EventCommand(editor, words[0], {words.begin() + 1, words.end()}, out, err);
         if (command == "run" && words.empty() && options.contains("--script"))
