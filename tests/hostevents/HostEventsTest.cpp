@@ -219,6 +219,18 @@ TEST_F(HostEdit, OpensTheEditorOnTheDevice)
     EXPECT_FALSE(Main->TimerTimeoutClose.Enabled());
 }
 
+TEST_F(HostEdit, ALostHostEndsTheProgramOnlyWhileNothingIsEdited)
+{
+    Start();
+    ASSERT_TRUE(Main->Ets2Cdi->OnHostLost);
+    Main->show();
+    Main->Ets2Cdi->OnHostLost();
+    EXPECT_FALSE(Ended);
+    Main->hide();
+    Main->Ets2Cdi->OnHostLost();
+    EXPECT_TRUE(Ended);
+}
+
 TEST_F(HostEdit, StopEndsTheProgramWithoutWriting)
 {
     Start();
