@@ -116,7 +116,8 @@ void TFormMain::FormCreate()
     LadeTexte();
     if (ModulName.empty())
         platform::Ui().InputQuery("Devicetype", "Set module name, e.g. 244_ID", ModulName);
-    Ets2Cdi = Factories.HostLink ? Factories.HostLink(ModulName) : std::make_unique<TEts2Cdi_Extended1>(std::string());
+    Ets2Cdi = Factories.HostLink ? Factories.HostLink(ModulName) : std::make_unique<TEts2Cdi_Extended1>(this, ModulName, false);
+    BindHostEvents();
     TimeoutCloseInterval = 1800000;
     HideMainWindow();
     TimerStartEdit.SetEnabled(true);

@@ -45,9 +45,9 @@ void TFormMain::FormVerwCreated(TFormVerwBase* window)
 {
     if (window == nullptr)
         return;
-    ListFormVerw.push_back(window);
-    std::sort(ListFormVerw.begin(), ListFormVerw.end());
-    ListFormVerw.erase(std::unique(ListFormVerw.begin(), ListFormVerw.end()), ListFormVerw.end());
+    // The list keeps the order of creation: its first window is the oldest.
+    if (std::find(ListFormVerw.begin(), ListFormVerw.end(), window) == ListFormVerw.end())
+        ListFormVerw.push_back(window);
 }
 
 void TFormMain::FormVerwDestroyed(TFormVerwBase* window)
