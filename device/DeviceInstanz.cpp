@@ -123,6 +123,12 @@ TDatenStruktur* TDeviceInstanz::GetDatenSatz(std::int32_t system, std::int32_t p
     return &SystemMaps.FindOrCreate(system, parent, handle);
 }
 
+TDatenStruktur* TDeviceInstanz::FindDatenSatz(std::int32_t system, std::int32_t handle)
+{
+    LOG_FKT_START("TDeviceInstanz::FindDatenSatz");
+    return SystemMaps.Find(system, -1, handle);
+}
+
 TDatenStruktur* TDeviceInstanz::GetDatenSatz(TDataBasis* object)
 {
     LOG_FKT_START("TDeviceInstanz::GetDatenSatz");
@@ -166,11 +172,14 @@ void TDeviceInstanz::DeleteNextDatenSatz(std::int32_t system, std::int32_t paren
 void TDeviceInstanz::DeleteChain(std::int32_t system, std::int32_t parent, std::int32_t handle,
                                  std::set<std::int32_t>& visited)
 {
-    // Distinct handles give distinct records, and filing a missing one moves no other record,
-    // so every pointer collected here stays valid until its own record goes.
+    // Distinct handles give distinct records, so every pointer collected here stays valid until
+    // its own record goes.
+    // A missing record ends the chain: the walk finds, it never creates.
     std::vector<TDatenStruktur*> chain;
     for (std::int32_t next = handle; visited.insert(next).second;) {
-        TDatenStruktur* record = GetDatenSatz(system, parent, next);
+        TDatenStruktur* record = SystemMaps.Find(system, parent, next);
+        if (!record)
+            break;
         chain.push_back(record);
         next = record->Next;
         if (next == 0)

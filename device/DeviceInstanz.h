@@ -123,6 +123,9 @@ public:
     TDatenStruktur* GetDatenSatz(std::int32_t system, std::int32_t parent, std::int32_t handle);
     // The same with the object's System, parent handle and Handle; none without an object.
     TDatenStruktur* GetDatenSatz(TDataBasis* object);
+    // The live record with this Handle in the table of System, under any Parent; none when there
+    // is none. Never creates: the chain reads of the data objects go through here.
+    TDatenStruktur* FindDatenSatz(std::int32_t system, std::int32_t handle);
     // Empties the live store; load-time tables and registered objects stay.
     void DeleteAll();
     // Deletes the record and its chain of additional records (from the last one back); a chain

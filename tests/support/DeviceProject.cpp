@@ -98,6 +98,8 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
         return Result(device.GetDatenSatz(SystemOf(wParam), ParentOf(wParam), handle));
     case WM_USER_GETDATENSATZANYPARENT:
         return Result(device.GetDatenSatz(static_cast<std::int32_t>(wParam), -1, handle));
+    case WM_USER_FINDDATENSATZ:
+        return Result(device.FindDatenSatz(static_cast<std::int32_t>(wParam), handle));
     case WM_USER_DELETENEXTDATENSATZ:
         device.DeleteNextDatenSatz(SystemOf(wParam), ParentOf(wParam), handle);
         return 0;
