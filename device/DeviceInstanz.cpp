@@ -7,6 +7,7 @@
 #include "outside/datacore/EibHandle.h"
 #include "outside/hostdata/EtsDeviceParam.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 
 #include <filesystem>
 #include <system_error>
@@ -99,6 +100,8 @@ void TDeviceInstanz::FillDataMaps(const TDatenStruktur& record)
     const auto [place, filed] = HandleMap.try_emplace(record.Handle, record);
     if (filed)
         FileLoadedRecord(place->second);
+    else
+        KeepDuplicateRecord(record);
 }
 
 void TDeviceInstanz::FillDataMaps(TDatenStruktur&& record)
@@ -107,6 +110,16 @@ void TDeviceInstanz::FillDataMaps(TDatenStruktur&& record)
     const auto [place, filed] = HandleMap.try_emplace(record.Handle, std::move(record));
     if (filed)
         FileLoadedRecord(place->second);
+    else
+        KeepDuplicateRecord(record); // not moved from: try_emplace did not take it
+}
+
+void TDeviceInstanz::KeepDuplicateRecord(const TDatenStruktur& record)
+{
+    // No data object is made from it, but it is written back as it was read.
+    platform::MessageBox("Doppelter Handle: " + std::to_string(record.Handle) + "\nName: " + record.Name,
+                         "TDeviceInstanz::FillDataMaps", platform::MB_OK | platform::MB_ICONWARNING);
+    SystemMaps.File(record);
 }
 
 void TDeviceInstanz::FileLoadedRecord(const TDatenStruktur& loaded)

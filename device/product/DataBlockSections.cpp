@@ -32,6 +32,10 @@ constexpr char KeyDeviceName[] = "DeviceName";
 
 constexpr char Unknown[] = "unknown";
 
+// The handles a stored record may carry.
+constexpr std::int32_t MinHandle = 1;
+constexpr std::int32_t MaxHandle = 0xFFFE;
+
 // One "key=value" line; CR, LF and NUL in the value become blanks, as in a record line.
 std::string KeyLine(const char* key, const std::string& value)
 {
@@ -204,6 +208,16 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
                                              Spredit::Text9247 + ": " + storedVersion + "\n\n" + Spredit::Text9218,
                                          Spredit::Text9048, platform::MB_OK | platform::MB_ICONERROR);
                     return false;
+                }
+                // A handle the device cannot carry (requests hold it in 16 bits; 0 would make a
+                // data object take a new one and leave its record behind) refuses the block.
+                for (const auto& [key, record] : records->GetRecords()) {
+                    if (record.Handle < MinHandle || record.Handle > MaxHandle) {
+                        platform::MessageBox(Spredit::Text9125 + ErrorContext + "\nHandle: " +
+                                                 std::to_string(record.Handle) + "\nName: " + record.Name,
+                                             Spredit::Text9048, platform::MB_OK);
+                        return false;
+                    }
                 }
             }
 

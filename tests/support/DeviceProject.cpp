@@ -12,6 +12,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/FileIo.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <list>
 
@@ -116,6 +117,16 @@ std::size_t ProjectDevice::RecordCount() const
     for (const auto& [system, table] : SystemMaps)
         count += table.size();
     return count;
+}
+
+std::vector<std::string> ProjectDevice::RecordLines() const
+{
+    std::vector<std::string> lines;
+    for (const auto& [system, table] : SystemMaps)
+        for (const auto& [parent, record] : table)
+            lines.push_back(record.ToString());
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 DeviceProject::DeviceProject()
