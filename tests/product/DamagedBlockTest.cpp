@@ -7,6 +7,7 @@
 #include "device/DatenManager.h"
 #include "host/DeviceBlob.h"
 #include "host/ProjectDatabase.h"
+#include "outside/datacore/DataBasis.h"
 #include "platform/FileIo.h"
 #include "tests/support/DeviceProject.h"
 
@@ -53,6 +54,15 @@ std::string Line(const std::string& handle, const std::string& name, int typ, in
     return line + ",,,,,,Ende\r\n";
 }
 
+// The block with every CR LF replaced.
+std::string LineEnds(const std::string& lineEnd)
+{
+    std::string block = WrittenBlock();
+    for (auto at = block.find("\r\n"); at != std::string::npos; at = block.find("\r\n", at + lineEnd.size()))
+        block.replace(at, 2, lineEnd);
+    return block;
+}
+
 // The block with lines added at the end of its record section.
 std::string WithRecords(const std::string& lines)
 {
@@ -84,7 +94,8 @@ void PrintTo(const BlockCase& c, std::ostream* os)
     *os << c.label;
 }
 
-class DamagedBlockTest : public ::testing::TestWithParam<BlockCase> {
+// The device's road on one project for a whole suite: store a block, read it as the editor does.
+class DeviceRoad : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { project_ = new DeviceProject; }
     static void TearDownTestSuite()
@@ -110,7 +121,9 @@ protected:
     static DeviceProject* project_;
 };
 
-DeviceProject* DamagedBlockTest::project_ = nullptr;
+DeviceProject* DeviceRoad::project_ = nullptr;
+
+class DamagedBlockTest : public DeviceRoad, public ::testing::WithParamInterface<BlockCase> {};
 
 TEST_P(DamagedBlockTest, IsRefusedAndKeptOrOpensAndIsWrittenBackWhole)
 {
@@ -150,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
     Blocks, DamagedBlockTest,
     ::testing::Values(
         BlockCase{"AsWritten", [] { return WrittenBlock(); }, true, {}},
+        BlockCase{"LfLineEnds", [] { return LineEnds("\n"); }, true, {}},
+        BlockCase{"LoneCrLineEndsHoldNoSection", [] { return LineEnds("\r"); }, false, {Spredit::Text9129}},
         BlockCase{"CutInsideTheRecordSection",
                   [] {
                       const std::string block = WrittenBlock();
@@ -217,6 +232,62 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   true,
                   {}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A chain that loops or leaves its System: deleting the object takes its own records, as far
+// as the chain goes in the object's System, and no walk hangs or makes a record.
+struct ChainCase {
+    const char* label;
+    std::string records;
+    std::int32_t object;
+    std::vector<std::int32_t> gone;
+};
+
+void PrintTo(const ChainCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class DamagedChainTest : public DeviceRoad, public ::testing::WithParamInterface<ChainCase> {};
+
+TEST_P(DamagedChainTest, DeletingTheObjectTakesItsChainAndTheRestIsWrittenBack)
+{
+    const ChainCase& c = GetParam();
+    Store(WithRecords(c.records));
+    std::unique_ptr<ProjectDevice> device = Open();
+    ASSERT_NE(nullptr, device) << project_->LastBox();
+    std::vector<std::string> expected;
+    for (const std::string& line : device->RecordLines()) {
+        const std::int32_t handle = std::stoi(line);
+        if (std::find(c.gone.begin(), c.gone.end(), handle) == c.gone.end())
+            expected.push_back(line);
+    }
+
+    TDataBasis* object = device->FindHandle(c.object);
+    ASSERT_NE(nullptr, object);
+    device->DeleteDatenSatzAndNext(object);
+    ASSERT_TRUE(device->DeletePointerFromList(object));
+    EXPECT_EQ(expected, device->RecordLines());
+    ASSERT_TRUE(device->WriteBlob());
+    // The system object's record is written anew by WriteBlob; compare what came back.
+    const std::vector<std::string> written = device->RecordLines();
+    device.reset();
+
+    std::unique_ptr<ProjectDevice> again = Open();
+    ASSERT_NE(nullptr, again);
+    EXPECT_EQ(written, again->RecordLines());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chains, DamagedChainTest,
+    ::testing::Values(ChainCase{"Cycle",
+                                Line("8", "Kette", 0, 10, 0, 9) + Line("9", "Kette", 0, 10, 0, 8) +
+                                    Line("10", "Objekt", 806, 1, 0, 8),
+                                10,
+                                {10, 8, 9}},
+                      ChainCase{"SelfNext", Line("11", "Selbst", 806, 1, 0, 11), 11, {11}},
+                      ChainCase{"IntoAnotherSystem",
+                                Line("12", "Objekt", 806, 1, 0, 13) + Line("13", "Fremd", 0, 12, 5, 0), 12, {12}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
