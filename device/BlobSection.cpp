@@ -76,12 +76,15 @@ std::optional<TBlobSection> TBlobSection::Find(std::string_view block, std::stri
 
 bool TBlobSection::HoldsSectionTagLine(std::string_view text)
 {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t stop = std::min(text.find_first_of("\r\n", start), text.size());
-        if (IsSectionTag(text.substr(start, stop - start)))
+    // Only a line that starts with '<' can be a tag; most texts hold none at all.
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        if (at > 0 && text[at - 1] != '\r' && text[at - 1] != '\n')
+            continue;
+        std::size_t stop = at;
+        while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n')
+            ++stop;
+        if (IsSectionTag(text.substr(at, stop - at)))
             return true;
-        start = stop + 1;
     }
     return false;
 }
