@@ -186,6 +186,20 @@ constexpr const char* IdTables[] = {
     "device", "device_parameter", "device_object", "main_group", "middle_group", "sub_group", "sub_to_object",
 };
 
+// The statement with one blank for every run of white space.
+std::string OneBlankPerSpace(const std::string& sql)
+{
+    std::string text;
+    for (const char c : sql) {
+        const bool space = std::isspace(static_cast<unsigned char>(c)) != 0;
+        if (!space)
+            text += c;
+        else if (text.empty() || text.back() != ' ')
+            text += ' ';
+    }
+    return text;
+}
+
 std::int64_t PragmaValue(TSqlDatabase& db, const char* pragma)
 {
     TSqlStatement query(db, std::string("PRAGMA ") + pragma);
@@ -231,10 +245,7 @@ void Upgrade(TSqlDatabase& db)
         }
         const std::string plainKey = "id INTEGER PRIMARY KEY,";
         const std::string head = "CREATE TABLE " + std::string(table) + " (";
-        std::string normal;
-        for (const char c : create) // one blank for every run of white space
-            if (!(std::isspace(static_cast<unsigned char>(c)) && !normal.empty() && normal.back() == ' '))
-                normal += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+        std::string normal = OneBlankPerSpace(create);
         const auto key = normal.find(plainKey);
         if (normal.rfind(head, 0) != 0 || key == std::string::npos)
             throw E_Sql(SQLITE_CORRUPT, "the project's table " + std::string(table) + " has an unknown layout");
