@@ -93,6 +93,19 @@ bool ReadBool(const std::string& text)
     return text == "true" || text == "TRUE";
 }
 
+// A text field as it goes into a record line: CR, LF and NUL become blanks, since the first two
+// would break the line and a NUL ends the record text.
+std::string LineSafe(const std::string& text)
+{
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos)
+        return text;
+    std::string safe = text;
+    for (char& c : safe)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return safe;
+}
+
 bool TextLess(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -189,7 +202,7 @@ std::string TDatenStruktur::ToString() const
     std::vector<std::string> f;
     f.reserve(41);
     f.push_back(std::to_string(Handle));
-    f.push_back(Name.empty() ? std::string("\"\"") : Name);
+    f.push_back(Name.empty() ? std::string("\"\"") : LineSafe(Name));
     f.push_back(std::to_string(Typ));
     f.push_back(std::to_string(Parent));
     f.push_back(std::to_string(System));
@@ -199,7 +212,7 @@ std::string TDatenStruktur::ToString() const
     for (const BoolMember flag : kBools)
         f.push_back(this->*flag ? "true" : "false");
     for (const TextMember text : kStrings)
-        f.push_back(this->*text);
+        f.push_back(LineSafe(this->*text));
     f.push_back("Ende");
     return JoinCommaText(f);
 }

@@ -7,6 +7,7 @@
 #include "outside/datacore/EibHandle.h"
 #include "outside/hostdata/EtsDeviceParam.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 
 #include <filesystem>
 #include <system_error>
@@ -99,6 +100,8 @@ void TDeviceInstanz::FillDataMaps(const TDatenStruktur& record)
     const auto [place, filed] = HandleMap.try_emplace(record.Handle, record);
     if (filed)
         FileLoadedRecord(place->second);
+    else
+        KeepDuplicateRecord(record);
 }
 
 void TDeviceInstanz::FillDataMaps(TDatenStruktur&& record)
@@ -107,6 +110,16 @@ void TDeviceInstanz::FillDataMaps(TDatenStruktur&& record)
     const auto [place, filed] = HandleMap.try_emplace(record.Handle, std::move(record));
     if (filed)
         FileLoadedRecord(place->second);
+    else
+        KeepDuplicateRecord(record); // not moved from: try_emplace did not take it
+}
+
+void TDeviceInstanz::KeepDuplicateRecord(const TDatenStruktur& record)
+{
+    // No data object is made from it, but it is written back as it was read.
+    platform::MessageBox("Doppelter Handle: " + std::to_string(record.Handle) + "\nName: " + record.Name,
+                         "TDeviceInstanz::FillDataMaps", platform::MB_OK | platform::MB_ICONWARNING);
+    SystemMaps.File(record);
 }
 
 void TDeviceInstanz::FileLoadedRecord(const TDatenStruktur& loaded)
@@ -121,6 +134,12 @@ TDatenStruktur* TDeviceInstanz::GetDatenSatz(std::int32_t system, std::int32_t p
 {
     LOG_FKT_START("TDeviceInstanz::GetDatenSatz");
     return &SystemMaps.FindOrCreate(system, parent, handle);
+}
+
+TDatenStruktur* TDeviceInstanz::FindDatenSatz(std::int32_t system, std::int32_t handle)
+{
+    LOG_FKT_START("TDeviceInstanz::FindDatenSatz");
+    return SystemMaps.Find(system, -1, handle);
 }
 
 TDatenStruktur* TDeviceInstanz::GetDatenSatz(TDataBasis* object)
@@ -166,11 +185,14 @@ void TDeviceInstanz::DeleteNextDatenSatz(std::int32_t system, std::int32_t paren
 void TDeviceInstanz::DeleteChain(std::int32_t system, std::int32_t parent, std::int32_t handle,
                                  std::set<std::int32_t>& visited)
 {
-    // Distinct handles give distinct records, and filing a missing one moves no other record,
-    // so every pointer collected here stays valid until its own record goes.
+    // Distinct handles give distinct records, so every pointer collected here stays valid until
+    // its own record goes.
+    // A missing record ends the chain: the walk finds, it never creates.
     std::vector<TDatenStruktur*> chain;
     for (std::int32_t next = handle; visited.insert(next).second;) {
-        TDatenStruktur* record = GetDatenSatz(system, parent, next);
+        TDatenStruktur* record = SystemMaps.Find(system, parent, next);
+        if (!record)
+            break;
         chain.push_back(record);
         next = record->Next;
         if (next == 0)

@@ -113,8 +113,8 @@ public:
     // Empties the load-time tables, deletes every registered data object (the device data object
     // included, which is then none) and every record.
     void ClearDataMaps();
-    // Files a loaded record in the four tables; a record whose Handle is there already goes
-    // into none of them.
+    // Files a loaded record in the four tables; a record whose Handle is there already is told
+    // with a warning and goes into the live store only, so that it is written back unchanged.
     void FillDataMaps(const TDatenStruktur& record);
     void FillDataMaps(TDatenStruktur&& record);
     // The live record with this Handle in the table of System, under Parent or, when Parent < 0,
@@ -123,6 +123,9 @@ public:
     TDatenStruktur* GetDatenSatz(std::int32_t system, std::int32_t parent, std::int32_t handle);
     // The same with the object's System, parent handle and Handle; none without an object.
     TDatenStruktur* GetDatenSatz(TDataBasis* object);
+    // The live record with this Handle in the table of System, under any Parent; none when there
+    // is none. Never creates: the chain reads of the data objects go through here.
+    TDatenStruktur* FindDatenSatz(std::int32_t system, std::int32_t handle);
     // Empties the live store; load-time tables and registered objects stay.
     void DeleteAll();
     // Deletes the record and its chain of additional records (from the last one back); a chain
@@ -462,6 +465,7 @@ private:
     // The first steps of an import and a copy: the source block read into the device model.
     bool TakeSourceBlock(platform::TMemoryStream* source, TEtsProgressDialog* meter);
     // Files the record HandleMap has just taken in the other load-time tables and the live store.
+    void KeepDuplicateRecord(const TDatenStruktur& record);
     void FileLoadedRecord(const TDatenStruktur& loaded);
 
     // The main window's host link object; none without main window or link.

@@ -11,12 +11,33 @@
 #include "platform/UiService.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 namespace {
 
 // Host object types 0 to 15.
 constexpr std::int8_t LastObjectType = 15;
+
+// The numbers of every device object that the parameter's value keeps alive, in the order of the
+// parameter's communication objects.
+std::vector<std::int32_t> ObjectNumbersKeptAlive(TEts2Cdi& link, const DAL_DEVICE_PARAM& parameter,
+                                                 const std::list<DAL_DEVICE_OBJECT>& objects)
+{
+    std::vector<std::int32_t> numbers;
+    DAL_COMM_OBJECT commObject;
+    for (int mode = DAL_GET_FIRST;
+         link.DalGetCommunicationObjectData(mode, DAL_ANY, parameter.ParameterId, DAL_ANY, &commObject) == DAL_OK;
+         mode = DAL_GET_NEXT) {
+        if (commObject.ParameterValue != parameter.Value)
+            continue;
+        for (const DAL_DEVICE_OBJECT& object : objects)
+            if (object.CommObjectId == commObject.CommObjectId)
+                numbers.push_back(object.ObjectNumber);
+    }
+    return numbers;
+}
 
 } // namespace
 
@@ -77,17 +98,27 @@ bool TDeviceInstanz::EtsObjektCheck()
 
     SetDlgProgress(3, progress);
 
+    // A parameter is surplus only when the editor knows none of the objects it keeps alive; one
+    // that keeps a known object stays, and each of its unknown objects is an error.
     TEts2Cdi* link = GetEts2Cdi();
     for (const DAL_DEVICE_PARAM& parameter : parameters) {
-        if (parameter.Value <= 0)
+        if (parameter.Value <= 0 || !link)
             continue;
-        std::int32_t number = 0;
-        if (!GetObjectNrFromParameterId(parameter.ParameterId, parameter.Value, objects, number) ||
-            GetObjectFromObjectNr(number))
+        const std::vector<std::int32_t> kept = ObjectNumbersKeptAlive(*link, parameter, objects);
+        std::vector<std::int32_t> unknown;
+        std::copy_if(kept.begin(), kept.end(), std::back_inserter(unknown),
+                     [this](std::int32_t number) { return GetObjectFromObjectNr(number) == nullptr; });
+        if (unknown.empty())
             continue;
-        std::string text = Spredit::Text9109 + std::to_string(number);
-        const std::int32_t answer =
-            link ? link->CoSetDeviceParameterValueLong(parameter.DeviceParamId, 0, false, false) : CO_PARAMETER_FAILED;
+        if (unknown.size() < kept.size()) {
+            for (const std::int32_t number : unknown)
+                platform::MessageBox(Spredit::Text9109 + std::to_string(number) + "\n\n" + Spredit::Text9104,
+                                     Spredit::Text9048, platform::MB_ICONHAND);
+            errors = true;
+            continue;
+        }
+        std::string text = Spredit::Text9109 + std::to_string(unknown.front());
+        const std::int32_t answer = link->CoSetDeviceParameterValueLong(parameter.DeviceParamId, 0, false, false);
         if (answer == CO_PARAMETER_SET || answer == CO_PARAMETER_SET_OBJECTS_CHANGED) {
             platform::MessageBox(text + "\n\n" + Spredit::Text9035, Spredit::Text9051, platform::MB_ICONEXCLAMATION);
             corrections = true;

@@ -161,9 +161,10 @@ bool TDeviceInstanz::LoadSectionOrFile(platform::TMemoryStream* block, platform:
                                        __LINE__, source.Function, platform::MB_ICONERROR);
         return false;
     };
+    // A text with a line that is a section tag would not read back from the block it goes into.
     const auto check = [&] {
         target->SetPosition(0);
-        return (this->*source.Check)(target);
+        return !TBlobSection::HoldsSectionTagLine(target->Bytes()) && (this->*source.Check)(target);
     };
 
     target->Clear();

@@ -6,16 +6,22 @@
 #include "host/ProductTemplate.h"
 #include "host/ProjectDatabase.h"
 #include "host/SessionCommands.h"
+#include "host/SqlError.h"
 #include "host/SqlStatement.h"
 #include "platform/FileIo.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <optional>
+#include <stdexcept>
 
 namespace host {
 
@@ -52,13 +58,41 @@ std::optional<TArguments> Split(const std::vector<std::string>& args)
     return result;
 }
 
-std::optional<std::int32_t> DeviceId(const std::string& text)
+// A device id as given on the command line; a text that names no possible device is refused
+// with a message that says so.
+class E_NoDevice : public std::runtime_error {
+public:
+    explicit E_NoDevice(const std::string& text)
+        : std::runtime_error("no device " + text + ": a device id is a number from 1 to 2147483647")
+    {
+    }
+};
+
+std::int32_t DeviceId(const std::string& text)
 {
     std::int32_t id = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
     if (error != std::errc() || end != text.data() + text.size() || id < 1)
-        return std::nullopt;
+        throw E_NoDevice(text);
     return id;
+}
+
+// Whether writing the file would write into the project: the file itself or one of SQLite's
+// side files of it.
+bool IsPartOfProject(const std::string& file, const std::string& project)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target = fs::weakly_canonical(file, error);
+    const fs::path database = fs::weakly_canonical(project, error);
+    if (error)
+        return false;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const fs::path part = database.string() + suffix;
+        if (target == part || fs::equivalent(target, part, error))
+            return true;
+    }
+    return false;
 }
 
 bool HasOnly(const TArguments& arguments, std::initializer_list<const char*> options)
@@ -103,6 +137,10 @@ int Dump(const std::string& path, std::int32_t id, std::ostream& out, std::ostre
 int GetBlob(const std::string& path, std::int32_t id, const std::string& file, std::ostream& out,
             std::ostream& err)
 {
+    if (IsPartOfProject(file, path)) {
+        err << "etshost: " << file << " is the project or one of its files; the data block is not written there\n";
+        return ExitFailed;
+    }
     TProjectDatabase project(path);
     const std::optional<std::string> bytes = ReadDeviceBlob(project.Sql(), id);
     if (!bytes) {
@@ -117,8 +155,18 @@ int GetBlob(const std::string& path, std::int32_t id, const std::string& file, s
 int PutBlob(const std::string& path, std::int32_t id, const std::string& file, std::ostream& out,
             std::ostream& err)
 {
-    const std::string bytes = platform::ReadWholeFile(file);
     TProjectDatabase project(path);
+    // Checked before the file is read: a block the project cannot hold is not read at all.
+    const std::int64_t limit = std::min<std::int64_t>(sqlite3_limit(project.Sql().Handle(), SQLITE_LIMIT_LENGTH, -1),
+                                                      std::numeric_limits<std::int32_t>::max());
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    if (!error && size > static_cast<std::uintmax_t>(limit)) {
+        err << "etshost: " << file << " is too big for a data block: " << size << " bytes, at most " << limit
+            << "\n";
+        return ExitFailed;
+    }
+    const std::string bytes = platform::ReadWholeFile(file);
     if (!WriteDeviceBlob(project.Sql(), id, bytes)) {
         err << "etshost: the project has no device " << id << "\n";
         return ExitFailed;
@@ -150,16 +198,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     if (command == "init" && HasOnly(*arguments, {"--db"}) && words.empty())
         return Init(options.at("--db"), out);
-    if (command == "dump" && HasOnly(*arguments, {"--db"}) && words.size() == 2 && words[0] == "device") {
-        if (const auto id = DeviceId(words[1]))
-            return Dump(options.at("--db"), *id, out, err);
-    }
+    if (command == "dump" && HasOnly(*arguments, {"--db"}) && words.size() == 2 && words[0] == "device")
+        return Dump(options.at("--db"), DeviceId(words[1]), out, err);
     if (command == "blob" && words.empty()) {
-        const auto id = options.contains("--device") ? DeviceId(options.at("--device")) : std::nullopt;
-        if (id && HasOnly(*arguments, {"--db", "--device", "--get"}))
-            return GetBlob(options.at("--db"), *id, options.at("--get"), out, err);
-        if (id && HasOnly(*arguments, {"--db", "--device", "--put"}))
-            return PutBlob(options.at("--db"), *id, options.at("--put"), out, err);
+        if (HasOnly(*arguments, {"--db", "--device", "--get"}))
+            return GetBlob(options.at("--db"), DeviceId(options.at("--device")), options.at("--get"), out, err);
+        if (HasOnly(*arguments, {"--db", "--device", "--put"}))
+            return PutBlob(options.at("--db"), DeviceId(options.at("--device")), options.at("--put"), out, err);
     }
     if (command == "edit" || command == "event" || command == "run") {
         for (const auto& [option, value] : options)
@@ -193,6 +238,10 @@ int RunEtsHost(const std::vector<std::string>& args, std::ostream& out, std::ost
             return result;
         err << Usage;
         return ExitUsage;
+    } catch (const E_Sql& e) {
+        // SQLite's own words only: the statement that failed means nothing to the user.
+        err << "etshost: the project database failed: " << sqlite3_errstr(e.Code) << "\n";
+        return ExitFailed;
     } catch (const std::exception& e) {
         err << "etshost: " << e.what() << "\n";
         return ExitFailed;

@@ -84,11 +84,21 @@ TProjectDatabase::TProjectDatabase(const std::string& path)
         db_ = std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::Existing);
         WaitWhenBusy(*db_);
         // Checked before anything is changed in a file that may not be ours.
-        if (!ProjectSchema::IsProject(*db_))
+        switch (ProjectSchema::Classify(*db_)) {
+        case ProjectSchema::TFileKind::Foreign:
             throw E_ProjectDatabase(path + " is not a project database of this host");
+        case ProjectSchema::TFileKind::Newer:
+            throw E_ProjectDatabase(path + " was made by a newer etshost; this one cannot read it");
+        case ProjectSchema::TFileKind::Earlier:
+            ProjectSchema::Upgrade(*db_); // foreign keys are still off on a new connection
+            break;
+        case ProjectSchema::TFileKind::Current:
+            break;
+        }
         Configure(*db_);
     } catch (const E_Sql& e) {
-        throw E_ProjectDatabase(path + " cannot be opened as a project database: " + e.what());
+        // SQLite's own words only: the statement that failed means nothing to the user.
+        throw E_ProjectDatabase(path + " cannot be opened as a project database: " + sqlite3_errstr(e.Code));
     }
 }
 

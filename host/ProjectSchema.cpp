@@ -1,15 +1,23 @@
 #include "host/ProjectSchema.h"
 
 #include "host/SqlDatabase.h"
+#include "host/SqlError.h"
 #include "host/SqlStatement.h"
+#include "host/SqlTransaction.h"
 
+#include <sqlite3.h>
+
+#include <cctype>
 #include <string>
+#include <vector>
 
 namespace host::ProjectSchema {
 
 namespace {
 
-// Ids are the host's record ids: 32-bit, from 1 on. Flags are 0 or 1; an object type of -1
+// Ids are the host's record ids: 32-bit, from 1 on. Those of devices, device parameters and
+// objects, groups and links are never used again, also after the highest row went: a stale id
+// must not name a new row. Flags are 0 or 1; an object type of -1
 // means free (no type); group-address numbers are main 0-15, middle 0-7, sub 0-255.
 constexpr const char* Tables = R"sql(
 CREATE TABLE host_info (
@@ -64,7 +72,7 @@ CREATE TABLE program (
 );
 
 CREATE TABLE device (
-    id            INTEGER PRIMARY KEY,
+    id            INTEGER PRIMARY KEY AUTOINCREMENT,
     project_id    INTEGER NOT NULL REFERENCES project(id) ON DELETE CASCADE,
     line_id       INTEGER NOT NULL REFERENCES line(id),
     product_id    INTEGER NOT NULL REFERENCES product(id),
@@ -93,7 +101,7 @@ CREATE TABLE parameter (
 );
 
 CREATE TABLE device_parameter (
-    id           INTEGER PRIMARY KEY,
+    id           INTEGER PRIMARY KEY AUTOINCREMENT,
     device_id    INTEGER NOT NULL REFERENCES device(id) ON DELETE CASCADE,
     parameter_id INTEGER NOT NULL REFERENCES parameter(id),
     value        INTEGER NOT NULL,
@@ -121,7 +129,7 @@ CREATE INDEX comm_object_by_parameter ON comm_object(parameter_id, parameter_val
 
 -- A communication object as it exists on one device, with its five flags.
 CREATE TABLE device_object (
-    id             INTEGER PRIMARY KEY,
+    id             INTEGER PRIMARY KEY AUTOINCREMENT,
     device_id      INTEGER NOT NULL REFERENCES device(id) ON DELETE CASCADE,
     comm_object_id INTEGER NOT NULL REFERENCES comm_object(id),
     number         INTEGER NOT NULL,
@@ -136,7 +144,7 @@ CREATE TABLE device_object (
 );
 
 CREATE TABLE main_group (
-    id         INTEGER PRIMARY KEY,
+    id         INTEGER PRIMARY KEY AUTOINCREMENT,
     project_id INTEGER NOT NULL REFERENCES project(id) ON DELETE CASCADE,
     number     INTEGER NOT NULL CHECK (number BETWEEN 0 AND 15),
     name       TEXT    NOT NULL DEFAULT '',
@@ -144,7 +152,7 @@ CREATE TABLE main_group (
 );
 
 CREATE TABLE middle_group (
-    id            INTEGER PRIMARY KEY,
+    id            INTEGER PRIMARY KEY AUTOINCREMENT,
     main_group_id INTEGER NOT NULL REFERENCES main_group(id) ON DELETE CASCADE,
     number        INTEGER NOT NULL CHECK (number BETWEEN 0 AND 7),
     name          TEXT    NOT NULL DEFAULT '',
@@ -153,7 +161,7 @@ CREATE TABLE middle_group (
 
 -- A group address; its type is the object type of what it carries, -1 = none yet.
 CREATE TABLE sub_group (
-    id              INTEGER PRIMARY KEY,
+    id              INTEGER PRIMARY KEY AUTOINCREMENT,
     middle_group_id INTEGER NOT NULL REFERENCES middle_group(id) ON DELETE CASCADE,
     number          INTEGER NOT NULL CHECK (number BETWEEN 0 AND 255),
     name            TEXT    NOT NULL DEFAULT '',
@@ -164,7 +172,7 @@ CREATE TABLE sub_group (
 -- A link between a device object and a group address; send_flag > 0 marks the address the
 -- object sends on.
 CREATE TABLE sub_to_object (
-    id               INTEGER PRIMARY KEY,
+    id               INTEGER PRIMARY KEY AUTOINCREMENT,
     sub_group_id     INTEGER NOT NULL REFERENCES sub_group(id) ON DELETE CASCADE,
     device_object_id INTEGER NOT NULL REFERENCES device_object(id) ON DELETE CASCADE,
     send_flag        INTEGER NOT NULL DEFAULT 0,
@@ -172,6 +180,25 @@ CREATE TABLE sub_to_object (
 );
 CREATE INDEX sub_to_object_by_object ON sub_to_object(device_object_id);
 )sql";
+
+// The tables whose ids are never reused.
+constexpr const char* IdTables[] = {
+    "device", "device_parameter", "device_object", "main_group", "middle_group", "sub_group", "sub_to_object",
+};
+
+// The statement with one blank for every run of white space.
+std::string OneBlankPerSpace(const std::string& sql)
+{
+    std::string text;
+    for (const char c : sql) {
+        const bool space = std::isspace(static_cast<unsigned char>(c)) != 0;
+        if (!space)
+            text += c;
+        else if (text.empty() || text.back() != ' ')
+            text += ' ';
+    }
+    return text;
+}
 
 std::int64_t PragmaValue(TSqlDatabase& db, const char* pragma)
 {
@@ -188,9 +215,57 @@ void Create(TSqlDatabase& db)
     db.Execute("PRAGMA user_version = " + std::to_string(Version));
 }
 
-bool IsProject(TSqlDatabase& db)
+TFileKind Classify(TSqlDatabase& db)
 {
-    return PragmaValue(db, "application_id") == ApplicationId && PragmaValue(db, "user_version") == Version;
+    if (PragmaValue(db, "application_id") != ApplicationId)
+        return TFileKind::Foreign;
+    const std::int64_t version = PragmaValue(db, "user_version");
+    if (version == Version)
+        return TFileKind::Current;
+    if (version > Version)
+        return TFileKind::Newer;
+    return version >= 1 ? TFileKind::Earlier : TFileKind::Foreign;
+}
+
+void Upgrade(TSqlDatabase& db)
+{
+    TSqlTransaction transaction(db);
+    if (Classify(db) != TFileKind::Earlier)
+        return; // done meanwhile by another connection
+    // Layout 1 to 2: the tables whose ids are never reused are made anew with AUTOINCREMENT and
+    // their rows copied, ids and all; the indexes on them come back as they were.
+    for (const char* table : IdTables) {
+        std::string create;
+        std::vector<std::string> indexes;
+        {
+            TSqlStatement query(db, "SELECT type, sql FROM sqlite_schema WHERE tbl_name = ?1 AND sql IS NOT NULL");
+            query.Bind(1, std::string_view(table));
+            while (query.Step())
+                (query.Text(0) == "table" ? create : indexes.emplace_back()) = query.Text(1);
+        }
+        const std::string plainKey = "id INTEGER PRIMARY KEY,";
+        const std::string head = "CREATE TABLE " + std::string(table) + " (";
+        std::string normal = OneBlankPerSpace(create);
+        const auto key = normal.find(plainKey);
+        if (normal.rfind(head, 0) != 0 || key == std::string::npos)
+            throw E_Sql(SQLITE_CORRUPT, "the project's table " + std::string(table) + " has an unknown layout");
+        normal.insert(key + plainKey.size() - 1, " AUTOINCREMENT");
+        const std::string fresh = std::string(table) + "_upgraded";
+        normal.replace(0, head.size(), "CREATE TABLE " + fresh + " (");
+        db.Execute(normal);
+        db.Execute("INSERT INTO " + fresh + " SELECT * FROM " + table);
+        db.Execute("DROP TABLE " + std::string(table));
+        db.Execute("ALTER TABLE " + fresh + " RENAME TO " + table);
+        for (const std::string& index : indexes)
+            db.Execute(index);
+    }
+    {
+        TSqlStatement check(db, "PRAGMA foreign_key_check");
+        if (check.Step())
+            throw E_Sql(SQLITE_CONSTRAINT_FOREIGNKEY, "the project's links between its tables are broken");
+    }
+    db.Execute("PRAGMA user_version = " + std::to_string(Version));
+    transaction.Commit();
 }
 
 } // namespace host::ProjectSchema

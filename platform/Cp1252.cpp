@@ -1,6 +1,8 @@
 #include "platform/Cp1252.h"
 
+#include <QByteArrayView>
 #include <QList>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -61,7 +63,13 @@ std::string Utf8ToCp1252(std::string_view utf8)
 {
     if (IsAscii(utf8))
         return std::string(utf8);
-    return FromQString(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    // Text that is no UTF-8 was written by another program in the Windows code page: its bytes
+    // are taken as they stand.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (decoder.hasError())
+        return std::string(utf8);
+    return FromQString(text);
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252)

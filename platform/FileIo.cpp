@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -75,12 +76,40 @@ std::string ReadWholeFile(const std::string& path)
     return std::move(*bytes);
 }
 
+std::string TemporaryFileOf(const std::string& path)
+{
+    return path + ".partial";
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    std::string temp = path + ".XXXXXX";
-    FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0)
-        ThrowErrno("cannot create " + path);
+    // One temporary name per file: what a killed write left there is taken over (emptied and
+    // written anew) by the next write of the file, and no reader ever opens it.
+    const std::string temp = TemporaryFileOf(path);
+    struct stat target {};
+    const mode_t mode = ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644;
+
+    // Writers of the same file take turns on a lock of the temporary file. The lock is only good
+    // while the file is still the one at the temporary name: a writer that waited for it may
+    // hold the file the last writer has just renamed into place, and must start again.
+    std::optional<FileDescriptor> fd;
+    for (;;) {
+        fd.emplace(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode | 0200));
+        if (fd->get() < 0)
+            ThrowErrno("cannot create " + temp);
+        int locked;
+        do
+            locked = ::flock(fd->get(), LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        if (locked != 0)
+            ThrowErrno("cannot lock " + temp);
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd->get(), &held) != 0)
+            ThrowErrno("cannot write " + temp);
+        if (::lstat(temp.c_str(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+            break;
+    }
 
     auto fail = [&temp](const std::string& what) {
         const int saved = errno;
@@ -89,9 +118,11 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes)
         ThrowErrno(what);
     };
 
+    if (::ftruncate(fd->get(), 0) != 0)
+        fail("cannot write " + path);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd->get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -99,11 +130,17 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes)
         }
         done += static_cast<std::size_t>(n);
     }
-    ::fchmod(fd.get(), 0644);
-    if (::fsync(fd.get()) != 0 || !fd.Close())
+    ::fchmod(fd->get(), mode);
+    if (::fsync(fd->get()) != 0)
         fail("cannot write " + path);
     if (::rename(temp.c_str(), path.c_str()) != 0)
         fail("cannot replace " + path);
+    // The rename itself lasts only once the folder is on disk.
+    const std::string::size_type slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
 }
 
 } // namespace platform

@@ -12,8 +12,13 @@ std::string ReadWholeFile(const std::string& path);
 // The same without throwing: none, with the reason in error, when the file cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code& error);
 
-// Writes the bytes to a temporary file beside the target and renames it over the target,
-// so that the target is either the old file or the whole new one. Throws std::system_error.
+// Writes the bytes to a temporary file beside the target (TemporaryFileOf), syncs it and renames
+// it over the target, so that the target is either the old file or the whole new one, also when
+// the process is killed at any point. A temporary file a killed write left behind is never read
+// and is replaced by the next write of the same file. The target keeps its permissions (0644 for
+// a new file). Throws std::system_error.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The temporary file WriteFileAtomically uses for the path.
+std::string TemporaryFileOf(const std::string& path);
 
 } // namespace platform

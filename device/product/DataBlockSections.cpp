@@ -32,9 +32,18 @@ constexpr char KeyDeviceName[] = "DeviceName";
 
 constexpr char Unknown[] = "unknown";
 
+// The handles a stored record may carry.
+constexpr std::int32_t MinHandle = 1;
+constexpr std::int32_t MaxHandle = 0xFFFE;
+
+// One "key=value" line; CR, LF and NUL in the value become blanks, as in a record line.
 std::string KeyLine(const char* key, const std::string& value)
 {
-    return std::string(key) + "=" + value;
+    std::string line = std::string(key) + "=" + value;
+    for (char& c : line)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return line;
 }
 
 // A tag with " %d" in it, for the window of that number.
@@ -179,11 +188,19 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
                     dataModule->SwCreatedDate = ValueOrUnknown(version, KeySwCreatedDate);
                 }
                 const std::string storedVersion = Value(version, KeyVersion).value_or("");
-                if (storedVersion.empty())
+                if (storedVersion.empty()) {
+                    VersionCheck(nullptr, storedVersion, true); // tells the user why
                     return false;
+                }
 
+                // A block without a whole record section (cut, or its tags damaged) is refused:
+                // read as an empty device, its records would be gone with the next write.
                 platform::TMemoryStream dbSection;
-                ParseData(&BlobStream, &dbSection, SectionDB);
+                if (!ParseData(&BlobStream, &dbSection, SectionDB)) {
+                    platform::MessageBox(Spredit::Text9125 + ErrorContext + "\n" + TagDBOpen, Spredit::Text9048,
+                                         platform::MB_OK);
+                    return false;
+                }
                 records = std::make_unique<TRecordTable>(&dbSection);
 
                 if (!VersionCheck(records.get(), storedVersion, true) && !VersionConvert(&BlobStream, storedVersion)) {
@@ -191,6 +208,16 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
                                              Spredit::Text9247 + ": " + storedVersion + "\n\n" + Spredit::Text9218,
                                          Spredit::Text9048, platform::MB_OK | platform::MB_ICONERROR);
                     return false;
+                }
+                // A handle the device cannot carry (requests hold it in 16 bits; 0 would make a
+                // data object take a new one and leave its record behind) refuses the block.
+                for (const auto& [key, record] : records->GetRecords()) {
+                    if (record.Handle < MinHandle || record.Handle > MaxHandle) {
+                        platform::MessageBox(Spredit::Text9125 + ErrorContext + "\nHandle: " +
+                                                 std::to_string(record.Handle) + "\nName: " + record.Name,
+                                             Spredit::Text9048, platform::MB_OK);
+                        return false;
+                    }
                 }
             }
 

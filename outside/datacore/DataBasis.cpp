@@ -168,14 +168,13 @@ TDatenStruktur* TDataBasis::GetNewNebenDatensatz(TDatenStruktur* previous)
 
 TDatenStruktur* TDataBasis::GetDatensatz(std::int32_t system, std::int32_t handle)
 {
-    // The record look-up of the main window creates what it does not find; only a handle that
-    // the device knows can have a record.
+    // Only a handle that the device knows can have a record; the look-up finds it in the System
+    // asked for and never creates one.
     const TEibHandle* table = HandleTable(WindowHandle);
     if (!table || handle <= 0 || !table->IsInUse(handle))
         return nullptr;
     return reinterpret_cast<TDatenStruktur*>(
-        platform::SendMessage(WindowHandle, WM_USER_GETDATENSATZANYPARENT, static_cast<platform::WPARAM>(system),
-                              handle));
+        platform::SendMessage(WindowHandle, WM_USER_FINDDATENSATZ, static_cast<platform::WPARAM>(system), handle));
 }
 
 int TDataBasis::MakeDoubleToInt(double value, int decimals)

@@ -134,7 +134,8 @@ public:
 
     // Records of the device: a new additional record chained to the previous one (its Next :=
     // the new Handle; the new record's Parent is this object's Handle, its Typ 0), or none when
-    // the device gives none. GetDatensatz only finds a record; it never creates one.
+    // the device gives none. GetDatensatz only finds a record, in the System
+    // asked for; it never creates one.
     TDatenStruktur* GetNewNebenDatensatz(TDatenStruktur* previous);
     TDatenStruktur* GetDatensatz(std::int32_t system, std::int32_t handle);
 

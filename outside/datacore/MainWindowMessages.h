@@ -23,6 +23,9 @@ inline constexpr platform::UINT WM_USER_ABGLEICHFORMVERW = platform::WM_USER + 1
 inline constexpr platform::UINT WM_USER_DATENTRANSPORT = platform::WM_USER + 137;       // 1161, sent
 inline constexpr platform::UINT WM_USER_UPDATEOTHERVIEWS = platform::WM_USER + 139;     // 1163, posted
 inline constexpr platform::UINT WM_USER_GETDATENSATZANYPARENT = platform::WM_USER + 140; // 1164, sent
+// Finds the record of System (wParam) and Handle (lParam) under any Parent; 0 when there is none.
+// Unlike WM_USER_GETDATENSATZANYPARENT it never creates one: the chain reads go through it.
+inline constexpr platform::UINT WM_USER_FINDDATENSATZ = platform::WM_USER + 145;         // 1169, sent
 inline constexpr platform::UINT WM_USER_UPDATEPREVIEW = platform::WM_USER + 150;        // 1174, posted
 inline constexpr platform::UINT WM_USER_GETACCESSMODE = platform::WM_USER + 152;        // 1176, sent
 

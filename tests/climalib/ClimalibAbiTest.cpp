@@ -60,6 +60,12 @@ private:
                 &Find(handle, system, static_cast<std::int32_t>(wParam & 0xFFFF)));
         case WM_USER_GETDATENSATZANYPARENT:
             return reinterpret_cast<platform::LRESULT>(&Find(handle, static_cast<std::int32_t>(wParam), -1));
+        case WM_USER_FINDDATENSATZ: {
+            const auto it = records_.find(handle);
+            return reinterpret_cast<platform::LRESULT>(
+                it == records_.end() || it->second.System != static_cast<std::int32_t>(wParam) ? nullptr
+                                                                                               : &it->second);
+        }
         case WM_USER_DELETENEXTDATENSATZ:
             for (std::int32_t next = handle; next > 0;) {
                 const auto it = records_.find(next);

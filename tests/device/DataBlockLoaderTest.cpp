@@ -127,6 +127,31 @@ TEST_P(LoaderTest, InvalidSectionIsReplacedByTheFile)
     EXPECT_TRUE(ui_.detailBoxes().empty());
 }
 
+TEST_P(LoaderTest, ContentHoldingASectionTagLineIsInvalidAndTheFileHoldingOneToo)
+{
+    // The check would pass: the tag line alone makes the text invalid, it never reaches the check.
+    WriteFile("loader-file", ValidFile);
+    platform::TMemoryStream block = Block(Valid + "\r\n</DB>\r\nmore");
+    platform::TMemoryStream target;
+    EXPECT_TRUE(Load(block, target));
+    EXPECT_EQ(target.Bytes(), ValidFile);
+    EXPECT_EQ(Checks(), std::vector<std::string>{ValidFile});
+
+    WriteFile("loader-file", ValidFile + "\n<ExpandedTreeNodes 0>");
+    platform::TMemoryStream again = Block(Valid + "\r\n<CharSet>");
+    EXPECT_FALSE(Load(again, target));
+    EXPECT_EQ(target.Size(), 0u);
+    ExpectOneDetailBox(GetParam().invalidDetail + "\n" + path_);
+}
+
+TEST_P(LoaderTest, ATagInsideALineIsText)
+{
+    platform::TMemoryStream block = Block(Valid + " <DB></DB>");
+    platform::TMemoryStream target;
+    EXPECT_TRUE(Load(block, target));
+    EXPECT_EQ(target.Bytes(), Valid + " <DB></DB>");
+}
+
 TEST_P(LoaderTest, InvalidSectionWithoutFile)
 {
     platform::TMemoryStream block = Block(Invalid);

@@ -47,17 +47,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"CrLfOnBothSides", "<Version>\r\nv1\r\n</Version>\r\n<DB>\r\nline1\r\nline2\r\n</DB>\r\n", "DB", true,
                   "line1\r\nline2"},
-        ParseCase{"NoLineBreaks", "<DB>a</DB>", "DB", true, "a"},
+        ParseCase{"OneLineIsNoSection", "<DB>a</DB>", "DB", false, ""},
         ParseCase{"LfAloneAfterTheOpeningTagIsContent", "<DB>\nab\r\n</DB>", "DB", true, "\nab"},
-        ParseCase{"CrAloneAfterTheOpeningTagIsDropped", "<DB>\rab</DB>", "DB", true, "ab"},
-        ParseCase{"LfAloneBeforeTheClosingTagIsDropped", "<DB>ab\n</DB>", "DB", true, "ab"},
-        ParseCase{"CrAloneBeforeTheClosingTagIsContent", "<DB>ab\r</DB>", "DB", true, "ab\r"},
+        ParseCase{"CrAloneAfterTheOpeningTagIsDropped", "<DB>\rab\n</DB>", "DB", true, "ab"},
+        ParseCase{"LfAloneBeforeTheClosingTagIsDropped", "<DB>\r\nab\n</DB>", "DB", true, "ab"},
+        ParseCase{"LfLineEnds", "<Version>\nv\n</Version>\n<DB>\nab\n</DB>\n", "DB", true, "\nab"},
+        ParseCase{"ACrAloneEndsNoLineBeforeATag", "<DB>\r\nab\r</DB>\r\n", "DB", false, ""},
+        ParseCase{"LoneCrLineEndsHoldNoTags", "<Version>\rv\r</Version>\r<DB>\rab\r</DB>\r", "DB", false, ""},
+        ParseCase{"NoFinalLineBreak", "<DB>\r\nab\r\n</DB>", "DB", true, "ab"},
         ParseCase{"OnlyOneLineBreakIsDropped", "<DB>\r\n\r\nab\r\n\r\n</DB>", "DB", true, "\r\nab\r\n"},
-        ParseCase{"FirstOpeningTagToTheFirstClosingTag", "x<DB>\r\none\r\n</DB><DB>\r\ntwo\r\n</DB>", "DB", true,
-                  "one"},
-        ParseCase{"SecondOpeningTagInsideTheFirst", "<DB>a<DB>b</DB>c</DB>", "DB", true, "a<DB>b"},
+        ParseCase{"FirstOpeningTagToTheFirstClosingTag", "x\r\n<DB>\r\none\r\n</DB>\r\n<DB>\r\ntwo\r\n</DB>", "DB",
+                  true, "one"},
+        ParseCase{"SecondOpeningTagInsideTheFirst", "<DB>\r\na\r\n<DB>\r\nb\r\n</DB>\r\nc\r\n</DB>", "DB", true,
+                  "a\r\n<DB>\r\nb"},
+        ParseCase{"TagInsideALineIsText", "<DB>\r\n1,a</DB>b,2\r\n3,\"<DB>\"\r\n</DB>\r\n", "DB", true,
+                  "1,a</DB>b,2\r\n3,\"<DB>\""},
+        ParseCase{"TagAtTheStartOfALongerLineIsText", "<DB>x\r\n<DB>\r\n</DB>y\r\nab\r\n</DB>", "DB", true,
+                  "</DB>y\r\nab"},
+        ParseCase{"TagAfterTheAppendedGlobalParam",
+                  "<DB>\r\nab\r\n</DB>\r\n\r\n<GlobalParam>\r\n</GlobalParam>\r\n", "GlobalParam", true, ""},
         ParseCase{"EmptySection", "<DB>\r\n</DB>", "DB", true, ""},
-        ParseCase{"TagsAreComparedInFull", "<DBX>\r\nno\r\n</DBX><DB>yes</DB>", "DB", true, "yes"},
+        ParseCase{"TagsAreComparedInFull", "<DBX>\r\nno\r\n</DBX>\r\n<DB>\r\nyes\r\n</DB>", "DB", true, "yes"},
         ParseCase{"NamesWithABlank", "<ExpandedTreeNodes 2>\r\n12\r\n</ExpandedTreeNodes 2>", "ExpandedTreeNodes 2",
                   true, "12"},
         ParseCase{"MissingSection", "<Version>\r\nv1\r\n</Version>\r\n", "DB", false, ""},
@@ -69,10 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DataBlockTest, ParseDataIntoItsOwnSourceAppendsTheContent)
 {
     auto device = MakeDevice(7);
-    platform::TMemoryStream block(std::string("<DB>ab</DB>"));
+    platform::TMemoryStream block(std::string("<DB>\r\nab\r\n</DB>"));
     block.Seek(0, platform::TMemoryStream::Origin::End);
     EXPECT_TRUE(device->ParseData(&block, &block, "DB"));
-    EXPECT_EQ(block.Bytes(), "<DB>ab</DB>ab");
+    EXPECT_EQ(block.Bytes(), "<DB>\r\nab\r\n</DB>ab");
 }
 
 struct ReplaceCase {
@@ -109,8 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "<DB>\r\ny\r\n\r\n</DB>\r\n"},
         ReplaceCase{"KeepsEverythingAround", "<Version>\r\nv\r\n</Version>\r\n<DB>\r\nold\r\n</DB>\r\n<CharSet>\r\nc\r\n</CharSet>",
                     "new", true, "<Version>\r\nv\r\n</Version>\r\n<DB>\r\nnew\r\n</DB>\r\n<CharSet>\r\nc\r\n</CharSet>"},
-        ReplaceCase{"WithoutLineBreaks", "<DB>x</DB>", "yz", true, "<DB>yz</DB>"},
-        ReplaceCase{"EmptyNewContent", "<DB>x</DB>", "", true, "<DB></DB>"},
+        ReplaceCase{"OneLineIsNoSection", "<DB>x</DB>", "yz", false, "<DB>x</DB>"},
+        ReplaceCase{"EmptyNewContent", "<DB>\r\nx\r\n</DB>", "", true, "<DB>\r\n\r\n</DB>"},
+        ReplaceCase{"TagInsideALineStaysContent", "<DB>\r\na</DB>b\r\n</DB>\r\n", "c", true, "<DB>\r\nc\r\n</DB>\r\n"},
         ReplaceCase{"EmptyOldContentIsLeftAlone", "<DB>\r\n</DB>\r\n", "y", false, "<DB>\r\n</DB>\r\n"},
         ReplaceCase{"MissingSection", "<CharSet>x</CharSet>", "y", false, "<CharSet>x</CharSet>"},
         ReplaceCase{"MissingClosingTag", "<DB>\r\nx\r\n", "y", false, "<DB>\r\nx\r\n"}),

@@ -36,6 +36,40 @@ TEST(DatenStrukturTest, WritesTheRecordLinesByteForByte)
     EXPECT_EQ(TDatenStruktur().ToString(), kDefaultLine);
 }
 
+TEST(DatenStrukturTest, LineBreaksAndNulInTextsAreWrittenAsBlanks)
+{
+    TDatenStruktur record;
+    record.Handle = 3;
+    record.Name = std::string("a\r\nb\0c", 6);
+    record.String2 = "x\ry";
+    record.String5 = std::string("\n\0", 2);
+    const std::string line = record.ToString();
+    EXPECT_EQ(line.find_first_of(std::string("\r\n\0", 3)), std::string::npos);
+
+    TDatenStruktur back;
+    back.Fill(line);
+    EXPECT_EQ(back.Name, "a  b c");
+    EXPECT_EQ(back.String2, "x y");
+    EXPECT_EQ(back.String5, "  ");
+}
+
+TEST(DatenStrukturTest, EveryOtherByteOfATextReadsBackByteForByte)
+{
+    std::string text;
+    for (int c = 1; c <= 0xFF; ++c)
+        if (c != '\r' && c != '\n')
+            text += static_cast<char>(c);
+    TDatenStruktur record;
+    record.Name = text;
+    record.String1 = "</DB>";
+    record.String4 = "\"" + text + "\"";
+    TDatenStruktur back;
+    back.Fill(record.ToString());
+    EXPECT_EQ(back.Name, text);
+    EXPECT_EQ(back.String1, "</DB>");
+    EXPECT_EQ(back.String4, record.String4);
+}
+
 TEST(DatenStrukturTest, DefaultRecordReadsBackWithQuotedEmptyName)
 {
     TDatenStruktur read;

@@ -51,6 +51,8 @@ platform::LRESULT TDeviceHub::Answer(const testsupport::RecordingWindow::Message
         return Result(device.GetDatenSatz(SystemOf(m.wParam), ParentOf(m.wParam), handle));
     case WM_USER_GETDATENSATZANYPARENT:
         return Result(device.GetDatenSatz(static_cast<std::int32_t>(m.wParam), -1, handle));
+    case WM_USER_FINDDATENSATZ:
+        return Result(device.FindDatenSatz(static_cast<std::int32_t>(m.wParam), handle));
     case WM_USER_DELETENEXTDATENSATZ:
         device.DeleteNextDatenSatz(SystemOf(m.wParam), ParentOf(m.wParam), handle);
         return 0;

@@ -1,6 +1,7 @@
 #include "tests/device/DeviceDoubles.h"
 
 #include "device/E_InstVerw.h"
+#include "tests/support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 
@@ -68,17 +69,24 @@ TEST_F(DeviceRecords, ALoadedRecordIsFiledInAllFourTables)
     EXPECT_EQ(Under(1, 100), std::vector<std::int32_t>{101});
 }
 
-TEST_F(DeviceRecords, OfTwoLoadedRecordsWithOneHandleOnlyTheFirstIsFiled)
+TEST_F(DeviceRecords, OfTwoLoadedRecordsWithOneHandleTheSecondIsToldAndOnlyKeptForWriting)
 {
+    testsupport::ScriptedUi ui;
     device.FillDataMaps(Record(1, 100, 101, 10));
     device.FillDataMaps(Record(2, 200, 101, 20));
+    device.FillDataMaps(Record(1, 300, 101, 30));
 
     EXPECT_EQ(device.HandleMap.size(), 1u);
     EXPECT_EQ(device.HandleMap.at(101).System, 1);
     EXPECT_EQ(device.TypMap.count(20), 0u);
     EXPECT_EQ(device.ParentMap.count(200), 0u);
-    EXPECT_EQ(device.SystemMaps.FindTable(2), nullptr);
-    EXPECT_EQ(All(1), std::vector<std::int32_t>{101});
+    // No data object comes of them, but they are written back as they were read.
+    EXPECT_EQ(All(1), (std::vector<std::int32_t>{101, 101}));
+    EXPECT_EQ(Under(1, 300), std::vector<std::int32_t>{101});
+    EXPECT_EQ(All(2), std::vector<std::int32_t>{101});
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_EQ(ui.boxes()[0].text, "Doppelter Handle: 101\nName: R101");
+    EXPECT_EQ(ui.boxes()[0].style, platform::MB_OK | platform::MB_ICONWARNING);
 }
 
 TEST_F(DeviceRecords, EqualKeysKeepTheOrderOfFiling)

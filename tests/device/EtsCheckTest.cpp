@@ -154,6 +154,20 @@ TEST_F(EtsCheckTest, WithoutAnyObjectRecordEveryActiveParameterWithObjectsIsSurp
     EXPECT_TRUE(ProjectObjects().empty());
 }
 
+TEST_F(EtsCheckTest, AParameterKeepingAKnownObjectStaysAndItsUnknownObjectIsAnError)
+{
+    // 3300 = 1 keeps 57 and a second object, 58, alive; the editor has 57 only.
+    Execute("INSERT INTO comm_object (program_id, parameter_id, parameter_value, number, type, name) VALUES (1, "
+            "(SELECT id FROM parameter WHERE display_order = 3300), 1, 58, 0, 'Second')");
+    Execute("INSERT INTO device_object (device_id, comm_object_id, number, type) SELECT 2, id, 58, 0 FROM comm_object "
+            "WHERE name = 'Second'");
+    const std::string unknown =
+        "Achtung: ETS-Datenbank enth\xE4lt \xFC" "berz\xE4hlige Daten.\nObjekt Nr.:58\n\n" + NotRepaired + " | Fehler | 16";
+    EXPECT_EQ((std::vector<std::string>{unknown, Failed}), Check());
+    EXPECT_EQ(1, ParameterValue(3300));
+    EXPECT_EQ((std::vector<int>{57, 58, 59, 60}), ProjectObjects());
+}
+
 TEST_F(EtsCheckTest, ParametersOfZeroOrBelowAreNotExamined)
 {
     // An object that exists for the value -1 of 3305, kept by no record.

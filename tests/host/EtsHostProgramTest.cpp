@@ -173,12 +173,25 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"init", "--db", "a.ets", "--db", "b.ets"},
                       std::vector<std::string>{"init", "--db", "a.ets", "extra"},
                       std::vector<std::string>{"dump", "--db", "x.ets", "device"},
-                      std::vector<std::string>{"dump", "--db", "x.ets", "device", "abc"},
-                      std::vector<std::string>{"dump", "--db", "x.ets", "device", "0"},
                       std::vector<std::string>{"dump", "--db", "x.ets", "object", "1"},
                       std::vector<std::string>{"blob", "--db", "x.ets", "--device", "1"},
-                      std::vector<std::string>{"blob", "--db", "x.ets", "--device", "-1", "--get", "o"},
                       std::vector<std::string>{"blob", "--db", "x.ets", "--device", "1", "--get", "o", "--put", "i"}));
+
+// An id that can name no device is told as such, before any file is opened.
+class EtsHostDeviceIdTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(EtsHostDeviceIdTest, AnIdThatNamesNoDeviceIsToldWithItsCause)
+{
+    const TRun run = RunEtsHost(GetParam());
+    EXPECT_EQ(1, run.ExitCode);
+    EXPECT_EQ(0u, run.Err.rfind("etshost: no device ", 0)) << run.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, EtsHostDeviceIdTest,
+    ::testing::Values(std::vector<std::string>{"dump", "--db", "x.ets", "device", "abc"},
+                      std::vector<std::string>{"dump", "--db", "x.ets", "device", "0"},
+                      std::vector<std::string>{"blob", "--db", "x.ets", "--device", "-1", "--get", "o"}));
 
 } // namespace
 } // namespace hosttest

@@ -80,6 +80,10 @@ public:
                 record.Handle = handle;
                 return reinterpret_cast<platform::LRESULT>(&record);
             }
+            case WM_USER_FINDDATENSATZ: {
+                const auto it = Records.find(handle);
+                return reinterpret_cast<platform::LRESULT>(it == Records.end() ? nullptr : &it->second);
+            }
             case WM_USER_DELETENEXTDATENSATZ:
                 for (std::int32_t next = handle; next != 0 && Records.contains(next);) {
                     const std::int32_t after = Records[next].Next;

@@ -51,6 +51,12 @@ protected:
                 created.Handle = static_cast<std::int32_t>(m.lParam);
                 return reinterpret_cast<platform::LRESULT>(&created);
             }
+            case WM_USER_FINDDATENSATZ:
+                for (TDatenStruktur& r : records) {
+                    if (r.System == static_cast<std::int32_t>(m.wParam) && r.Handle == m.lParam)
+                        return reinterpret_cast<platform::LRESULT>(&r);
+                }
+                return 0;
             case WM_USER_DATENTRANSPORT:
                 transport = *reinterpret_cast<const tagRecDatenTransport*>(m.lParam);
                 return transportAnswer;
@@ -158,9 +164,22 @@ TEST_F(DataBasisTest, GetDatensatzFindsButNeverCreates)
     EXPECT_EQ(data.GetDatensatz(7, 0), nullptr);
     EXPECT_EQ(records.size(), 1u) << "a look-up of an unknown handle reached the creating message";
     int lookUps = 0;
-    for (const auto& m : window.messages())
-        lookUps += m.message == WM_USER_GETDATENSATZANYPARENT ? 1 : 0;
+    for (const auto& m : window.messages()) {
+        lookUps += m.message == WM_USER_FINDDATENSATZ ? 1 : 0;
+        EXPECT_NE(m.message, WM_USER_GETDATENSATZANYPARENT) << "a chain read asked the creating look-up";
+    }
     EXPECT_EQ(lookUps, 1);
+}
+
+TEST_F(DataBasisTest, GetDatensatzOfAHandleInAnotherSystemFindsNothing)
+{
+    TPlainData data(window.handle(), 7, 3, "Plain", 12);
+    TDatenStruktur& other = records.emplace_back();
+    other.System = 8;
+    other.Handle = 2;
+
+    EXPECT_EQ(data.GetDatensatz(7, 2), nullptr);
+    EXPECT_EQ(records.size(), 1u);
 }
 
 struct ScaleCase {

@@ -23,4 +23,10 @@ TEST(Cp1252, OtherCharactersAreConverted)
     EXPECT_EQ(platform::Utf8ToCp1252("\xE4\xB8\xAD"), "?"); // not in the code page
 }
 
+TEST(Cp1252, TextThatIsNoUtf8IsTakenAsItStands)
+{
+    EXPECT_EQ(platform::Utf8ToCp1252("K\xFC" "che \x80"), "K\xFC" "che \x80");
+    EXPECT_EQ(platform::Utf8ToCp1252("cut \xC3"), "cut \xC3");
+}
+
 } // namespace

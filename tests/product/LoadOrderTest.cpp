@@ -1,5 +1,6 @@
 // The records of a data block go into the load-time tables in ascending Typ, records of one Typ in
-// the order of the block; of records with one Handle the first of that order is the one filed.
+// the order of the block; of records with one Handle the first of that order is the one filed, and
+// the others are told and kept for writing back.
 #include "device/product/DatenTyp.h"
 #include "tests/product/StoredDataFixture.h"
 
@@ -36,7 +37,12 @@ TEST_F(LoadOrder, RecordsAreFiledInAscendingTypAndBlockOrder)
     for (const auto& [typ, record] : device->TypMap)
         byTyp.push_back(record->Name);
     EXPECT_EQ(byTyp, (std::vector<std::string>{"\"\"", "System", "Objekt 8", "Objekt 6", "Anzeige"}));
-    EXPECT_TRUE(ui_.boxes().empty());
+    ASSERT_EQ(ui_.boxes().size(), 1u);
+    EXPECT_EQ(ui_.boxes()[0].text, "Doppelter Handle: 8\nName: Anzeige mit Handle 8");
+    std::size_t kept = 0;
+    for (const auto& [system, table] : device->SystemMaps)
+        kept += table.size();
+    EXPECT_EQ(kept, 6u) << "the second record of handle 8 is kept for writing back";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/Spredit.h"
 #include "device/product/DatenTyp.h"
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/Clock.h"
@@ -235,12 +236,13 @@ protected:
     }
 };
 
-TEST_F(RefusedBlock, AnEmptyVersionWithoutMessage)
+TEST_F(RefusedBlock, AnEmptyVersionWithTheVersionChecksMessage)
 {
     device->BlobStream.Write("<Version>\r\nVersion=\r\nSW-Created-Version=9\r\n</Version>\r\n<DB>\r\n</DB>\r\n");
     std::list<int> handles;
     EXPECT_FALSE(device->CopyDBDatenToStruktur(handles));
-    EXPECT_TRUE(ui_.boxes().empty());
+    ASSERT_EQ(ui_.boxes().size(), 1u);
+    EXPECT_EQ(ui_.boxes()[0].text.rfind(Spredit::Text9129, 0), 0u) << ui_.boxes()[0].text;
     EXPECT_EQ(dataModule_.SwCreatedVersion, "9");
     ExpectUntouched(handles);
 }

@@ -12,6 +12,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/FileIo.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <list>
 
@@ -98,6 +99,8 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
         return Result(device.GetDatenSatz(SystemOf(wParam), ParentOf(wParam), handle));
     case WM_USER_GETDATENSATZANYPARENT:
         return Result(device.GetDatenSatz(static_cast<std::int32_t>(wParam), -1, handle));
+    case WM_USER_FINDDATENSATZ:
+        return Result(device.FindDatenSatz(static_cast<std::int32_t>(wParam), handle));
     case WM_USER_DELETENEXTDATENSATZ:
         device.DeleteNextDatenSatz(SystemOf(wParam), ParentOf(wParam), handle);
         return 0;
@@ -114,6 +117,16 @@ std::size_t ProjectDevice::RecordCount() const
     for (const auto& [system, table] : SystemMaps)
         count += table.size();
     return count;
+}
+
+std::vector<std::string> ProjectDevice::RecordLines() const
+{
+    std::vector<std::string> lines;
+    for (const auto& [system, table] : SystemMaps)
+        for (const auto& [parent, record] : table)
+            lines.push_back(record.ToString());
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 DeviceProject::DeviceProject()

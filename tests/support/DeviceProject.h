@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -60,6 +61,8 @@ public:
     bool DatenAbgleich(bool, bool) override { return true; }
 
     std::size_t RecordCount() const;
+    // Every record as its record line, sorted: what two devices compare to have the same records.
+    std::vector<std::string> RecordLines() const;
 };
 
 // A UI service that only counts the boxes shown and keeps the last one; it answers each with its

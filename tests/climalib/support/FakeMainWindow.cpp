@@ -80,6 +80,9 @@ platform::LRESULT FakeMainWindow::Receive(platform::UINT message, platform::WPAR
     case WM_USER_GETDATENSATZANYPARENT:
         return reinterpret_cast<platform::LRESULT>(
             device_.GetDatenSatz(static_cast<std::int32_t>(wParam), -1, static_cast<std::int32_t>(lParam)));
+    case WM_USER_FINDDATENSATZ:
+        return reinterpret_cast<platform::LRESULT>(
+            device_.FindRecord(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam)));
     case WM_USER_GETACCESSMODE:
         return device_.HighAccess() ? 1 : 0;
     default:

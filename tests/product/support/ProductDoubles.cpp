@@ -90,6 +90,9 @@ platform::LRESULT FakeMainWindow::Receive(platform::UINT message, platform::WPAR
     case WM_USER_GETDATENSATZANYPARENT:
         return reinterpret_cast<platform::LRESULT>(
             device_->GetDatenSatz(static_cast<std::int32_t>(wParam), -1, static_cast<std::int32_t>(lParam)));
+    case WM_USER_FINDDATENSATZ:
+        return reinterpret_cast<platform::LRESULT>(
+            device_->FindDatenSatz(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam)));
     case WM_USER_DELETENEXTDATENSATZ:
         device_->DeleteNextDatenSatz(SystemOf(wParam), ParentOf(wParam), static_cast<std::int32_t>(lParam));
         return 0;
