@@ -174,7 +174,11 @@ void TTreeView::startDrag(Qt::DropActions)
         return;
     auto* drag = new QDrag(this); // deleted by Qt when the drag ends
     drag->setMimeData(views::NewDragMimeData());
+    if (OnStartDrag)
+        OnStartDrag();
     drag->exec(Qt::CopyAction); // what the target did is its data objects' business
+    if (OnEndDrag)
+        OnEndDrag();
 }
 
 void TTreeView::dragEnterEvent(QDragEnterEvent* event)

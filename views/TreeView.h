@@ -78,6 +78,9 @@ public:
     TCompareEvent OnCompare;
     TDragOverEvent OnDragOver;
     TDragDropEvent OnDragDrop;
+    // Around a drag of a node out of this tree.
+    std::function<void()> OnStartDrag;
+    std::function<void()> OnEndDrag;
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
