@@ -14,6 +14,7 @@
 #include "views/CtrlListView.h"
 #include "views/DrawGridSEView.h"
 #include "views/FDockMeld.h"
+#include "views/FormVerwRules.h"
 #include "views/ListView.h"
 #include "views/ViewMessages.h"
 
@@ -27,12 +28,6 @@
 #include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
-
-namespace {
-
-constexpr platform::UINT WM_KEYDOWN = 0x0100;
-
-} // namespace
 
 TFormVerw::TFormVerw(QWidget* owner, int windowNumber) : TFormVerwBase(owner), WindowNumber(windowNumber)
 {
@@ -103,8 +98,11 @@ void TFormVerw::Init()
     Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setMinimumWidth(50);
     Tree->setIndentation(21);
-    PanelInfoSeite = new QMainWindow(Splitter1, Qt::Widget);
+    PanelInfoSeite = new QMainWindow(Splitter1);
     PanelInfoSeite->setObjectName(QStringLiteral("PanelInfoSeite"));
+    // A main window only for its dock area: a plain child of the splitter.
+    PanelInfoSeite->setWindowFlags(Qt::Widget);
+    PanelInfoSeite->show();
     PanelInfoSeite->setDockOptions(QMainWindow::AnimatedDocks);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
@@ -221,7 +219,7 @@ platform::LRESULT TFormVerw::Dispatch(platform::UINT message, platform::WPARAM w
     case WM_USER_DELETEZELLENKOMPONENTE:
         GridView->DeleteZellenKomponente();
         return 0;
-    case WM_KEYDOWN:
+    case views::WM_KEYDOWN:
         FormKeyDown(static_cast<int>(wParam), Qt::NoModifier);
         return 0;
     default:

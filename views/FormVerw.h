@@ -145,7 +145,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -164,6 +164,7 @@ private:
     void ShowChildList(TTreeNode* node);
     void ShowGrid(TDataBasis* object, int column, int row);
     void RunKey(const QKeyEvent& key);
+    void SwitchFocus();
     void QuickHelpEndDock(bool floating);
     void QuickHelpClosed();
     platform::HWND MainWindow() const;

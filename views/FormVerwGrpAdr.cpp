@@ -3,7 +3,7 @@
 
 #include "views/FormVerw.h"
 
-#include "app/DataModule.h"
+#include "device/DataModuleServices.h"
 #include "device/DeviceInstanz.h"
 #include "device/product/UpdateGuard.h"
 #include "outside/addrlink/AddrlinkTypes.h"
@@ -14,6 +14,17 @@
 #include "platform/UiService.h"
 #include "views/FormVerwRules.h"
 #include "views/ViewMessages.h"
+
+namespace {
+
+// Whether the project's group addresses have a middle group.
+bool ThreeLevels()
+{
+    const TDataModuleServices* dataModule = TDataModuleServices::Current();
+    return !dataModule || dataModule->GetGrpAdrLevel() == 3;
+}
+
+} // namespace
 
 void TFormVerw::TreeExpanding(TTreeNode* node, bool& allow)
 {
@@ -35,7 +46,7 @@ void TFormVerw::TreeExpanded(TTreeNode* node)
     const platform::TCursorHourGlass hourGlass;
     const TSortType sortType = Tree->SortType();
     bool sortChanged = false;
-    const bool threeLevels = !DM || DM->GrpAdrLevels == 3;
+    const bool threeLevels = ThreeLevels();
     for (TTreeNode* child : children) {
         TDataBasis* object = child->Data();
         const int typ = object ? object->GetTyp() : 0;
@@ -81,7 +92,7 @@ void TFormVerw::CreateGroupAddressNodes(TSorvGrpAdrBasis* main, TSorvGrpAdrBasis
             reported = parent;
     };
     add(grpAdrFolder_, mainObject);
-    if (!DM || DM->GrpAdrLevels == 3) {
+    if (ThreeLevels()) {
         add(mainObject, middleObject);
         add(middleObject, subObject);
     } else {

@@ -62,7 +62,8 @@ bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
     if (watched == Tree->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         TreeMouseDown(mouse->button(), mouse->position().toPoint());
-        return false;
+        // The right button belongs to the popup alone: beside the nodes it changes nothing.
+        return mouse->button() == Qt::RightButton;
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
@@ -95,70 +96,69 @@ void TFormVerw::FormKeyDown(int virtualKey, Qt::KeyboardModifiers shift)
     LOG_FKT_START("TFormVerw::FormKeyDown");
     if (!Tree || !GridView || !DM)
         return;
-    const bool ctrl = shift.testFlag(Qt::ControlModifier);
-    switch (virtualKey) {
-    case views::VK_TAB:
+    const views::TKeyCommands commands = views::KeyCommandsFor(virtualKey, shift, DM->Rs232Key);
+    switch (commands.Command) {
+    case views::TKeyCommand::TabToGrid:
         if (GridView->isVisible())
             QCoreApplication::postEvent(GridView, new TPostedKey(Qt::Key_Tab));
         break;
-    case 'A':
-        if (ctrl)
-            DM->ACollapseAllExecute();
+    case views::TKeyCommand::CollapseAll:
+        DM->ACollapseAllExecute();
         break;
-    case 'C':
-        if (ctrl && Tree->hasFocus())
+    case views::TKeyCommand::Copy:
+        if (Tree->hasFocus())
             DM->ACopyExecute();
         break;
-    case 'E':
-        if (ctrl)
-            DM->AExpandAllExecute();
+    case views::TKeyCommand::ExpandAll:
+        DM->AExpandAllExecute();
         break;
-    case 'N':
-        if (ctrl)
-            platform::PostMessage(MainWindow(), WM_USER_NEWFORMVERW, 0, 0);
+    case views::TKeyCommand::NewWindow:
+        platform::PostMessage(MainWindow(), WM_USER_NEWFORMVERW, 0, 0);
         break;
-    case 'P':
-        if (ctrl)
-            DM->APrintExecute();
+    case views::TKeyCommand::Print:
+        DM->APrintExecute();
         break;
-    case 'V':
-        if (ctrl && Tree->hasFocus()) {
+    case views::TKeyCommand::Paste:
+        if (Tree->hasFocus()) {
             DeleteZellenKomponente();
             AktualisiereAnsicht(nullptr, 0, 0);
             DM->APasteExecute();
         }
         break;
-    case views::VK_F1:
-        if (ctrl) {
-            if (!HasMeldeFenster())
-                CreateMeldeFenster();
-        } else {
-            DM->A_DeviceHelpExecute();
-        }
+    case views::TKeyCommand::QuickHelp:
+        if (!HasMeldeFenster())
+            CreateMeldeFenster();
         break;
-    case views::VK_F6: {
-        const QScopedValueRollback building(building_, true);
-        if (Tree->hasFocus()) {
-            if (GridView->isVisible())
-                GridView->setFocus();
-            else if (ListView->isVisible())
-                ListView->setFocus();
-        } else if (GridView->Grid().GetActiveCell()) {
-            // The editor goes first; then the key comes again.
-            platform::PostMessage(GetHandle(), WM_USER_DELETEZELLENKOMPONENTE, 0, 0);
-            platform::PostMessage(GetHandle(), 0x0100 /* WM_KEYDOWN */, views::VK_F6, 0);
-        } else {
-            if (GridView->isVisible())
-                GridView->setFocus();
-            Tree->setFocus();
-        }
+    case views::TKeyCommand::DeviceHelp:
+        DM->A_DeviceHelpExecute();
+        break;
+    case views::TKeyCommand::SwitchFocus:
+        SwitchFocus();
+        break;
+    case views::TKeyCommand::None:
         break;
     }
-    default:
-        break;
-    }
-    if (virtualKey == DM->Rs232Key && ctrl && shift.testFlag(Qt::AltModifier))
+    if (commands.DownloadRs232)
         DM->ADownloadRs232OptionsStartExecute();
+}
+
+void TFormVerw::SwitchFocus()
+{
+    const QScopedValueRollback building(building_, true);
+    if (Tree->hasFocus()) {
+        if (GridView->isVisible())
+            GridView->setFocus();
+        else if (ListView->isVisible())
+            ListView->setFocus();
+    } else if (GridView->Grid().GetActiveCell()) {
+        // The editor goes first; then the key comes again.
+        platform::PostMessage(GetHandle(), WM_USER_DELETEZELLENKOMPONENTE, 0, 0);
+        platform::PostMessage(GetHandle(), views::WM_KEYDOWN, views::VK_F6, 0);
+    } else {
+        if (GridView->isVisible())
+            GridView->setFocus();
+        Tree->setFocus();
+    }
 }
 
 void TFormVerw::TreeMouseDown(Qt::MouseButton button, const QPoint& at)
@@ -192,11 +192,12 @@ void TFormVerw::TimerTreeScrollTimer()
     }
 }
 
-void TFormVerw::showEvent(QShowEvent* event)
+bool TFormVerw::event(QEvent* event)
 {
-    TFormVerwBase::showEvent(event);
-    if (!subWindow_)
+    const bool result = TFormVerwBase::event(event);
+    if (event->type() == QEvent::ParentChange && !subWindow_)
         AdoptSubWindow();
+    return result;
 }
 
 void TFormVerw::AdoptSubWindow()

@@ -91,6 +91,46 @@ int VirtualKeyOf(int qtKey)
     }
 }
 
+TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int downloadKey)
+{
+    const bool ctrl = shift.testFlag(Qt::ControlModifier);
+    TKeyCommands commands;
+    commands.DownloadRs232 = virtualKey == downloadKey && ctrl && shift.testFlag(Qt::AltModifier);
+    const auto withCtrl = [ctrl](TKeyCommand command) { return ctrl ? command : TKeyCommand::None; };
+    switch (virtualKey) {
+    case VK_TAB:
+        commands.Command = TKeyCommand::TabToGrid;
+        break;
+    case 'A':
+        commands.Command = withCtrl(TKeyCommand::CollapseAll);
+        break;
+    case 'C':
+        commands.Command = withCtrl(TKeyCommand::Copy);
+        break;
+    case 'E':
+        commands.Command = withCtrl(TKeyCommand::ExpandAll);
+        break;
+    case 'N':
+        commands.Command = withCtrl(TKeyCommand::NewWindow);
+        break;
+    case 'P':
+        commands.Command = withCtrl(TKeyCommand::Print);
+        break;
+    case 'V':
+        commands.Command = withCtrl(TKeyCommand::Paste);
+        break;
+    case VK_F1:
+        commands.Command = ctrl ? TKeyCommand::QuickHelp : TKeyCommand::DeviceHelp;
+        break;
+    case VK_F6:
+        commands.Command = TKeyCommand::SwitchFocus;
+        break;
+    default:
+        break;
+    }
+    return commands;
+}
+
 TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TCtrlTree::TGrpAdrMap& nodes,
                                   bool threeLevels)
 {

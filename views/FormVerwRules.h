@@ -40,8 +40,33 @@ std::list<int> ParseExpandedNodeLines(const std::vector<std::string>& lines);
 // keyboard's plus and minus); 0 for the others.
 int VirtualKeyOf(int qtKey);
 inline constexpr int VK_TAB = 0x09;
+// The key-down message a window posts itself to run a key again.
+inline constexpr unsigned WM_KEYDOWN = 0x0100;
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F6 = 0x75;
+
+// What a key does in the window's key-down stage (which sees keys the commands' shortcuts left).
+// Ctrl counts when it is among the modifiers. The serial download runs besides, for the
+// download key with Ctrl and Alt.
+enum class TKeyCommand {
+    None,
+    TabToGrid,    // Tab: on to the grid when it shows
+    CollapseAll,  // Ctrl+A
+    Copy,         // Ctrl+C, in the tree
+    ExpandAll,    // Ctrl+E
+    NewWindow,    // Ctrl+N
+    Print,        // Ctrl+P
+    Paste,        // Ctrl+V, in the tree
+    QuickHelp,    // Ctrl+F1, when the pane is closed
+    DeviceHelp,   // F1
+    SwitchFocus,  // F6: between the tree and the right pane
+};
+struct TKeyCommands {
+    TKeyCommand Command = TKeyCommand::None;
+    bool DownloadRs232 = false;
+    bool operator==(const TKeyCommands&) const = default;
+};
+TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int downloadKey);
 
 // The groups one level below a group-address node's children that the tree must show, so that
 // each child shows whether it can be expanded: for a main group its middle groups with three
