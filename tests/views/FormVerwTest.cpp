@@ -251,5 +251,112 @@ TEST_F(ConfigWindow, ThePopupHoldsTheCommandsInTheirOrder)
     EXPECT_EQ(items[5], dm_->AGlobalParameter);
 }
 
+// Plain Ctrl+A is the command's shortcut and expands; with Shift it reaches the key handler,
+// which collapses; Ctrl+E with Alt expands again.
+TEST_F(ConfigWindow, ControlAExpandsByShortcutAndCollapsesWithShift)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    ShowMain();
+    Fill(window);
+    ASSERT_EQ(FormVerw, &window);
+    window.Tree->setFocus();
+    TTreeNode* list = window.GetNodeFromData(map_.at(2));
+    ASSERT_NE(list, nullptr);
+    QTest::keyClick(window.Tree, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(list->isExpanded());
+    QTest::keyClick(window.Tree, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(list->isExpanded());
+    QTest::keyClick(window.Tree, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(list->isExpanded());
+}
+
+TEST_F(ConfigWindow, ControlAInAnOpenCellEditorIsStillTheCommand)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    ShowMain();
+    Fill(window);
+    window.SelectNode(map_.at(6));
+    Deliver();
+    window.GridView->setFocus();
+    window.GridView->SetActiveCell(1, 0);
+    QWidget* editor = window.GridView->EditorWidget();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(window.GetNodeFromData(map_.at(2))->isExpanded());
+}
+
+TEST_F(ConfigWindow, FSixMovesTheFocusFromTheTreeToTheRightPaneAndBack)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    ShowMain();
+    Fill(window);
+    window.Tree->setFocus();
+    QTest::keyClick(window.Tree, Qt::Key_F6);
+    EXPECT_TRUE(window.ListView->hasFocus()); // the root shows its child list
+    QTest::keyClick(window.ListView, Qt::Key_F6);
+    EXPECT_TRUE(window.Tree->hasFocus());
+
+    window.SelectNode(map_.at(6));
+    Deliver();
+    window.Tree->setFocus();
+    QTest::keyClick(window.Tree, Qt::Key_F6);
+    EXPECT_TRUE(window.GridHasFocus());
+}
+
+TEST_F(ConfigWindow, FSixInAnOpenCellEditorClosesItFirstThenTheTreeTakesTheFocus)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    ShowMain();
+    Fill(window);
+    window.SelectNode(map_.at(6));
+    Deliver();
+    window.GridView->setFocus();
+    window.GridView->SetActiveCell(1, 0);
+    ASSERT_TRUE(window.GridView->Grid().GetActiveCell());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_TRUE(window.GridView->Grid().GetActiveCell()); // posted: the editor goes next
+    Deliver();
+    EXPECT_FALSE(window.GridView->Grid().GetActiveCell());
+    EXPECT_TRUE(window.Tree->hasFocus());
+}
+
+TEST_F(ConfigWindow, ControlNAsksTheMainWindowForAnotherWindow)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    ShowMain();
+    Fill(window);
+    window.Tree->setFocus();
+    recorder_.clear();
+    window.FormKeyDown('N', Qt::ControlModifier);
+    Deliver();
+    EXPECT_EQ(recorder_.messages().back(), (testsupport::RecordingWindow::Message{WM_USER_NEWFORMVERW, 0, 0}));
+}
+
+TEST_F(ConfigWindow, ExpandedNodeListsKeepTheHandlesAndPutTheSelectedOneFirst)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    Fill(window);
+    window.SetListExpandedTreeNodes(std::list<int>{5, 7, 9});
+    window.SetListExpandedTreeNodes(std::vector<std::string>{});
+    EXPECT_EQ(window.ExpandedTreeNodes(), (std::list<int>{5, 7, 9}));
+    window.SelectNode(map_.at(6));
+    std::vector<std::string> lines{"old"};
+    window.GetListExpandedTreeNodes(lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"6", "5", "7", "9"}));
+
+    // The stored form only keeps the handles: nothing is expanded or selected from them.
+    window.SetListExpandedTreeNodes(std::vector<std::string>{"2", "kaputt", "1"});
+    EXPECT_EQ(window.ExpandedTreeNodes(), (std::list<int>{2, 1}));
+    EXPECT_FALSE(window.GetNodeFromData(map_.at(2))->isExpanded());
+    EXPECT_EQ(window.GetSelData(), map_.at(6));
+}
+
 } // namespace
 } // namespace viewstest
