@@ -156,6 +156,7 @@ private:
     // Takes the MDI frame the main window put the window in: its geometry from the settings, its
     // close rule and its deactivation.
     void AdoptSubWindow();
+    void ApplyStoredGeometry();
     void FormResize();
     // The MDI frame around the window, once it has one.
     QMdiSubWindow* SubWindow() const;
@@ -191,6 +192,7 @@ private:
     QRect storedGeometry_;
     int storedState_ = 0;
     int storedTreeWidth_ = 200;
+    bool placed_ = false;
     std::unique_ptr<platform::TWindowRegistration> registration_;
 };
 

@@ -53,6 +53,12 @@ bool IsCommandKey(const QKeyEvent& key)
 
 bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == subWindow_ && event->type() == QEvent::Show && !placed_) {
+        // A visible MDI area places a new window itself when it takes it; the stored place wins.
+        placed_ = true;
+        ApplyStoredGeometry();
+        return false;
+    }
     if (watched == subWindow_ && event->type() == QEvent::Close && WindowNumber == 0) {
         // The first window is minimised, never closed.
         event->ignore();
@@ -207,18 +213,23 @@ void TFormVerw::AdoptSubWindow()
         return;
     subWindow_ = sub;
     sub->installEventFilter(this);
-    sub->setGeometry(storedGeometry_);
-    Splitter1->setSizes({storedTreeWidth_, std::max(storedGeometry_.width() - storedTreeWidth_, 50)});
+    ApplyStoredGeometry();
     if (QMdiArea* area = sub->mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
             if (active != subWindow_)
                 DeleteZellenKomponente(); // FormDeactivate
         });
     }
+}
+
+void TFormVerw::ApplyStoredGeometry()
+{
+    subWindow_->setGeometry(storedGeometry_);
+    Splitter1->setSizes({storedTreeWidth_, std::max(storedGeometry_.width() - storedTreeWidth_, 50)});
     if (storedState_ == 2)
-        sub->showMaximized();
+        subWindow_->showMaximized();
     else if (storedState_ == 1)
-        sub->showMinimized();
+        subWindow_->showMinimized();
 }
 
 void TFormVerw::resizeEvent(QResizeEvent* event)
