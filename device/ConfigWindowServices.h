@@ -2,7 +2,9 @@
 
 #include "platform/WindowMessages.h"
 
+#include <cstdint>
 #include <list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,8 +21,8 @@ class TConfigWindowServices {
 public:
     // Removes the group-address nodes from the tree.
     virtual void DeleteGrpAdr() {}
-    // Rebuilds the tree from the device model's data objects.
-    virtual void InitData(platform::HWND /*mainWindow*/) {}
+    // Rebuilds the tree from the device model's data objects (by handle).
+    virtual void InitData(const std::map<std::int32_t, TDataBasis*>& /*map*/, platform::HWND /*mainWindow*/) {}
     // Shows this device model from now on.
     virtual void SetDeviceInstanz(TDeviceInstanz* /*device*/) {}
     // Creates the group-address folder node with the main groups below it; the middle and sub

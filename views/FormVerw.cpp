@@ -234,13 +234,7 @@ void TFormVerw::SetDeviceInstanz(TDeviceInstanz* device)
     CtrlTree->SetDeviceInstanz(device);
 }
 
-void TFormVerw::InitData(platform::HWND mainWindow)
-{
-    if (device_)
-        InitData(device_->GetDataPointerMap(), mainWindow);
-}
-
-void TFormVerw::InitData(const std::map<int, TDataBasis*>& map, platform::HWND mainWindow)
+void TFormVerw::InitData(const std::map<std::int32_t, TDataBasis*>& map, platform::HWND mainWindow)
 {
     LOG_FKT_START("TFormVerw::InitData");
     mainWindow_ = mainWindow;

@@ -53,9 +53,7 @@ public:
     platform::HWND GetHandle() const override;
     int GetWindowNumber() const override { return WindowNumber; }
     void SetDeviceInstanz(TDeviceInstanz* device) override;
-    void InitData(platform::HWND mainWindow) override;
-    // The same from a map of data objects by handle.
-    void InitData(const std::map<int, TDataBasis*>& map, platform::HWND mainWindow);
+    void InitData(const std::map<std::int32_t, TDataBasis*>& map, platform::HWND mainWindow) override;
     void InitGrpAdr(platform::HWND mainWindow, TGrpAdrOrdner* folder, const TGrpAdrNodes& mainGroups,
                     const TGrpAdrNodes& midSubGroups) override;
     void DeleteGrpAdr() override {}
