@@ -68,6 +68,8 @@ public:
     void UpdateSystemNode() override;
     void TreeBeginUpdate() override;
     void TreeEndUpdate() override;
+    void BeginUpdate() override { TreeBeginUpdate(); }
+    void EndUpdate() override { TreeEndUpdate(); }
     void SetTreeSorted(bool sorted) override;
     void TreeClear() override;
     void DeleteTreeViewNodes() override;
