@@ -30,9 +30,9 @@ void TDM::CreateActions()
     auto add = [this](QAction*& member, const char* name, const char* category, void (TDM::*handler)(),
                       const QKeySequence& shortcut = {}) {
         member = ActionList1.Add(name, category, name, shortcut);
-        connect(member, &QAction::triggered, this, [this, name, handler] {
+        connect(member, &QAction::triggered, this, [this, handler] {
             if (FormMain != nullptr)
-                FormMain->RunGuarded(name, [this, handler] { (this->*handler)(); });
+                FormMain->RunGuarded("QAction", [this, handler] { (this->*handler)(); });
             else
                 (this->*handler)();
         });

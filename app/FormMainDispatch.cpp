@@ -2,6 +2,8 @@
 
 #include "app/DataModule.h"
 #include "app/FrameMessages.h"
+#include "device/product/DeviceInstanzTalvo.h"
+#include "outside/datacore/EibHandle.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "outside/progresslib/DlgProgress.h"
 #include "platform/TraceLog.h"
@@ -16,11 +18,45 @@ TFormVerwBase* WindowOf(platform::LPARAM lParam)
     return reinterpret_cast<TFormVerwBase*>(lParam);
 }
 
+template <class T>
+platform::LRESULT Pointer(T* pointer)
+{
+    return reinterpret_cast<platform::LRESULT>(pointer);
+}
+
+// System in the high 16 bits of wParam, Parent in the low ones (65535: any parent).
+std::int32_t SystemOf(platform::WPARAM wParam)
+{
+    return static_cast<std::int32_t>((wParam >> 16) & 0xFFFF);
+}
+
+std::int32_t ParentOf(platform::WPARAM wParam)
+{
+    const auto parent = static_cast<std::int32_t>(wParam & 0xFFFF);
+    return parent == 0xFFFF ? -1 : parent;
+}
+
 } // namespace
 
 platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam)
 {
+    const auto handle = static_cast<std::int32_t>(lParam);
     switch (message) {
+    case WM_USER_GETDATAPOINTER:
+        return AktDevInst != nullptr ? Pointer(AktDevInst->FindHandle(static_cast<std::int32_t>(wParam))) : 0;
+    case WM_USER_GETDATENSATZ:
+        return AktDevInst != nullptr ? Pointer(AktDevInst->GetDatenSatz(SystemOf(wParam), ParentOf(wParam), handle))
+                                     : 0;
+    case WM_USER_GETDATENSATZANYPARENT:
+        return AktDevInst != nullptr
+            ? Pointer(AktDevInst->GetDatenSatz(static_cast<std::int32_t>(wParam), -1, handle))
+            : 0;
+    case WM_USER_DELETENEXTDATENSATZ:
+        if (AktDevInst != nullptr)
+            AktDevInst->DeleteNextDatenSatz(SystemOf(wParam), ParentOf(wParam), handle);
+        return 0;
+    case WM_USER_GETEIBHANDLE:
+        return AktDevInst != nullptr ? Pointer(AktDevInst->EibHandle.get()) : 0;
     case WM_CLOSE:
         ApplCloseOrHide(false, false, true, true, true);
         return 1;
@@ -52,6 +88,8 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
     case WM_USER_ABGLEICHFORMVERW:
         AbgleichFormVerw(FormVerw);
         return 0;
+    case WM_USER_LOADGRPADR:
+        return AktDevInst != nullptr && AktDevInst->LoadGrpAdr() != nullptr ? 1 : 0;
     case WM_USER_NEWFORMVERW:
         if (DM != nullptr)
             DM->AProjektierungsfensterExecute();

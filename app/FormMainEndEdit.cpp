@@ -41,8 +41,9 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
     progress.Kind = 1;
     progress.StayOnTop = false;
     fAbbruch = false;
-    // A block that could not be written keeps the device in the list of unfinished ones.
-    bool blobWritten = true;
+    // Only a device whose data reached the host leaves the list of unfinished ones: a block that
+    // could not be written, or a step that failed before it, keeps it there.
+    bool blobWritten = false;
     std::exception_ptr failure;
     try {
         if (!close && showProgress)
@@ -85,8 +86,7 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
             AktDevInst = nullptr;
             SetDlgProgress(7, progress);
         } else {
-            if (AktDevInst != nullptr)
-                blobWritten = AktDevInst->WriteBlob();
+            blobWritten = AktDevInst == nullptr || AktDevInst->WriteBlob();
             SetDlgProgress(5, progress);
             SetDlgProgress(6, progress);
             SetDlgProgress(7, progress);

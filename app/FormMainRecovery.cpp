@@ -219,6 +219,7 @@ void TFormMain::HideMainWindow()
 void TFormMain::ShowMainWindow()
 {
     LOG_FKT_START("TFormMain::ShowMainWindow");
+    fApplySavedState = true;
     showNormal();
     raise();
     repaint();

@@ -51,15 +51,16 @@ std::string ConvertFileFilter(const std::string& filter)
         if (!converted.empty())
             converted += ";;";
         const std::string patterns = QtPatterns(entry.Patterns);
-        const std::string shown = " (" + patterns + ")";
-        const bool showsPatterns = entry.Description.size() >= shown.size()
-            && entry.Description.compare(entry.Description.size() - shown.size(), shown.size(), shown) == 0;
-        if (entry.Description.empty())
-            converted += patterns;
-        else if (showsPatterns)
-            converted += entry.Description;
-        else
-            converted += entry.Description + " (" + patterns + ")";
+        std::string description = entry.Description;
+        // A description that shows its patterns already shows them once, in Qt's form.
+        for (const std::string& shown : {" (" + entry.Patterns + ")", " (" + patterns + ")"}) {
+            if (description.size() >= shown.size()
+                && description.compare(description.size() - shown.size(), shown.size(), shown) == 0) {
+                description.erase(description.size() - shown.size());
+                break;
+            }
+        }
+        converted += description.empty() ? patterns : description + " (" + patterns + ")";
     }
     return converted;
 }
