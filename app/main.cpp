@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "platform/QtUiService.h"
+#include "views/FormVerw.h"
 #include "views/PreviewManagerTalvoFactory.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@ int main(int argc, char* argv[])
     const platform::TScopedUiService service(ui);
     std::vector<std::string> arguments(argv, argv + argc);
     const TPreviewManagerTalvoFactory previews;
+    const TFormVerwWindows configurationWindows;
     TProgramFactories factories;
     factories.MainWindow.Previews = &previews;
+    factories.MainWindow.Windows = &configurationWindows;
     return RunProgram(arguments, factories);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/WindowMessages.h"
 
+#include <cstdint>
+#include <list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +21,8 @@ class TConfigWindowServices {
 public:
     // Removes the group-address nodes from the tree.
     virtual void DeleteGrpAdr() {}
-    // Rebuilds the tree from the device model's data objects.
-    virtual void InitData(platform::HWND /*mainWindow*/) {}
+    // Rebuilds the tree from the device model's data objects (by handle).
+    virtual void InitData(const std::map<std::int32_t, TDataBasis*>& /*map*/, platform::HWND /*mainWindow*/) {}
     // Shows this device model from now on.
     virtual void SetDeviceInstanz(TDeviceInstanz* /*device*/) {}
     // Creates the group-address folder node with the main groups below it; the middle and sub
@@ -48,9 +51,21 @@ public:
     // Replaces the lines with the handles (decimal) of the expanded nodes to store, the selected
     // node's first.
     virtual void GetListExpandedTreeNodes(std::vector<std::string>& lines) { lines.clear(); }
-    // Takes the stored handles (decimal) of the expanded nodes; the first names the node to
-    // select. No lines change nothing.
+    // Keeps the stored handles (decimal) of the expanded nodes for the next write of the block;
+    // nothing is expanded or selected from them. No lines change nothing.
     virtual void SetListExpandedTreeNodes(const std::vector<std::string>& /*lines*/) {}
+    // Replaces the kept handles with these.
+    virtual void SetListExpandedTreeNodes(const std::list<int>& /*handles*/) {}
+
+    // One node of the tree: its data object (none for a node without one), whether it is
+    // expanded and whether it is selected.
+    struct TTreeNodeState {
+        TDataBasis* Object = nullptr;
+        bool Expanded = false;
+        bool Selected = false;
+    };
+    // Every node of the tree in index order (a node, its subtree, its next sibling).
+    virtual std::vector<TTreeNodeState> GetTreeNodeStates() const { return {}; }
 
 protected:
     TConfigWindowServices() = default;

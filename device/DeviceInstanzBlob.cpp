@@ -88,7 +88,7 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
             if (!window)
                 continue;
             window->DeleteGrpAdr();
-            window->InitData(mainWindow);
+            window->InitData(DataPointerMap.Map(), mainWindow);
             window->SetDeviceInstanz(this);
             window->InitGrpAdr(mainWindow, GrpAdrOrdner.get(), MainGroupNodes, GrpAdrNodes);
         }

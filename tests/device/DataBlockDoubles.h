@@ -237,7 +237,7 @@ public:
     TestConfigWindow(std::string name, std::vector<std::string>& journal) : Name(std::move(name)), Journal(journal) {}
 
     void DeleteGrpAdr() override { Journal.push_back(Name + " DeleteGrpAdr"); }
-    void InitData(platform::HWND window) override { Journal.push_back(Name + " InitData " + std::to_string(window)); }
+    void InitData(const std::map<std::int32_t, TDataBasis*>&, platform::HWND window) override { Journal.push_back(Name + " InitData " + std::to_string(window)); }
     void SetDeviceInstanz(TDeviceInstanz* device) override
     {
         Journal.push_back(Name + " SetDeviceInstanz");

@@ -11,6 +11,7 @@
 #include "outside/sysfunc/SysfuncFactory.h"
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/FileIo.h"
+#include "views/ViewMessages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -106,6 +107,8 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
         return 0;
     case WM_USER_GETEIBHANDLE:
         return Result(device.EibHandle.get());
+    case WM_USER_LOADGRPADR:
+        return device.LoadGrpAdr() != nullptr ? 1 : 0;
     default:
         return 0;
     }

@@ -45,6 +45,11 @@ public:
 
     void SetDevice(TDeviceInstanz* device) { device_ = device; }
 
+    // The configuration windows the device model fills; it loads the group addresses when one
+    // asks (WM_USER_LOADGRPADR).
+    std::vector<TConfigWindowServices*> GetListFormVerw() const override { return Windows; }
+    std::vector<TConfigWindowServices*> Windows;
+
 private:
     platform::LRESULT Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 
@@ -119,6 +124,7 @@ public:
     const std::string& ProjectPath() const { return projectPath_; }
     const std::string& Folder() const { return folder_; }
     platform::HWND Window() const { return window_.GetHandle(); }
+    ProjectMainWindow& MainWindow() { return window_; }
 
     // A character set of 256 characters and a device text of this product.
     static std::string CharSet();

@@ -1,3 +1,4 @@
+#include "outside/addrlink/AddrlinkTypes.h"
 #include "tests/device/GrpAdrFixture.h"
 #include "tests/views/GrpAdrExpansion.h"
 #include "tests/views/TreeTestSupport.h"

@@ -1,6 +1,9 @@
 #include "tests/views/support/TestObject.h"
 
 #include "outside/datacore/E_Basis.h"
+#include "outside/tablebox/DrawGridSE.h"
+
+#include <QApplication>
 
 namespace viewstest {
 
@@ -8,6 +11,26 @@ TTestObject::TTestObject(std::int32_t handle, std::int32_t parent, int typ, cons
     : TDataBasis(0, 1, parent, name, handle), Typ(typ)
 {
     SetPosId(posId);
+}
+
+void TTestObject::BuildInfoWindow(TDrawGridSE* grid, TListView* list, bool flag, int column, int row)
+{
+    Builds.push_back({list != nullptr, flag, column, row, QApplication::focusWidget()});
+    if (!grid)
+        return;
+    for (const int help : HelpNumbers) {
+        const int line = grid->AddRow();
+        TCell caption;
+        caption.Text = "Parameter " + std::to_string(help);
+        caption.HelpNumber = help;
+        grid->SetCell(0, line, caption);
+        TCell value;
+        value.Text = "Wert";
+        value.Kind = TCell::ckEdit;
+        value.ReadOnly = false;
+        value.HelpNumber = help;
+        grid->SetCell(1, line, value);
+    }
 }
 
 std::string TTestObject::GetName(bool qualified) const

@@ -18,7 +18,7 @@ public:
 
     int GetQuickHelpIndexOffset() const override { return 0; }
     int GetTyp() const override { return Typ; }
-    int ListStyle() const override { return 0; }
+    int ListStyle() const override { return Style; }
     int GetIcon() const override { return Icon; }
     bool AllowChild(int) const override { return false; }
     std::string GetName(bool qualified) const override;
@@ -27,10 +27,31 @@ public:
     void Drop(TDataBasis* source) override;
     int GetNumberOfChildObjects(bool) const override { return static_cast<int>(SubObjects.size()); }
     TDataBasis* GetChildObject(int index, bool) const override;
-    void BuildInfoWindow(TDrawGridSE*, TListView*, bool, int, int) override {}
+    // Records its arguments and fills the grid with one row per help number: a caption and
+    // an editable value that carry it.
+    void BuildInfoWindow(TDrawGridSE* grid, TListView* list, bool flag, int column, int row) override;
+    bool GlobalParameterEnabled() const override { return GlobalParameter; }
+
+    // One BuildInfoWindow call.
+    struct TBuild {
+        bool WithList = false;
+        bool Flag = false;
+        int Column = 0;
+        int Row = 0;
+        // Not compared: the widget that had the focus while the grid was filled.
+        const void* Focus = nullptr;
+        bool operator==(const TBuild& other) const
+        {
+            return WithList == other.WithList && Flag == other.Flag && Column == other.Column && Row == other.Row;
+        }
+    };
 
     int Typ;
+    int Style = 0;
     int Icon = 0;
+    bool GlobalParameter = false;
+    std::vector<int> HelpNumbers;
+    std::vector<TBuild> Builds;
     bool Visible = true;
     std::vector<TDataBasis*> SubObjects;
     std::set<const TDataBasis*> Accepts;
