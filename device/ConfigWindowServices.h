@@ -38,6 +38,10 @@ public:
     {
         return nullptr;
     }
+    // Brackets changes of the function tree's nodes: the tree is redrawn when as many
+    // EndUpdate as BeginUpdate calls came (TUpdateGuard).
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
     // The window's number: how many configuration windows were made before it in this run. It
     // names the window's section of expanded tree nodes in the data block.
     virtual int GetWindowNumber() const { return 0; }

@@ -108,10 +108,18 @@ TTalvoSystem* TDeviceInstanzTalvo::GetPointerFromSystem() const
 TTalvoDisplay* TDeviceInstanzTalvo::GetPointerFromDisplay()
 {
     LOG_FKT_START("TDeviceInstanzTalvo::GetPointerFromDisplay");
+    return dynamic_cast<TTalvoDisplay*>(GetFirstFromDatenTyp(GetDevice(), DT_TALVO_DISPLAY));
+}
+
+TDataBasis* TDeviceInstanzTalvo::GetFirstFromDatenTyp(TDataBasis* start, std::int16_t datentyp)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::GetFirstFromDatenTyp");
+    if (!start)
+        return nullptr;
     try {
-        return dynamic_cast<TTalvoDisplay*>(GetPointerFromDatenTyp(GetDevice(), DT_TALVO_DISPLAY));
+        return GetPointerFromDatenTyp(start, datentyp);
     } catch (const E_InstVerw&) {
-        return nullptr; // the device data object has no records
+        return nullptr; // the start object has no records
     }
 }
 

@@ -4,6 +4,7 @@
 #include "device/product/ObjectFactories.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -12,6 +13,9 @@
 class TDataBasis;
 class TTalvoDisplay;
 class TTalvoSystem;
+class TTsBetaetigung;
+class TTsTaste;
+class TTsWippeStatus;
 
 // How CreateNewDevice fills a new device.
 enum TEnumInitModus : std::uint8_t {
@@ -106,11 +110,81 @@ public:
     virtual bool WmUserDatenTransport_IrFernbedienung(platform::HWND mainWindow, tagRecDatenTransport* request,
                                                       std::uint8_t& recognised);
 
+    // --- Requests answered by the device itself ---
+
+    // The default name of an object's type into name (a communication object: its host name,
+    // with " [" + function text + "]" when it has one, each read within its field of the host
+    // record). False, and name unchanged, without object or name, for a type without default
+    // name and when the host record cannot be read.
+    bool GetDefaultName(TDataBasis* object, std::string* name);
+    // Sets the enable-cell flag of the communication object of that number and writes its
+    // record; false when there is no such object or record.
+    bool ModifyEnableCellFlagStatus(int objectNumber, bool flag);
+    // The type of a request's sender: its object's, else its record's; 0 with neither.
+    static int GetSenderTyp(const tagWmUserDevice& request);
+    static int GetSenderTyp(const tagRecDatenTransport& request);
+
+    // --- The device follows a function switched on or off in the system object's grid; each
+    // answers whether the request is done (the system object puts its old value back on false) ---
+
+    bool ModifyTastsensorFunktion(platform::HWND mainWindow, TTalvoSystem* system);
+    bool ModifyReglerFunktion(TTalvoSystem* system);
+    bool ModifyReglernebenstellenFunktion(TTalvoSystem* system);
+    bool ModifySzenenFunktion(TTalvoSystem* system);
+    // number: time switch 1 or 2.
+    bool ModifySchaltuhr(platform::HWND mainWindow, TTalvoSystem* system, int number);
+
     // Removes one data object: its tree node, its record with the records chained to it and
     // the object itself; with postRefresh the views are told (WM_USER_UPDATEALLVIEWS,
     // WM_USER_ABGLEICHFORMVERW, WM_USER_UPDATETREENAMES, each -1, -1). False without an object.
     // The object's communication objects in the project are not touched.
     virtual bool DeleteInstanz(TDataBasis* object, bool postRefresh);
+
+    // --- Key-sensor function (TastsensorFunktion*.cpp). The creators take the window handle
+    // only to pass it on (objects are made with the main window's); withNode adds the new
+    // object's tree node. ---
+
+    // 0 failed, 1 created, 2 there already.
+    std::uint8_t CreateTastsensorFunktion(platform::HWND window, TDataBasis* parent, bool withNode);
+    bool CreateTsSperrverhalten(platform::HWND window, TDataBasis* function, bool withNode);
+    // The key operation with the keys and rockers of its pair modes; false also when no pair
+    // has a mode.
+    bool CreateTsBetaetigung(platform::HWND window, TDataBasis* function, bool withNode);
+    bool CreateTsTaste(platform::HWND window, TDataBasis* keyOperation, bool withNode, bool functionsAllowed,
+                       int number);
+    bool CreateTsWippe(platform::HWND window, TDataBasis* keyOperation, bool withNode, bool functionsAllowed,
+                       int number);
+    bool CreateTsTasteStatus(platform::HWND window, TDataBasis* key, bool withNode, int number);
+    bool CreateTsWippeStatus(platform::HWND window, TDataBasis* rocker, bool withNode, int number);
+    // A key or rocker may always make its function: true.
+    bool CheckCreateKeyFunction(int functionTyp);
+    // Adapts the functions (the function values) of every key and rocker to the device; with
+    // ask the user is asked first when one needs a change. False when refused or failed.
+    bool CheckTastenWippenFkt(bool ask);
+    bool CheckTastenWippenFktValues(bool ask);
+
+    bool DeleteTastsensorFunktion(TDataBasis* parent);
+    bool DeleteTsSperrverhalten(TDataBasis* function);
+    bool DeleteTsBetaetigung(TDataBasis* function);
+    // Results of the pair deletions.
+    static constexpr std::uint8_t PaarNichtGeloescht = 0;
+    static constexpr std::uint8_t PaarGeloescht = 1;
+    static constexpr std::uint8_t PaarAbgelehnt = 2;
+    std::uint8_t DeleteTastenPaar(TDataBasis* keyOperation, int key1, bool ask, int key2);
+    bool DeleteTsTaste(TDataBasis* keyOperation, int number);
+    bool DeleteTsTasteStatus(TDataBasis* key, bool ask);
+    std::uint8_t DeleteTsWippe(TDataBasis* keyOperation, int number, bool ask);
+    bool DeleteTsWippeStatus(TDataBasis* rocker, bool ask);
+    // The key operation holds the new pair modes: the pairs are rebuilt after them.
+    bool ModifyTsBetaetigung(platform::HWND window, TTsBetaetigung* keyOperation);
+    bool ModifyTastenWippenFunktion(bool ask);
+    bool ModifyTastenWippenFunktionValues(bool ask);
+    // Creates or deletes the key's status object after its status-LED setting.
+    bool ModifyTastenStatus(platform::HWND window, TTsTaste* key, bool ask);
+    // Hand the group addresses, send address and flags of a key's (a rocker's) communication
+    // objects on to those of its status object after a template import.
+    bool ConvertTastenStatusObjectGrpAddrAfterTemplateImport(TTsTaste* key);
+    bool ConvertWippenStatusObjectGrpAddrAfterTemplateImport(TTsWippeStatus* rockerStatus);
 
     // --- Factories of the function managers: each makes the object of a record of one of its
     // types and answers true; false for any other type. ---
@@ -138,6 +212,9 @@ public:
     TTalvoSystem* GetPointerFromSystem() const;
     // The first display below the device data object, depth first.
     TTalvoDisplay* GetPointerFromDisplay();
+    // The first registered object of that type below start, depth first; none without start
+    // or when start has no records.
+    TDataBasis* GetFirstFromDatenTyp(TDataBasis* start, std::int16_t datentyp);
 
     // --- Changes ---
 
@@ -181,7 +258,24 @@ protected:
     // taken already the object is freed and reported. False also without an object.
     bool RegisterObject(std::unique_ptr<TDataBasis> object, const TDatenStruktur& record);
 
+    // The first child of the parent of that type for which match answers true (every child
+    // without match); the children come in record order, those without object are passed
+    // over. None without parent or records.
+    TDataBasis* FindChild(TDataBasis* parent, int typ, const std::function<bool(TDataBasis&)>& match = {});
+    // Removes an object registered with the device: its records, its tree node, the object.
+    void RemoveObject(TDataBasis* object);
+    // Files a new object: position id, registration, record (with writeRecord) and, with
+    // withNode, its tree node below the parent. None when the object is missing or its handle
+    // is taken (the object then goes).
+    TDataBasis* EnrolNew(std::unique_ptr<TDataBasis> object, TDataBasis* parent, int posId, bool withNode,
+                         bool writeRecord = true);
+
 private:
+    // The key-sensor hook's answers to keys, rockers and the key operation.
+    bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);
+    // CheckTastenWippenFkt and CheckTastenWippenFktValues: values chooses the check.
+    bool CheckKeyFunctions(bool ask, bool values);
+
     // Replaces flag n (1 to 6) of the six download flags.
     bool SetDbDataFlag(int n, bool value);
     // The device type number, host device parameter 60.

@@ -25,3 +25,9 @@ bool TDeviceInstanzTalvo::WmUserDatenTransport_RaumtemperaturReglerFunktion(plat
     recognised = 0;
     return false;
 }
+
+bool TDeviceInstanzTalvo::ModifyReglerFunktion(TTalvoSystem* /*system*/)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::ModifyReglerFunktion");
+    return false;
+}

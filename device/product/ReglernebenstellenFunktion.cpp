@@ -25,3 +25,9 @@ bool TDeviceInstanzTalvo::WmUserDatenTransport_ReglernebenstellenFunktion(platfo
     recognised = 0;
     return false;
 }
+
+bool TDeviceInstanzTalvo::ModifyReglernebenstellenFunktion(TTalvoSystem* /*system*/)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::ModifyReglernebenstellenFunktion");
+    return false;
+}

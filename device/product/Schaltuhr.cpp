@@ -23,3 +23,9 @@ bool TDeviceInstanzTalvo::WmUserDatenTransport_Schaltuhr(platform::HWND /*mainWi
     recognised = 0;
     return false;
 }
+
+bool TDeviceInstanzTalvo::ModifySchaltuhr(platform::HWND /*mainWindow*/, TTalvoSystem* /*system*/, int /*number*/)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::ModifySchaltuhr");
+    return false;
+}

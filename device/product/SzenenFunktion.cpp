@@ -24,3 +24,9 @@ bool TDeviceInstanzTalvo::WmUserDatenTransport_SzenenFunktion(platform::HWND /*m
     recognised = 0;
     return false;
 }
+
+bool TDeviceInstanzTalvo::ModifySzenenFunktion(TTalvoSystem* /*system*/)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::ModifySzenenFunktion");
+    return false;
+}

@@ -56,6 +56,10 @@ platform::LRESULT TDeviceHub::Answer(const testsupport::RecordingWindow::Message
         return 0;
     case WM_USER_GETEIBHANDLE:
         return Result(device.EibHandle.get());
+    case WM_USER_USERDEVICEMESSAGE:
+        return device.UserDeviceMessage(Handle(), reinterpret_cast<tagWmUserDevice*>(m.lParam));
+    case WM_USER_DATENTRANSPORT:
+        return device.WmUserDatenTransport(Handle(), reinterpret_cast<tagRecDatenTransport*>(m.lParam));
     case WM_USER_GETGRPADRNRASZAHL:
         return device.GetGrpAdrNrAsZahl(static_cast<std::int32_t>(m.wParam), *reinterpret_cast<int*>(m.lParam));
     case WM_USER_OBJEKTFLAG: {

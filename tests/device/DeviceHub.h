@@ -8,8 +8,8 @@
 namespace devicetest {
 
 // The main window's message hub for the data objects of one device model: answers their record,
-// handle-table, object, flag and group-address requests from the device as the program's hub
-// does, and records every message (posted ones when they are delivered).
+// handle-table, object, flag and group-address requests from the device and passes their device
+// and data-transport requests to it, as the program's hub does, and records every message (posted ones when they are delivered).
 class TDeviceHub {
 public:
     explicit TDeviceHub(TDeviceInstanz*& device);
