@@ -1,6 +1,7 @@
 #include "dialogs/project/DlgSelGrpAddr.h"
 
 #include "app/Spredit.h"
+#include "device/DeviceInstanz.h"
 #include "dialogs/project/GrpAddrEdit.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/hostdata/EtsGruppenAdressen.h"
@@ -291,4 +292,19 @@ void TDlgSelGrpAddr::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     edtGrpAddr->setFocus();
+}
+
+TCreateGrpAddr CreateGrpAddrThrough(std::function<TDeviceInstanz*()> currentDevice, TEtsGruppenAdressen* groups)
+{
+    return [currentDevice = std::move(currentDevice), groups](std::int16_t main, std::int16_t middle,
+                                                              std::int16_t sub,
+                                                              const std::string& name) -> std::optional<TSubGroupEntry> {
+        TDeviceInstanz* device = currentDevice ? currentDevice() : nullptr;
+        if (!device || !groups)
+            return std::nullopt;
+        const TSorvGrpAdrSub* created = device->CreateGrpAddr(main, middle, sub, name);
+        if (!created)
+            return std::nullopt;
+        return MakeSubGroupEntry(*created, *groups);
+    };
 }

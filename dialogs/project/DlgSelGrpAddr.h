@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class TDataBasis;
+class TDeviceInstanz;
 class TEtsGruppenAdressen;
 class TGrpAddrEdit;
 
@@ -81,3 +82,7 @@ private:
     TSelGrpAddrSearch search_;
     bool filling_ = false;
 };
+
+// The creation of the selection dialog's search: CreateGrpAddr of the device model current at
+// the time of the call (none: nothing is created), as the host's groups report the new one.
+TCreateGrpAddr CreateGrpAddrThrough(std::function<TDeviceInstanz*()> currentDevice, TEtsGruppenAdressen* groups);
