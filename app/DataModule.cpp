@@ -103,18 +103,13 @@ void TDM::DataModuleCreate()
             ForceDirectories(*member);
     }
 
+    CreateActions();
     LadeTexte();
 }
 
 void TDM::DataModuleDestroy()
 {
     LOG_FKT_START("TDM::DataModuleDestroy");
-}
-
-void TDM::LadeTexte()
-{
-    LOG_FKT_START("TDM::LadeTexte");
-    // The command captions are set here once the command list exists.
 }
 
 void TDM::GetLongExeName(std::string& out) const

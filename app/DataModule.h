@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ActionList.h"
 #include "app/Color.h"
 #include "app/Timer.h"
 #include "device/DataModuleServices.h"
@@ -9,6 +10,9 @@
 
 #include <cstdint>
 #include <string>
+
+class QAction;
+class QKeyEvent;
 
 // The data module: the program's shared state outside the device model. It holds the program's
 // paths and data folders (made when missing), the option values, the flags that several parts
@@ -85,6 +89,8 @@ public:
     std::int32_t LogMask = 0;
     bool fLogStart = false;
     bool fLogTime = false;
+    std::string GrpAdrLevelSection;
+    std::string GrpAdrLevelName;
     std::int32_t GrpAdrLevels = 3;
 
     // Serial download.
@@ -107,8 +113,109 @@ public:
     bool fBlobExtern = false;
     bool fSaveCompilerFile = false;
 
-    // The command list ActionList1 with its images, its handlers, SetHighAccess,
-    // EnableDruckeInDatei and OnShortCut come with the commands.
+    // --- Commands (DataModuleActions.cpp) ---
+
+    // The shortcut test of the command list for a key press; handled is true when an enabled
+    // command with that shortcut ran.
+    void OnShortCut(const QKeyEvent& key, bool& handled);
+    // The full-access mode; with a changed value the check mark follows and the main window
+    // rebuilds every configuration window's tree. Nothing without a main window.
+    void SetHighAccess(bool value);
+    // Makes printing into a file available.
+    void EnableDruckeInDatei();
+
+    void APrintExecute();
+    void AImportExecute();
+    void AExportExecute();
+    void ABeendenExecute();
+    void AVerwerfenExecute();
+    void APrintPreviewExecute();
+    void ARestoreSaveCopyExecute();
+    void AOptionExecute();
+    void ASpracheExecute();
+    void A_DeviceHelpExecute();
+    void AQuickHelpExecute();
+    void AAboutExecute();
+    void ACollapseAllExecute();
+    void AExpandAllExecute();
+    void ACopyExecute();
+    void APasteExecute();
+    void AExpandExecute();
+    void ADefaultExecute();
+    void AProjektierungsfensterExecute();
+    void AUeberlappendExecute();
+    void ANebeneinanderExecute();
+    void AUebereinanderExecute();
+    void ASymboleExecute();
+    void APreviewExecute();
+    void ACollapseExecute();
+    void AVollzugriffExecute();
+    void ALinkObjToGrpAddrExecute();
+    void ARaumtempSchaltuhrEditorExecute();
+    void ASchaltuhrEditorenExecute();
+    void ASchaltuhrEditorExecute();
+    void AAutoSaveExecute();
+    void AZeichensatzExecute();
+    void ASearchCommObjectExecute();
+    void APreviewAlwaysOnTopExecute();
+    void APreviewShowDisplayOnlyExecute();
+    void APreviewSmallExecute();
+    void ADownloadRs232StartExecute();
+    void ADownloadRs232OptionsExecute();
+    void ADownloadRs232OptionsStartExecute();
+    void APrintFileExecute();
+    void AGlobalParameterExecute();
+    void AReconstructDeviceExecute();
+    void AReadDeviceImageExecute();
+    void AReconstructDeviceImageExecute();
+    void ARecoDataPrintToFileExecute();
+
+    TActionList ActionList1{this};
+    QAction* APrint = nullptr;
+    QAction* AImport = nullptr;
+    QAction* AExport = nullptr;
+    QAction* ABeenden = nullptr;
+    QAction* AVerwerfen = nullptr;
+    QAction* APrintPreview = nullptr;
+    QAction* ARestoreSaveCopy = nullptr;
+    QAction* AOption = nullptr;
+    QAction* ASprache = nullptr;
+    QAction* ADeviceHelp = nullptr;
+    QAction* AQuickHelp = nullptr;
+    QAction* AAbout = nullptr;
+    QAction* ACollapseAll = nullptr;
+    QAction* AExpandAll = nullptr;
+    QAction* ACopy = nullptr;
+    QAction* APaste = nullptr;
+    QAction* AExpand = nullptr;
+    QAction* ADefault = nullptr;
+    QAction* AProjektierungsfenster = nullptr;
+    QAction* AUeberlappend = nullptr;
+    QAction* ANebeneinander = nullptr;
+    QAction* AUebereinander = nullptr;
+    QAction* ASymbole = nullptr;
+    QAction* APreview = nullptr;
+    QAction* ACollapse = nullptr;
+    QAction* AVollzugriff = nullptr;
+    QAction* ALinkObjToGrpAddr = nullptr;
+    QAction* ARaumtempSchaltuhrEditor = nullptr;
+    QAction* ASchaltuhrEditoren = nullptr;
+    QAction* ASchaltuhrEditor = nullptr;
+    QAction* AAutoSave = nullptr;
+    QAction* AZeichensatz = nullptr;
+    QAction* ASearchCommObject = nullptr;
+    QAction* APreviewAlwaysOnTop = nullptr;
+    QAction* APreviewShowDisplayOnly = nullptr;
+    QAction* APreviewSmall = nullptr;
+    QAction* ADownloadRs232Start = nullptr;
+    QAction* ADownloadRs232Options = nullptr;
+    QAction* ADownloadRs232OptionsStart = nullptr;
+    QAction* APrintFile = nullptr;
+    QAction* AGlobalParameter = nullptr;
+    QAction* AReconstructDevice = nullptr;
+    QAction* AReadDeviceImage = nullptr;
+    QAction* AReconstructDeviceImage = nullptr;
+    QAction* ARecoDataPrintToFile = nullptr;
 
 signals:
     // Emitted on every tick of the auto-save timer; the main window saves the current device
@@ -116,6 +223,9 @@ signals:
     void AutoSaveDue();
 
 private:
+    // Makes the 45 commands with their categories, captions, shortcuts and states, and binds
+    // their handlers.
+    void CreateActions();
     void DataModuleCreate();
     void DataModuleDestroy();
     // Gives the commands their captions from the user texts.

@@ -1,9 +1,17 @@
 #include "platform/QtUiService.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileFilter.h"
+#include "platform/InputQueryDialog.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -68,6 +76,29 @@ int Run(QMessageBox& box, unsigned style)
     box.setStandardButtons(ButtonsOf(style));
     box.setDefaultButton(FirstButtonOf(style));
     return AnswerOf(box.exec());
+}
+
+// Runs the file dialog set up from info; true, with the choice in info, on OK.
+bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
+{
+    QFileDialog dialog(QApplication::activeWindow(), ToQString(info.Title), ToQString(info.InitialDir));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = ToQString(ConvertFileFilter(info.Filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = std::clamp(info.FilterIndex, 1, static_cast<int>(filters.size())) - 1;
+        dialog.selectNameFilter(filters[index]);
+    }
+    if (!info.DefaultExt.empty())
+        dialog.setDefaultSuffix(ToQString(info.DefaultExt));
+    if (!info.FileName.empty())
+        dialog.selectFile(ToQString(info.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    info.FileName = FromQString(dialog.selectedFiles().front());
+    info.FilterIndex = static_cast<std::int32_t>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return true;
 }
 
 } // namespace
@@ -150,6 +181,39 @@ void TQtUiService::StopProgress()
     progress_->hide();
     progress_->deleteLater();
     progress_ = nullptr;
+}
+
+int TQtUiService::ShowModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+bool TQtUiService::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
+{
+    TInputQueryDialog dialog(caption, prompt, value, QApplication::activeWindow());
+    if (dialog.exec() != IDOK)
+        return false;
+    value = dialog.Value();
+    return true;
+}
+
+bool TQtUiService::OpenFileDialog(TFileDialogInfo& info)
+{
+    return RunFileDialog(QFileDialog::AcceptOpen, info);
+}
+
+bool TQtUiService::SaveFileDialog(TFileDialogInfo& info)
+{
+    return RunFileDialog(QFileDialog::AcceptSave, info);
+}
+
+bool TQtUiService::ShellOpen(const std::string& file, const std::string& parameters)
+{
+    const QString program = ToQString(file);
+    if (QFileInfo(program).isExecutable()
+        && QProcess::startDetached(program, QProcess::splitCommand(ToQString(parameters))))
+        return true;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(program));
 }
 
 void TQtUiService::ShowProgressTexts(const TProgressInfo& info)

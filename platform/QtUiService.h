@@ -25,6 +25,11 @@ public:
     void StartProgress(const TProgressInfo& info, std::function<void()> onCancel) override;
     void SetProgress(std::int32_t step, const TProgressInfo& info) override;
     void StopProgress() override;
+    int ShowModal(QDialog& dialog) override;
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+    bool OpenFileDialog(TFileDialogInfo& info) override;
+    bool SaveFileDialog(TFileDialogInfo& info) override;
+    bool ShellOpen(const std::string& file, const std::string& parameters) override;
 
 private:
     void ShowProgressTexts(const TProgressInfo& info);

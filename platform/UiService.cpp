@@ -49,6 +49,31 @@ TUiService*& Current()
 
 } // namespace
 
+int TUiService::ShowModal(QDialog&)
+{
+    return IDCANCEL;
+}
+
+bool TUiService::InputQuery(const std::string&, const std::string&, std::string&)
+{
+    return false;
+}
+
+bool TUiService::OpenFileDialog(TFileDialogInfo&)
+{
+    return false;
+}
+
+bool TUiService::SaveFileDialog(TFileDialogInfo&)
+{
+    return false;
+}
+
+bool TUiService::ShellOpen(const std::string&, const std::string&)
+{
+    return false;
+}
+
 TUiService& Ui()
 {
     return *Current();

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+class QDialog;
+
 namespace platform {
 
 // Answers and styles of a message box, with the numbers Windows gives them.
@@ -35,6 +37,18 @@ struct TProgressInfo {
     std::int32_t stepCount = 0;
 };
 
+// What a file dialog starts with and, after OK, what the user chose. The filter is in the form
+// "Text-Dateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*": pairs of a description and its patterns,
+// separated by "|"; FilterIndex counts the pairs from 1.
+struct TFileDialogInfo {
+    std::string Title;
+    std::string Filter;
+    std::int32_t FilterIndex = 1;
+    std::string InitialDir;
+    std::string FileName; // in: proposed; out: the chosen path
+    std::string DefaultExt; // without the dot; added to a chosen name that has no extension
+};
+
 // Everything that asks or tells the user goes through this service: real dialogs in the
 // program, scripted answers in tests. Texts are Windows-1252 bytes.
 class TUiService {
@@ -59,6 +73,20 @@ public:
     virtual void StartProgress(const TProgressInfo& info, std::function<void()> onCancel) = 0;
     virtual void SetProgress(std::int32_t step, const TProgressInfo& info) = 0;
     virtual void StopProgress() = 0;
+
+    // Runs the dialog modally and answers its result, with the Windows numbers (1 OK,
+    // 2 Cancel, ...). Without a real service: 2, the dialog never shown.
+    virtual int ShowModal(QDialog& dialog);
+    // Asks for one line of text: true, with value replaced, on OK; false, value unchanged, on
+    // Cancel.
+    virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
+    // The file dialogs: true, with info.FileName and info.FilterIndex set, when the user chose a
+    // file; false on Cancel.
+    virtual bool OpenFileDialog(TFileDialogInfo& info);
+    virtual bool SaveFileDialog(TFileDialogInfo& info);
+    // Has the desktop open the file (a program is started with the parameters); false when
+    // that failed.
+    virtual bool ShellOpen(const std::string& file, const std::string& parameters);
 };
 
 // The service in use. Until one is installed, boxes go to standard error and answer as

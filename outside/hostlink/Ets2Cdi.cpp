@@ -542,3 +542,31 @@ int TEts2Cdi::SqlSetDeviceObjectUpdateFlag(std::int32_t deviceObjectId, bool val
 {
     return SetObjectFlag(deviceObjectId, host::TObjectFlag::Update, value);
 }
+
+bool TEts2Cdi::ReturnToEts(int /*result*/)
+{
+    return false;
+}
+
+bool TEts2Cdi::GetProfileString(const std::string& section, const std::string& key, std::string& value)
+{
+    return Write(false, [&](TSqlDatabase& db) {
+        TSqlStatement query(db, "SELECT value FROM profile WHERE section = ?1 AND key = ?2");
+        query.Bind(1, section).Bind(2, key);
+        if (!query.Step())
+            return false;
+        value = query.Text(0);
+        return true;
+    });
+}
+
+bool TEts2Cdi::SetProfileString(const std::string& section, const std::string& key, const std::string& value)
+{
+    return Write(false, [&](TSqlDatabase& db) {
+        TSqlStatement update(db, "INSERT INTO profile (section, key, value) VALUES (?1, ?2, ?3) "
+                                 "ON CONFLICT (section, key) DO UPDATE SET value = excluded.value");
+        update.Bind(1, section).Bind(2, key).Bind(3, value);
+        update.Run();
+        return true;
+    });
+}

@@ -61,6 +61,15 @@ public:
 
     // False when the host information is not available.
     virtual bool GetEtsInfo(tagETSINFO& info);
+    // A value of the host's profile; false, value unchanged, when the key is not there or the
+    // profile cannot be read.
+    virtual bool GetProfileString(const std::string& section, const std::string& key, std::string& value);
+    // Stores the value under the key; false when it was not stored.
+    virtual bool SetProfileString(const std::string& section, const std::string& key, const std::string& value);
+    // Gives control back to the host at the end of an edit, with 1 when the data were
+    // accepted and 0 when they were discarded. False when the host was not told: without a
+    // host attached (offline) always.
+    virtual bool ReturnToEts(int result);
 
     // Links the device object to the group address: CO_LINK_FAILED (no such object or address,
     // database error), CO_LINK_TYPE_UNFIT (the address carries objects of another type), else

@@ -146,6 +146,12 @@ bool TEts2CdiFaults::BlobWrite(const char* data, std::int32_t size, std::int32_t
     return !failBlobWrite_ && TEts2Cdi_Extended1::BlobWrite(data, size, deviceId);
 }
 
+bool TEts2CdiFaults::ReturnToEts(int result)
+{
+    returns_.push_back(result);
+    return returnAnswer_ ? *returnAnswer_ : TEts2Cdi_Extended1::ReturnToEts(result);
+}
+
 bool TEts2CdiFaults::GetEtsInfo(tagETSINFO& info)
 {
     return !failEtsInfo_ && TEts2Cdi_Extended1::GetEtsInfo(info);

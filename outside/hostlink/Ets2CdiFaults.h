@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The writes a test can fail and count.
 enum class TCoCall {
@@ -32,6 +33,10 @@ public:
     void FailBlobRead() { failBlobRead_ = true; }
     void FailBlobWrite() { failBlobWrite_ = true; }
     void FailEtsInfo() { failEtsInfo_ = true; }
+    // ReturnToEts answers this from now on instead of asking the host.
+    void AnswerReturnToEts(bool answer) { returnAnswer_ = answer; }
+    // The results passed to ReturnToEts, in order.
+    const std::vector<int>& ReturnsToEts() const { return returns_; }
     // Writes of this kind answer `answer` (for the unlink: non-zero = true) from now on.
     void FailWrites(TCoCall call, int answer);
     // Every call goes through again.
@@ -64,6 +69,7 @@ public:
     bool BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId) override;
     bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId) override;
     bool GetEtsInfo(tagETSINFO& info) override;
+    bool ReturnToEts(int result) override;
 
     std::int32_t CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, std::int16_t option,
                                         bool option1, bool option2, bool option3) override;
@@ -105,4 +111,6 @@ private:
     bool failEtsInfo_ = false;
     int blobReads_ = 0;
     int blobWrites_ = 0;
+    std::optional<bool> returnAnswer_;
+    std::vector<int> returns_;
 };

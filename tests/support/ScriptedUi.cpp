@@ -62,6 +62,65 @@ void ScriptedUi::StopProgress()
     calls_.push_back({CallKind::ProgressStop, {}, {}, 0});
 }
 
+int ScriptedUi::ShowModal(QDialog& dialog)
+{
+    calls_.push_back({CallKind::Modal, {}, {}, 0});
+    return modal_ ? modal_(dialog) : platform::IDCANCEL;
+}
+
+namespace {
+
+// The next scripted answer, or none (Cancel) when the script is empty.
+std::optional<std::string> Next(std::deque<std::optional<std::string>>& script)
+{
+    if (script.empty())
+        return std::nullopt;
+    auto answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
+
+bool ScriptedUi::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
+{
+    calls_.push_back({CallKind::InputQuery, prompt, caption, 0});
+    const auto answer = Next(queries_);
+    if (!answer)
+        return false;
+    value = *answer;
+    return true;
+}
+
+bool ScriptedUi::OpenFileDialog(platform::TFileDialogInfo& info)
+{
+    calls_.push_back({CallKind::OpenFile, info.FileName, info.Title, 0});
+    fileDialogs_.push_back(info);
+    const auto answer = Next(files_);
+    if (!answer)
+        return false;
+    info.FileName = *answer;
+    return true;
+}
+
+bool ScriptedUi::SaveFileDialog(platform::TFileDialogInfo& info)
+{
+    calls_.push_back({CallKind::SaveFile, info.FileName, info.Title, 0});
+    fileDialogs_.push_back(info);
+    const auto answer = Next(files_);
+    if (!answer)
+        return false;
+    info.FileName = *answer;
+    return true;
+}
+
+bool ScriptedUi::ShellOpen(const std::string& file, const std::string& parameters)
+{
+    calls_.push_back({CallKind::ShellOpen, file, parameters, 0});
+    shellOpens_.emplace_back(file, parameters);
+    return shellAnswer_;
+}
+
 std::vector<ScriptedUi::Call> ScriptedUi::calls(CallKind kind) const
 {
     std::vector<Call> found;

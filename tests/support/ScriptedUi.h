@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -29,7 +31,19 @@ public:
         std::string function;
         unsigned style = 0;
     };
-    enum class CallKind { MessageBox, DetailBox, Cursor, ProgressStart, ProgressStep, ProgressStop };
+    enum class CallKind {
+        MessageBox,
+        DetailBox,
+        Cursor,
+        ProgressStart,
+        ProgressStep,
+        ProgressStop,
+        Modal,
+        InputQuery,
+        OpenFile,
+        SaveFile,
+        ShellOpen,
+    };
     // One call in the order made. Texts and style as given; `value` is the cursor or the step.
     struct Call {
         CallKind kind;
@@ -46,6 +60,15 @@ public:
     void Answer(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
     // The open progress dialog is cancelled when it is asked to show this step.
     void CancelProgressAtStep(std::int32_t step) { cancelAtStep_ = step; }
+    // Modal dialogs are handed to the handler, which answers for the user (it may fill the
+    // dialog first); without one they answer 2 (Cancel) unshown.
+    void OnModal(std::function<int(QDialog&)> handler) { modal_ = std::move(handler); }
+    // The next input queries and file dialogs take these answers in order: a text is OK with
+    // that value, none is Cancel. Without a scripted answer they are cancelled.
+    void AnswerQuery(std::optional<std::string> answer) { queries_.push_back(std::move(answer)); }
+    void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // The answer of every shell open from now on.
+    void ShellOpenAnswer(bool succeeds) { shellAnswer_ = succeeds; }
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
     int ShowDetailMessageBox(const std::string& text, const std::string& caption, const std::string& detail,
@@ -56,6 +79,16 @@ public:
     void StartProgress(const platform::TProgressInfo& info, std::function<void()> onCancel) override;
     void SetProgress(std::int32_t step, const platform::TProgressInfo& info) override;
     void StopProgress() override;
+    int ShowModal(QDialog& dialog) override;
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+    bool OpenFileDialog(platform::TFileDialogInfo& info) override;
+    bool SaveFileDialog(platform::TFileDialogInfo& info) override;
+    bool ShellOpen(const std::string& file, const std::string& parameters) override;
+
+    // Files and parameters the shell was asked to open, in order.
+    const std::vector<std::pair<std::string, std::string>>& shellOpens() const { return shellOpens_; }
+    // The file dialogs shown, as they were set up.
+    const std::vector<platform::TFileDialogInfo>& fileDialogs() const { return fileDialogs_; }
 
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<DetailBox>& detailBoxes() const { return detailBoxes_; }
@@ -73,6 +106,12 @@ private:
     bool progressOpen_ = false;
     std::function<void()> onCancel_;
     std::int32_t cancelAtStep_ = -1;
+    std::function<int(QDialog&)> modal_;
+    std::deque<std::optional<std::string>> queries_;
+    std::deque<std::optional<std::string>> files_;
+    bool shellAnswer_ = true;
+    std::vector<std::pair<std::string, std::string>> shellOpens_;
+    std::vector<platform::TFileDialogInfo> fileDialogs_;
     platform::TScopedUiService scope_;
 };
 

@@ -1,0 +1,258 @@
+#pragma once
+
+#include "app/Timer.h"
+#include "device/MainWindowServices.h"
+#include "platform/WindowMessages.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class TDeviceInstanz;
+class TDeviceInstanzTalvo;
+class TDeviceModelFactory;
+class TEts2Cdi_Extended1;
+class TFormVerwBase;
+class TFormVerwFactory;
+class TOptionsDialogFactory;
+class TPreviewManagerFactory;
+class TPreviewManagerServices;
+
+// Where the main window gets the objects it makes; what is not given takes the program's own:
+// placeholder configuration windows, TDeviceInstanzTalvo, no preview, no options dialog, a host
+// link without a project (offline).
+struct TFormMainFactories {
+    const TFormVerwFactory* Windows = nullptr;
+    const TDeviceModelFactory* DeviceModels = nullptr;
+    const TPreviewManagerFactory* Previews = nullptr;
+    const TOptionsDialogFactory* Options = nullptr;
+    std::function<std::unique_ptr<TEts2Cdi_Extended1>(const std::string& moduleName)> HostLink;
+};
+
+// The main window: an MDI frame around the configuration windows that owns everything of the
+// editing of devices: the host link object, the device models by host device id, the display
+// preview. It stays hidden while no device is edited. Its operations are split into files by
+// concern (FormMainSettings.cpp, FormMainEndEdit.cpp, …).
+class TFormMain : public QMainWindow, public TMainWindowServices {
+    Q_OBJECT
+
+public:
+    using TFactories = TFormMainFactories;
+
+    // Takes the module name from the first argument after the program (empty without one),
+    // sets FormMain to this window for its lifetime and runs FormCreate.
+    TFormMain(QWidget* owner, const std::vector<std::string>& arguments, TFactories factories = {});
+    ~TFormMain() override;
+
+    // --- Construction and menus (FormMain.cpp) ---
+
+    void LadeTexte();
+    // The platform's application message box; its answer (Windows numbers).
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    // Shows the system's text of the last error with the caption; nothing when there is none.
+    void DisplayLastError(const std::string& caption);
+    // The click of a tool menu entry: opens ToolFile + index with ToolParam + index.
+    void ClickMenuTool(int index);
+    // Shows the exception that escaped a handler with the added lines and ends the program.
+    void ApplicationEventsException(const std::string& sender, const std::exception* failure);
+    void ApplicationEventsMinimize();
+    void ApplicationEventsRestore();
+    void ApplicationEventsActivate();
+    void ApplicationEventsDeactivate();
+    void FormActivate();
+
+    // --- Configuration windows (FormMainWindows.cpp) ---
+
+    // A new configuration window from the factory, added to the MDI area and shown; the first
+    // is made by the program at start-up. Announced to the list like every window.
+    TFormVerwBase* NewFormVerw();
+    void TreeCollapseAll();
+    void TreeExpandAll();
+    void TreeCollapse();
+    void TreeExpand();
+    void StartQuickHelp();
+    void CreateFormVerw();
+    void AbgleichFormVerw(TFormVerwBase* window);
+    // Cascades or tiles the configuration windows; vertical: side by side.
+    void Cascade();
+    void TileVertical();
+    void TileHorizontal();
+    void ArrangeIcons();
+    void BuildAllProjectForms();
+    // The MDI area's windows as their list, in list order.
+    const std::vector<TFormVerwBase*>& GetFormVerwList() const { return ListFormVerw; }
+    QMdiArea* GetMdiArea() const { return MdiArea; }
+    QMenu* GetMenu(const std::string& name) const;
+    QAction* GetToolEntry(int index) const;
+    // The text of a status-bar panel.
+    std::string GetStatusText(int panel) const;
+
+    // --- TMainWindowServices ---
+
+    TEts2Cdi_Extended1* GetEts2Cdi() const override { return Ets2Cdi.get(); }
+    std::vector<TConfigWindowServices*> GetListFormVerw() const override;
+    void UpdateObjektAnzahl(int count, int maximum) override;
+    platform::HWND GetHandle() const override { return Registration.Handle(); }
+    void SetStatusText(int panel, const std::string& text) override;
+    void ProcessMessages() override;
+    void CreateGroupAddressNodes(TSorvGrpAdrBasis* main, TSorvGrpAdrBasis* middle, TSorvGrpAdrBasis* sub) override;
+
+    // --- Settings (FormMainSettings.cpp) ---
+
+    void GetRegData();
+    void SetRegData();
+    void GetEtsRegData();
+
+    // --- End of editing (FormMainEndEdit.cpp) ---
+
+    void ApplCloseOrHide(bool close, bool discard, bool rememberWindowState, bool showProgress, bool returnToHost);
+    void TimerStartEditTimer();
+    void TimeOutStart(int code, int timeOut);
+    void TimeOutStop();
+
+    // --- Saving and preview (FormMainSave.cpp) ---
+
+    bool SaveToFile(const std::string& name);
+    void OpenPreview(bool rebuild);
+    void TimerOpenPreviewTimer();
+
+    // --- Recovery, host version and device id, hiding (FormMainRecovery.cpp) ---
+
+    void RecoveryCheck(bool open, int deviceId);
+    void RestoreSaveCopy();
+    bool EtsVersionCheck();
+    bool SetParamDeviceIdToEts(int deviceId);
+    bool GetParamDeviceIdFromEts(int deviceId, int* value);
+    bool MarkDeviceChangedInEts();
+    void TimerTimeoutCloseStart(int interval);
+    void TimerTimeoutCloseTimer();
+    void HideMainWindow();
+    void ShowMainWindow();
+
+    // --- The message hub (FormMainDispatch.cpp) ---
+
+    platform::LRESULT Dispatch(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
+
+    // --- Switching-time editors (FormMainSchaltuhr.cpp) ---
+
+    bool NeedDlgRaumtempSchaltuhr();
+    bool NeedDlgSchaltuhr();
+    void ShowDlgRaumtempSchaltuhr();
+    void ShowDlgSchaltuhr();
+
+    // --- Project tools (FormMainProjectTools.cpp) ---
+
+    void CreateDlgLinkToGrpAddr();
+    void CreateDlgGlobalParameter();
+
+    // --- Commands whose operations come with their own files (FormMainPendingCommands.cpp) ---
+
+    void Drucken();
+    void DruckeInDatei();
+    void SeitenVorschau();
+    void Import();
+    void Export();
+    void Kopieren();
+    void Einfuegen();
+    void ResetAktDevInst();
+    void DeactivateActiveGridCell();
+    void OpenCharTab();
+    void JumpToObject();
+    void DownloadRs232Start();
+    bool DownloadRs232Options();
+    void ReconstructDevice();
+    void ReadDeviceImage(bool ask, const std::string& file);
+    void ReconstructDeviceImage(bool ask, const std::string& file, int mode);
+    void RecoDataPrintToFile();
+    void t1Click();
+
+    // --- Fields, in their order of declaration ---
+
+    std::array<std::uint16_t, 4> MinEtsVersion{};
+    bool fCdiLinkToSubGroup = false;
+    bool fSkipPreviewUpdate = false;
+    std::int32_t TimeOutDefault = 0;
+    std::int32_t TimeOutCode = 0;
+    std::int32_t TimeoutCloseInterval = 0;
+    std::int32_t DeleteDeviceId = -1;
+    std::map<std::int32_t, std::unique_ptr<TDeviceInstanzTalvo>> MapDevInst;
+    QWidget* ZeichentabelleFenster = nullptr;
+    std::uint8_t SavedWindowState = 0; // 0 normal, 1 minimised, 2 maximised
+    std::string DatenPfad;
+    std::string ModulName;
+    std::string ExportExt;
+    bool fShowPreview = true;
+    bool fAbbruch = false;
+    std::unique_ptr<TPreviewManagerServices> PreviewManager;
+    TDeviceInstanzTalvo* AktDevInst = nullptr;
+    std::vector<TFormVerwBase*> ListFormVerw;
+    std::unique_ptr<TEts2Cdi_Extended1> Ets2Cdi;
+
+    TTimer TimerOpenPreview{1, false};
+    TTimer TimerStartEdit{10, false};
+    TTimer TimerTimeoutClose{1800000, true};
+
+    // Runs a handler that Qt calls (a command, a timer, a posted message): an exception that
+    // leaves it is shown as the fatal display and ends the program.
+    void RunGuarded(const char* sender, const std::function<void()>& handler);
+    const TFactories& GetFactories() const { return Factories; }
+
+    // The window state as 0 normal, 1 minimised, 2 maximised.
+    std::uint8_t WindowStateNumber() const;
+
+signals:
+    // The program is to end: the main window has closed itself.
+    void Ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void BuildMenus();
+    void BuildStatusBar();
+    void BuildToolMenu();
+    void SetUpRebuildMenu();
+    // Appends the window to the list (sorted, no duplicates).
+    void FormVerwCreated(TFormVerwBase* window);
+    void FormVerwDestroyed(TFormVerwBase* window);
+    void FormVerwActivated(TFormVerwBase* window);
+    // Closes the main window itself: the one way the program ends.
+    void CloseProgram();
+
+    TFactories Factories;
+    QMdiArea* MdiArea = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+    std::map<std::string, QMenu*> Menus;
+    QAction* t1 = nullptr;
+    std::vector<QAction*> ToolEntries;
+    int FormVerwCount = 0;
+    bool fClosing = false;
+    // The remembered window state is applied when the shown window is first activated.
+    bool fApplySavedState = false;
+    platform::TWindowRegistration Registration;
+};
+
+// The one main window, set while it lives.
+extern TFormMain* FormMain;
+
+// The host device id of the model's device data object; 0 without model or object.
+int HostDeviceIdOf(const TDeviceInstanz* device);
+
+// The application's title: a plain text of the program (shown by the host's task list in the
+// original), set when a device is handed over; the windows' titles do not depend on it.
+void SetApplicationTitle(const std::string& title);
+std::string ApplicationTitle();

@@ -1,0 +1,38 @@
+#include "app/FormMain.h"
+
+#include "platform/TraceLog.h"
+
+// Commands whose work is not in the program yet: each does nothing but trace until its own file
+// takes it over.
+
+#define PENDING(signature, name)                                                                                       \
+    void TFormMain::signature                                                                                          \
+    {                                                                                                                  \
+        LOG_FKT_START("TFormMain::" name);                                                                             \
+    }
+
+PENDING(Drucken(), "Drucken")
+PENDING(DruckeInDatei(), "DruckeInDatei")
+PENDING(SeitenVorschau(), "SeitenVorschau")
+PENDING(Import(), "Import")
+PENDING(Export(), "Export")
+PENDING(Kopieren(), "Kopieren")
+PENDING(Einfuegen(), "Einfuegen")
+PENDING(ResetAktDevInst(), "ResetAktDevInst")
+PENDING(DeactivateActiveGridCell(), "DeactivateActiveGridCell")
+PENDING(OpenCharTab(), "OpenCharTab")
+PENDING(JumpToObject(), "JumpToObject")
+PENDING(DownloadRs232Start(), "DownloadRs232Start")
+PENDING(ReconstructDevice(), "ReconstructDevice")
+PENDING(ReadDeviceImage(bool, const std::string&), "ReadDeviceImage")
+PENDING(ReconstructDeviceImage(bool, const std::string&, int), "ReconstructDeviceImage")
+PENDING(RecoDataPrintToFile(), "RecoDataPrintToFile")
+PENDING(t1Click(), "t1Click")
+
+#undef PENDING
+
+bool TFormMain::DownloadRs232Options()
+{
+    LOG_FKT_START("TFormMain::DownloadRs232Options");
+    return false;
+}

@@ -1,0 +1,16 @@
+#include "app/Startup.h"
+
+#include "platform/QtUiService.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The program ends only when the main window closes itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::TQtUiService ui;
+    const platform::TScopedUiService service(ui);
+    std::vector<std::string> arguments(argv, argv + argc);
+    return RunProgram(arguments);
+}

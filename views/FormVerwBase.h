@@ -1,0 +1,102 @@
+#pragma once
+
+#include "device/ConfigWindowServices.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class TDataBasis;
+class TDeviceInstanz;
+class TDrawGridSE;
+class TSorvGrpAdrBasis;
+class TTreeNode;
+
+// A configuration window as the main window and the commands see it: an MDI child that shows
+// one device model's functions as a tree beside a parameter grid or a child list, with an
+// optional quick-help pane. The main window makes every window through a TFormVerwFactory and
+// adds it to its MDI area; a window announces itself with WM_USER_FORMVERWCREATED, its
+// activation with WM_USER_FORMVERWACTIVATED (posted, lParam the window) and its end with
+// WM_USER_FORMVERWDESTROYED (sent). Every operation does nothing (or answers none) unless the
+// window says otherwise.
+class TFormVerwBase : public QWidget, public TConfigWindowServices {
+public:
+    // The window's handle in the window registry; it receives WM_USER_DELETEZELLENKOMPONENTE.
+    virtual platform::HWND GetHandle() const { return 0; }
+
+    // Rebuilds the tree below the system node from the device model's data objects, keeping
+    // the visible and the selected nodes.
+    virtual void UpdateSystemNode() {}
+    // Brackets changes of many tree items; the tree repaints once at the end.
+    virtual void TreeBeginUpdate() {}
+    virtual void TreeEndUpdate() {}
+    // Sorting of the tree: by data (stData, true) or none (stNone, false).
+    virtual void SetTreeSorted(bool /*sorted*/) {}
+    // Removes every item of the tree.
+    virtual void TreeClear() {}
+    // Deletes the window's own tree nodes.
+    virtual void DeleteTreeViewNodes() {}
+
+    virtual void TreeCollapseAll() {}
+    virtual void TreeExpandAll() {}
+    virtual void TreeCollapse() {}
+    virtual void TreeExpand() {}
+
+    // The data object of the selected node, or none.
+    virtual TDataBasis* GetSelData() const { return nullptr; }
+    // Selects the object's node and shows it.
+    virtual void SelectNode(TDataBasis* /*object*/) {}
+    virtual TTreeNode* GetNodeFromData(TDataBasis* /*object*/) const { return nullptr; }
+    // Refreshes the right-hand view for the node (none: the selected one) at the grid cell;
+    // (-1, -1) is no cell.
+    virtual void AktualisiereAnsicht(TTreeNode* /*node*/, int /*column*/, int /*row*/) {}
+    virtual void UpdateTreeNamesAndIcon() {}
+    virtual void UpdateIcon(TDataBasis* /*object*/) {}
+    // Has the window add the nodes of a newly created group address; the middle group is none
+    // with two levels.
+    virtual void CreateGroupAddressNodes(TSorvGrpAdrBasis* /*main*/, TSorvGrpAdrBasis* /*middle*/,
+                                         TSorvGrpAdrBasis* /*sub*/, bool /*isActiveWindow*/)
+    {
+    }
+
+    // Grid colours (TColor values: 0x00BBGGRR or a system colour 0x80000000 + index) and line
+    // width; automatic column width or the default column width.
+    virtual void LoadColor(std::int32_t /*common*/, std::int32_t /*cell*/, std::int32_t /*title*/,
+                           std::int32_t /*readOnly*/, int /*lineWidth*/)
+    {
+    }
+    virtual void LoadSize(bool /*autoSize*/, int /*defaultColumnWidth*/) {}
+
+    // The parameter grid, or none while the window has none.
+    virtual TDrawGridSE* GetGrid() const { return nullptr; }
+    // True while the parameter grid holds the input focus.
+    virtual bool GridHasFocus() const { return false; }
+    // Removes the grid's in-place cell editor; the value typed into it is taken first.
+    virtual void DeleteZellenKomponente() {}
+    // Empties the parameter grid.
+    virtual void ClearGrid() {}
+
+    // The quick-help pane: made once by CreateMeldeFenster; its host window (a docked panel or
+    // a floating tool window) follows the application's activation.
+    virtual void CreateMeldeFenster() {}
+    virtual bool HasMeldeFenster() const { return false; }
+    virtual QWidget* MeldeFensterHost() const { return nullptr; }
+
+    // Takes over the device references and the tree of another window (or none).
+    virtual void Assign(TFormVerwBase* /*other*/) {}
+    // Copies the other window's tree state into this one and refreshes; nothing for itself or
+    // none.
+    virtual void Abgleich(TFormVerwBase* /*other*/) {}
+    // Binds the window's resize handler (FormResize) or unbinds it.
+    virtual void BindResize(bool /*bound*/) {}
+    // Writes the window's geometry, state, tree width and quick-help switches to the settings
+    // file.
+    virtual void SetRegData() {}
+
+protected:
+    explicit TFormVerwBase(QWidget* owner = nullptr) : QWidget(owner) {}
+};
+
+// The active configuration window, or none; set by the main window.
+extern TFormVerwBase* FormVerw;
