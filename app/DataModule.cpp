@@ -5,6 +5,9 @@
 #include "app/Version.h"
 #include "device/SharedTextConstants.h"
 #include "platform/TraceLog.h"
+#include "views/TreeImages.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <filesystem>
@@ -76,6 +79,9 @@ TDM::~TDM()
 void TDM::DataModuleCreate()
 {
     LOG_FKT_START("TDM::DataModuleCreate");
+    // Images need the GUI; a data module without it (a tool, a test) has none.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        views::FillTreeImages(ImageList1);
     // The option values and flags start with the values of their declarations.
     GetLongExeName(LongExeName);
     IniFileName = ChangeFileExt(LongExeName, ".ini");

@@ -5,6 +5,7 @@
 #include "app/Timer.h"
 #include "device/DataModuleServices.h"
 #include "platform/WindowMessages.h"
+#include "views/ImageList.h"
 
 #include <QObject>
 
@@ -171,6 +172,8 @@ public:
     void ARecoDataPrintToFileExecute();
 
     TActionList ActionList1{this};
+    // The images of the function tree and the child list, by the icon index of a data object.
+    TImageList ImageList1;
     QAction* APrint = nullptr;
     QAction* AImport = nullptr;
     QAction* AExport = nullptr;

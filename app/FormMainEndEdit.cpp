@@ -50,6 +50,8 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
             StartDlgProgress(progress);
         SetDlgProgress(1, progress);
         // The expanded tree nodes of every window go into the block as it is written.
+        if (AktDevInst != nullptr)
+            AktDevInst->GetStatusFormAllFormVerw();
         if (FormVerw != nullptr && FormVerw->GridHasFocus())
             FormVerw->DeleteZellenKomponente();
         SetDlgProgress(2, progress);

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "platform/QtUiService.h"
+#include "views/FormVerw.h"
 
 #include <QApplication>
 
@@ -12,5 +13,8 @@ int main(int argc, char* argv[])
     platform::TQtUiService ui;
     const platform::TScopedUiService service(ui);
     std::vector<std::string> arguments(argv, argv + argc);
-    return RunProgram(arguments);
+    const TFormVerwWindows configurationWindows;
+    TProgramFactories factories;
+    factories.MainWindow.Windows = &configurationWindows;
+    return RunProgram(arguments, factories);
 }

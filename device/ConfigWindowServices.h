@@ -2,6 +2,7 @@
 
 #include "platform/WindowMessages.h"
 
+#include <list>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,21 @@ public:
     // Replaces the lines with the handles (decimal) of the expanded nodes to store, the selected
     // node's first.
     virtual void GetListExpandedTreeNodes(std::vector<std::string>& lines) { lines.clear(); }
-    // Takes the stored handles (decimal) of the expanded nodes; the first names the node to
-    // select. No lines change nothing.
+    // Keeps the stored handles (decimal) of the expanded nodes for the next write of the block;
+    // nothing is expanded or selected from them. No lines change nothing.
     virtual void SetListExpandedTreeNodes(const std::vector<std::string>& /*lines*/) {}
+    // Replaces the kept handles with these.
+    virtual void SetListExpandedTreeNodes(const std::list<int>& /*handles*/) {}
+
+    // One node of the tree: its data object (none for a node without one), whether it is
+    // expanded and whether it is selected.
+    struct TTreeNodeState {
+        TDataBasis* Object = nullptr;
+        bool Expanded = false;
+        bool Selected = false;
+    };
+    // Every node of the tree in index order (a node, its subtree, its next sibling).
+    virtual std::vector<TTreeNodeState> GetTreeNodeStates() const { return {}; }
 
 protected:
     TConfigWindowServices() = default;

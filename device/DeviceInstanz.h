@@ -200,6 +200,10 @@ public:
     // tree nodes ("ExpandedTreeNodes n", n its number); a window whose section is missing or
     // empty is left alone.
     void LoadExpandedTreeNodeData(platform::TMemoryStream* block);
+    // Hands every configuration window the handles of its expanded nodes to store: ascending
+    // and without repeats, the selected node's last; group-address folders and groups are left
+    // out. Always true.
+    bool GetStatusFormAllFormVerw();
     // Lets every registered data object write its record (ascending handles); false when none
     // is registered.
     bool WriteAll();

@@ -7,10 +7,14 @@
 #include "device/BlobSection.h"
 #include "device/DataModuleServices.h"
 #include "device/SharedTextConstants.h"
+#include "outside/addrlink/AddrlinkTypes.h"
+#include "outside/datacore/DataBasis.h"
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
 #include <filesystem>
+#include <list>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -145,6 +149,46 @@ void TDeviceInstanz::LoadExpandedTreeNodeData(platform::TMemoryStream* block)
         if (!lines.empty())
             window->SetListExpandedTreeNodes(lines);
     }
+}
+
+namespace {
+
+// Nodes whose expansion is never stored: the group-address folders and groups, which are
+// filled only when they are opened.
+bool IsGrpAdrNode(int typ)
+{
+    constexpr int grpAdrOrdner2 = 204; // the second kind of folder
+    return typ == DT_GRP_ADR_ORDNER || typ == grpAdrOrdner2 || typ == DT_SORV_GRP_ADR_MAIN
+           || typ == DT_SORV_GRP_ADR_MIDDLE || typ == DT_SORV_GRP_ADR_SUB;
+}
+
+} // namespace
+
+bool TDeviceInstanz::GetStatusFormAllFormVerw()
+{
+    LOG_FKT_START("TDeviceInstanz::GetStatusFormAllFormVerw");
+    if (!MainForm)
+        return true;
+    for (TConfigWindowServices* window : MainForm->GetListFormVerw()) {
+        if (!window)
+            continue;
+        std::list<int> handles;
+        std::optional<int> selected;
+        for (const TConfigWindowServices::TTreeNodeState& node : window->GetTreeNodeStates()) {
+            if (!node.Expanded || !node.Object || IsGrpAdrNode(node.Object->GetTyp()))
+                continue;
+            if (node.Selected)
+                selected = node.Object->GetHandle();
+            else
+                handles.push_back(node.Object->GetHandle());
+        }
+        handles.sort();
+        handles.unique();
+        if (selected)
+            handles.push_back(*selected);
+        window->SetListExpandedTreeNodes(handles);
+    }
+    return true;
 }
 
 bool TDeviceInstanz::LoadSectionOrFile(platform::TMemoryStream* block, platform::TMemoryStream* target,

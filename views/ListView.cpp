@@ -8,6 +8,8 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 
+#include <algorithm>
+
 TListView::TListView(QWidget* parent) : QListWidget(parent)
 {
     setViewMode(QListView::ListMode);
@@ -69,6 +71,13 @@ void TListView::EndUpdate()
         return;
     if (--updateCount_ == 0)
         setUpdatesEnabled(true);
+}
+
+void TListView::SetColumnWidth(int width)
+{
+    columnWidth_ = std::max(width, 0);
+    const int rowHeight = std::max(fontMetrics().height(), iconSize().height()) + 4;
+    setGridSize(columnWidth_ > 0 ? QSize(columnWidth_, rowHeight) : QSize());
 }
 
 void TListView::SetSmallImages(const TImageList* images)

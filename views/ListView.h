@@ -34,6 +34,10 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // The width of the list's columns, in pixels; 0 lets the items decide.
+    int ColumnWidth() const { return columnWidth_; }
+    void SetColumnWidth(int width);
+
     void SetSmallImages(const TImageList* images);
     const TImageList* SmallImages() const { return images_; }
 
@@ -49,5 +53,6 @@ protected:
 
 private:
     int updateCount_ = 0;
+    int columnWidth_ = 0;
     const TImageList* images_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTreeWidgetItemIterator>
 
 TTreeView::TTreeView(QWidget* parent) : QTreeWidget(parent)
@@ -27,6 +28,26 @@ TTreeView::TTreeView(QWidget* parent) : QTreeWidget(parent)
         if (OnChange)
             OnChange(TTreeNode::From(current));
     });
+    connect(this, &QTreeView::expanded, this, &TTreeView::NodeExpanded);
+}
+
+void TTreeView::NodeExpanded(const QModelIndex& index)
+{
+    // The view has marked the node expanded but not laid it out or painted it yet: a refusal
+    // collapses it again before anything shows.
+    TTreeNode* node = TTreeNode::From(itemFromIndex(index));
+    if (!node || refusing_)
+        return;
+    bool allow = true;
+    if (OnExpanding)
+        OnExpanding(node, allow);
+    if (!allow) {
+        const QScopedValueRollback guard(refusing_, true);
+        collapse(index);
+        return;
+    }
+    if (OnExpanded)
+        OnExpanded(node);
 }
 
 TTreeNode* TTreeView::Add(const std::string& text)
@@ -153,7 +174,11 @@ void TTreeView::startDrag(Qt::DropActions)
         return;
     auto* drag = new QDrag(this); // deleted by Qt when the drag ends
     drag->setMimeData(views::NewDragMimeData());
+    if (OnStartDrag)
+        OnStartDrag();
     drag->exec(Qt::CopyAction); // what the target did is its data objects' business
+    if (OnEndDrag)
+        OnEndDrag();
 }
 
 void TTreeView::dragEnterEvent(QDragEnterEvent* event)

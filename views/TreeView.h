@@ -30,6 +30,10 @@ public:
         std::function<void(QObject* sender, QObject* source, int x, int y, TDragState state, bool& accept)>;
     using TDragDropEvent = std::function<void(QObject* sender, QObject* source, int x, int y)>;
     using TChangeEvent = std::function<void(TTreeNode* node)>;
+    // Before an expansion takes effect; allow false leaves the node collapsed.
+    using TExpandingEvent = std::function<void(TTreeNode* node, bool& allow)>;
+    // After a node expanded.
+    using TExpandedEvent = std::function<void(TTreeNode* node)>;
 
     explicit TTreeView(QWidget* parent = nullptr);
 
@@ -68,9 +72,15 @@ public:
     const TImageList* Images() const { return images_; }
 
     TChangeEvent OnChange;
+    // Every expansion, by the user or by the program, passes these two.
+    TExpandingEvent OnExpanding;
+    TExpandedEvent OnExpanded;
     TCompareEvent OnCompare;
     TDragOverEvent OnDragOver;
     TDragDropEvent OnDragDrop;
+    // Around a drag of a node out of this tree.
+    std::function<void()> OnStartDrag;
+    std::function<void()> OnEndDrag;
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
@@ -80,7 +90,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void NodeExpanded(const QModelIndex& index);
+
     TSortType sortType_ = stNone;
+    bool refusing_ = false;
     int updateCount_ = 0;
     const TImageList* images_ = nullptr;
 };

@@ -1,0 +1,425 @@
+#include "platform/RichText.h"
+
+#include "platform/Cp1252.h"
+
+#include <QColor>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// Where the text of a group goes.
+enum class TDestination { Text, FontTable, ColorTable, Skip };
+
+// The character formatting that a run of text carries.
+struct TCharFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int halfPoints = 24;
+    int font = -1;
+    int color = 0;
+
+    bool operator==(const TCharFormat&) const = default;
+};
+
+// What a group inherits from its parent and loses at its end.
+struct TGroupState {
+    TCharFormat format;
+    int unicodeSkip = 1;
+    TDestination destination = TDestination::Text;
+};
+
+// Destinations whose text is never shown.
+bool IsSkippedDestination(std::string_view word)
+{
+    static constexpr std::array<std::string_view, 40> skipped{
+        "stylesheet", "info",        "pict",          "header",      "headerl",     "headerr",   "headerf",
+        "footer",     "footerl",     "footerr",       "footerf",     "footnote",    "object",    "fldinst",
+        "listtable",  "listoverridetable", "rsidtbl", "generator",   "xmlnstbl",    "themedata", "colorschememapping",
+        "datastore",  "latentstyles", "pgdsctbl",     "filetbl",     "revtbl",      "annotation", "atnid",
+        "author",     "operator",    "title",         "subject",     "keywords",    "comment",   "doccomm",
+        "txe",        "bkmkstart",   "bkmkend",       "nonshppict",  "userprops"};
+    return std::find(skipped.begin(), skipped.end(), word) != skipped.end();
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads one RTF text into a document, run by run.
+class TRtfReader {
+public:
+    TRtfReader(std::string_view input, QTextDocument& document) : input_(input), cursor_(&document) {}
+
+    void Read()
+    {
+        while (pos_ < input_.size()) {
+            const char c = input_[pos_++];
+            switch (c) {
+            case '{':
+                OpenGroup();
+                break;
+            case '}':
+                CloseGroup();
+                break;
+            case '\\':
+                ReadControl();
+                break;
+            case '\r':
+            case '\n':
+                break;
+            default:
+                Character(static_cast<unsigned char>(c));
+                break;
+            }
+        }
+        Flush();
+    }
+
+private:
+    static constexpr std::size_t MaxDepth = 4096;
+    static constexpr std::size_t MaxWord = 32;
+    static constexpr int MaxDigits = 10;
+
+    void OpenGroup()
+    {
+        pendingSkip_ = 0;
+        if (stack_.size() >= MaxDepth) {
+            ++overflow_;
+            return;
+        }
+        stack_.push_back(state_);
+    }
+
+    void CloseGroup()
+    {
+        pendingSkip_ = 0;
+        if (overflow_ > 0) {
+            --overflow_;
+            return;
+        }
+        if (stack_.empty())
+            return;
+        if (state_.destination == TDestination::FontTable)
+            EndFontEntry();
+        state_ = stack_.back();
+        stack_.pop_back();
+    }
+
+    void ReadControl()
+    {
+        if (pos_ >= input_.size())
+            return;
+        const char c = input_[pos_];
+        if (IsLetter(c)) {
+            ReadControlWord();
+            return;
+        }
+        ++pos_;
+        switch (c) {
+        case '\'':
+            ReadHexEscape();
+            break;
+        case '\\':
+        case '{':
+        case '}':
+            Character(static_cast<unsigned char>(c));
+            break;
+        case '~':
+            Unicode(0x00A0);
+            break;
+        case '_':
+            Unicode(0x2011);
+            break;
+        case '*':
+            state_.destination = TDestination::Skip;
+            break;
+        case '\r':
+        case '\n':
+            Paragraph();
+            break;
+        default: // \- and unknown symbols
+            break;
+        }
+    }
+
+    void ReadControlWord()
+    {
+        const std::size_t start = pos_;
+        while (pos_ < input_.size() && IsLetter(input_[pos_]))
+            ++pos_;
+        const std::string_view word = input_.substr(start, std::min(pos_ - start, MaxWord));
+        bool hasParameter = false;
+        bool negative = false;
+        std::int64_t parameter = 0;
+        if (pos_ < input_.size() && input_[pos_] == '-' && pos_ + 1 < input_.size() && IsDigit(input_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        int digits = 0;
+        while (pos_ < input_.size() && IsDigit(input_[pos_])) {
+            if (digits++ < MaxDigits)
+                parameter = parameter * 10 + (input_[pos_] - '0');
+            hasParameter = true;
+            ++pos_;
+        }
+        if (pos_ < input_.size() && input_[pos_] == ' ')
+            ++pos_;
+        parameter = std::clamp<std::int64_t>(negative ? -parameter : parameter, INT32_MIN, INT32_MAX);
+        ControlWord(word, hasParameter, static_cast<int>(parameter));
+    }
+
+    void ReadHexEscape()
+    {
+        int value = 0;
+        int count = 0;
+        while (count < 2 && pos_ < input_.size() && HexValue(input_[pos_]) >= 0) {
+            value = value * 16 + HexValue(input_[pos_]);
+            ++pos_;
+            ++count;
+        }
+        if (count > 0)
+            Character(static_cast<unsigned char>(value));
+    }
+
+    void ControlWord(std::string_view word, bool hasParameter, int parameter)
+    {
+        if (word == "bin") {
+            // Binary data of the given length follows; it is never text.
+            const std::size_t length = hasParameter && parameter > 0 ? static_cast<std::size_t>(parameter) : 0;
+            pos_ += std::min(length, input_.size() - pos_);
+            return;
+        }
+        if (state_.destination == TDestination::Skip)
+            return;
+        const bool on = !hasParameter || parameter != 0;
+        if (state_.destination == TDestination::FontTable) {
+            if (word == "f")
+                fontNumber_ = parameter;
+            else if (IsSkippedDestination(word) || word == "panose" || word == "falt")
+                state_.destination = TDestination::Skip;
+            return;
+        }
+        if (state_.destination == TDestination::ColorTable) {
+            if (word == "red")
+                SetColorComponent(0, parameter);
+            else if (word == "green")
+                SetColorComponent(1, parameter);
+            else if (word == "blue")
+                SetColorComponent(2, parameter);
+            return;
+        }
+        if (word == "u") {
+            Unicode(static_cast<char16_t>(parameter < 0 ? parameter + 65536 : parameter));
+            pendingSkip_ = state_.unicodeSkip;
+            return;
+        }
+        pendingSkip_ = 0;
+        if (word == "par")
+            Paragraph();
+        else if (word == "line")
+            Unicode(0x2028);
+        else if (word == "tab")
+            Unicode(u'\t');
+        else if (word == "b")
+            state_.format.bold = on;
+        else if (word == "i")
+            state_.format.italic = on;
+        else if (word == "ul")
+            state_.format.underline = on;
+        else if (word == "ulnone")
+            state_.format.underline = false;
+        else if (word == "plain")
+            state_.format = TCharFormat{.font = defaultFont_};
+        else if (word == "fs" && hasParameter && parameter > 0)
+            state_.format.halfPoints = std::min(parameter, 3276);
+        else if (word == "f" && hasParameter)
+            state_.format.font = parameter;
+        else if (word == "deff" && hasParameter) {
+            defaultFont_ = parameter;
+            state_.format.font = parameter;
+        } else if (word == "cf" && hasParameter)
+            state_.format.color = parameter;
+        else if (word == "uc" && hasParameter && parameter >= 0)
+            state_.unicodeSkip = std::min(parameter, 16);
+        else if (word == "fonttbl")
+            state_.destination = TDestination::FontTable;
+        else if (word == "colortbl") {
+            state_.destination = TDestination::ColorTable;
+            colors_.clear();
+            colorEntry_ = {};
+        } else if (word == "emdash")
+            Unicode(0x2014);
+        else if (word == "endash")
+            Unicode(0x2013);
+        else if (word == "bullet")
+            Unicode(0x2022);
+        else if (word == "lquote")
+            Unicode(0x2018);
+        else if (word == "rquote")
+            Unicode(0x2019);
+        else if (word == "ldblquote")
+            Unicode(0x201C);
+        else if (word == "rdblquote")
+            Unicode(0x201D);
+        else if (IsSkippedDestination(word))
+            state_.destination = TDestination::Skip;
+    }
+
+    // One byte of text in code page 1252.
+    void Character(unsigned char byte)
+    {
+        switch (state_.destination) {
+        case TDestination::Skip:
+            return;
+        case TDestination::FontTable:
+            if (byte == ';')
+                EndFontEntry();
+            else
+                fontName_.push_back(static_cast<char>(byte));
+            return;
+        case TDestination::ColorTable:
+            if (byte == ';') {
+                colors_.push_back(colorEntry_.given ? QColor(colorEntry_.rgb[0], colorEntry_.rgb[1], colorEntry_.rgb[2])
+                                                    : QColor());
+                colorEntry_ = {};
+            }
+            return;
+        case TDestination::Text:
+            break;
+        }
+        if (pendingSkip_ > 0) {
+            --pendingSkip_;
+            return;
+        }
+        const char text = static_cast<char>(byte);
+        Append(platform::ToQString(std::string_view(&text, 1)));
+    }
+
+    void Unicode(char16_t code)
+    {
+        if (state_.destination != TDestination::Text || code == 0)
+            return;
+        Append(QString(QChar(code)));
+    }
+
+    void Append(const QString& text)
+    {
+        if (!(state_.format == runFormat_)) {
+            Flush();
+            runFormat_ = state_.format;
+        }
+        run_ += text;
+    }
+
+    void Paragraph()
+    {
+        if (state_.destination != TDestination::Text)
+            return;
+        Flush();
+        cursor_.insertBlock(QTextBlockFormat(), CharFormat(state_.format));
+    }
+
+    void Flush()
+    {
+        if (run_.isEmpty())
+            return;
+        cursor_.insertText(run_, CharFormat(runFormat_));
+        run_.clear();
+    }
+
+    QTextCharFormat CharFormat(const TCharFormat& format) const
+    {
+        QTextCharFormat result;
+        result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+        result.setFontItalic(format.italic);
+        result.setFontUnderline(format.underline);
+        result.setFontPointSize(format.halfPoints / 2.0);
+        if (const auto font = fonts_.find(format.font); font != fonts_.end() && !font->second.isEmpty())
+            result.setFontFamilies(QStringList{font->second});
+        if (format.color > 0 && static_cast<std::size_t>(format.color) < colors_.size()
+            && colors_[static_cast<std::size_t>(format.color)].isValid())
+            result.setForeground(colors_[static_cast<std::size_t>(format.color)]);
+        return result;
+    }
+
+    void EndFontEntry()
+    {
+        if (fontNumber_ >= 0) {
+            const std::string name = fontName_.substr(0, fontName_.find_last_not_of(' ') + 1);
+            fonts_[fontNumber_] = platform::ToQString(name.substr(std::min(name.find_first_not_of(' '), name.size())));
+        }
+        fontNumber_ = -1;
+        fontName_.clear();
+    }
+
+    void SetColorComponent(int index, int value)
+    {
+        colorEntry_.rgb[static_cast<std::size_t>(index)] = std::clamp(value, 0, 255);
+        colorEntry_.given = true;
+    }
+
+    struct TColorEntry {
+        std::array<int, 3> rgb{};
+        bool given = false;
+    };
+
+    std::string_view input_;
+    std::size_t pos_ = 0;
+    QTextCursor cursor_;
+    TGroupState state_;
+    std::vector<TGroupState> stack_;
+    std::size_t overflow_ = 0;
+    int pendingSkip_ = 0;
+    int defaultFont_ = -1;
+    std::map<int, QString> fonts_;
+    int fontNumber_ = -1;
+    std::string fontName_;
+    std::vector<QColor> colors_;
+    TColorEntry colorEntry_;
+    TCharFormat runFormat_;
+    QString run_;
+};
+
+} // namespace
+
+void ReadRtf(std::string_view rtf, QTextDocument& document)
+{
+    document.clear();
+    if (!rtf.starts_with("{\\rtf")) {
+        document.setPlainText(platform::ToQString(rtf));
+        return;
+    }
+    TRtfReader(rtf, document).Read();
+}
+
+} // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+class QTextDocument;
+
+namespace platform {
+
+// The one rich-text unit of the program: the RTF that the help texts and reports use, read into
+// and written from a QTextDocument.
+//
+// Reading replaces the document's content. It understands groups, \par, \line, \tab, \b, \i, \ul,
+// \plain, \fs, \f with \fonttbl, \cf with \colortbl, \'hh as code page 1252 and \uN with \ucN;
+// other destinations are skipped. Broken input gives the text it holds, never an exception;
+// input that does not start with "{\rtf" is taken as plain text in code page 1252.
+void ReadRtf(std::string_view rtf, QTextDocument& document);
+
+} // namespace platform

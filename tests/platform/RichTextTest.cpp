@@ -1,0 +1,169 @@
+#include "platform/RichText.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+QString Read(const std::string& rtf, QTextDocument& document)
+{
+    platform::ReadRtf(rtf, document);
+    return document.toPlainText();
+}
+
+// The format of the character at the position of the document's text.
+QTextCharFormat FormatAt(QTextDocument& document, int position)
+{
+    QTextCursor cursor(&document);
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+// The format of the first character of the text that starts with the given word.
+QTextCharFormat FormatOf(QTextDocument& document, const QString& word)
+{
+    const int position = document.toPlainText().indexOf(word);
+    EXPECT_GE(position, 0) << word.toStdString();
+    return FormatAt(document, position);
+}
+
+struct TextCase {
+    const char* name;
+    std::string rtf;
+    QString text;
+};
+
+class RichTextReadsText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(RichTextReadsText, AsPlainText)
+{
+    QTextDocument document;
+    EXPECT_EQ(Read(GetParam().rtf, document), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RichTextReadsText,
+    ::testing::Values(
+        TextCase{"Paragraphs", "{\\rtf1\\ansi one\\par two\\par\r\nthree}", QStringLiteral("one\ntwo\nthree")},
+        TextCase{"LineAndTab", "{\\rtf1 a\\line b\\tab c}", QStringLiteral("a\nb\tc")},
+        TextCase{"Cp1252Escapes", "{\\rtf1 Gr\\'f6\\'dfe \\'80 \\'84x\\'93}",
+                 QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xE2\x80\x9Ex\xE2\x80\x9C")},
+        TextCase{"UnicodeSkipsOneByDefault", "{\\rtf1 \\u8364?x \\u-3851?}",
+                 QString::fromUtf8("\xE2\x82\xACx \xEF\x83\xB5")},
+        TextCase{"UnicodeSkipCount", "{\\rtf1\\uc2 \\u228ae!\\uc0 \\u246 o}", QString::fromUtf8("\xC3\xA4!\xC3\xB6o")},
+        TextCase{"UnicodeSkipCountsAnEscape", "{\\rtf1 \\u252\\'fc!}", QString::fromUtf8("\xC3\xBC!")},
+        TextCase{"UnicodeSkipCountEndsWithItsGroup", "{\\rtf1 {\\uc3 a}\\u252 bc}", QString::fromUtf8("a\xC3\xBC" "c")},
+        TextCase{"EscapedSymbols", "{\\rtf1 \\{a\\}\\\\b}", QStringLiteral("{a}\\b")},
+        TextCase{"NestedGroups", "{\\rtf1 a{b{c}d}e}", QStringLiteral("abcde")},
+        TextCase{"SkippedDestinations",
+                 "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}"
+                 "{\\info{\\author me}}{\\*\\generator x;}{\\*\\unknown y}{\\pict\\bin3 }}}}z}",
+                 QStringLiteral("z")},
+        TextCase{"ControlWordDelimiterSpaceIsEaten", "{\\rtf1\\b  bold}", QStringLiteral(" bold")},
+        TextCase{"UnknownWordsAreIgnored", "{\\rtf1\\qc\\sa120\\lang1031 text}", QStringLiteral("text")},
+        TextCase{"Unclosed", "{\\rtf1 open{\\b group", QStringLiteral("opengroup")},
+        TextCase{"TooManyClosingBraces", "{\\rtf1 a}}}b}", QStringLiteral("ab")},
+        TextCase{"BackslashAtEnd", "{\\rtf1 a\\", QStringLiteral("a")},
+        TextCase{"HalfAnEscape", "{\\rtf1 a\\'4", QString::fromUtf8("a\x04")},
+        TextCase{"NotRtfIsPlainText", "plain \xE4 text\r\nline", QString::fromUtf8("plain \xC3\xA4 text\nline")}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
+
+TEST(RichText, StylesSwitchOnAndOffAndEndWithTheirGroup)
+{
+    QTextDocument document;
+    Read("{\\rtf1 n {\\b b {\\i bi} b2} \\ul u\\ul0 x \\ulnone\\i i\\i0 y\\b w\\b0 z}", document);
+    EXPECT_EQ(FormatOf(document, "n").fontWeight(), QFont::Normal);
+    EXPECT_EQ(FormatOf(document, "b ").fontWeight(), QFont::Bold);
+    EXPECT_FALSE(FormatOf(document, "b ").fontItalic());
+    EXPECT_EQ(FormatOf(document, "bi").fontWeight(), QFont::Bold);
+    EXPECT_TRUE(FormatOf(document, "bi").fontItalic());
+    EXPECT_FALSE(FormatOf(document, "b2").fontItalic());
+    EXPECT_TRUE(FormatOf(document, "u").fontUnderline());
+    EXPECT_EQ(FormatOf(document, "u").fontWeight(), QFont::Normal);
+    EXPECT_FALSE(FormatOf(document, "x").fontUnderline());
+    EXPECT_TRUE(FormatOf(document, "i").fontItalic());
+    EXPECT_FALSE(FormatOf(document, "y").fontItalic());
+    EXPECT_EQ(FormatOf(document, "w").fontWeight(), QFont::Bold);
+    EXPECT_EQ(FormatOf(document, "z").fontWeight(), QFont::Normal);
+}
+
+TEST(RichText, PlainResetsTheCharacterFormat)
+{
+    QTextDocument document;
+    Read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\b\\i\\ul\\fs40\\cf1 a\\plain b}", document);
+    const QTextCharFormat a = FormatOf(document, "a");
+    EXPECT_EQ(a.fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(a.fontPointSize(), 20.0);
+    EXPECT_EQ(a.foreground().color(), QColor(255, 0, 0));
+    const QTextCharFormat b = FormatOf(document, "b");
+    EXPECT_EQ(b.fontWeight(), QFont::Normal);
+    EXPECT_FALSE(b.fontItalic());
+    EXPECT_FALSE(b.fontUnderline());
+    EXPECT_DOUBLE_EQ(b.fontPointSize(), 12.0);
+    EXPECT_FALSE(b.hasProperty(QTextFormat::ForegroundBrush));
+}
+
+TEST(RichText, FontsAndSizesComeFromTheFontTable)
+{
+    QTextDocument document;
+    Read("{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern{\\*\\panose 0}Courier New;}\\f2 Tahoma;}"
+         "d \\f1\\fs18 c \\f2 t \\f7 u}",
+         document);
+    EXPECT_EQ(FormatOf(document, "d").fontFamilies().toStringList(), QStringList{"Arial"});
+    EXPECT_DOUBLE_EQ(FormatOf(document, "d").fontPointSize(), 12.0);
+    EXPECT_EQ(FormatOf(document, "c").fontFamilies().toStringList(), QStringList{"Courier New"});
+    EXPECT_DOUBLE_EQ(FormatOf(document, "c").fontPointSize(), 9.0);
+    EXPECT_EQ(FormatOf(document, "t").fontFamilies().toStringList(), QStringList{"Tahoma"});
+    EXPECT_FALSE(FormatOf(document, "u").hasProperty(QTextFormat::FontFamilies)); // no such font
+}
+
+TEST(RichText, ColoursComeFromTheColourTableWithEntryZeroAsDefault)
+{
+    QTextDocument document;
+    Read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}\\cf1 r{\\cf2 g}\\cf0 d\\cf9 n}",
+         document);
+    EXPECT_EQ(FormatOf(document, "r").foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(FormatOf(document, "g").foreground().color(), QColor(0, 128, 0));
+    EXPECT_FALSE(FormatOf(document, "d").hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_FALSE(FormatOf(document, "n").hasProperty(QTextFormat::ForegroundBrush));
+}
+
+TEST(RichText, ParagraphsAreBlocksAndALineBreakIsOneCharacter)
+{
+    QTextDocument document;
+    Read("{\\rtf1 #id10\\par a\\line b\\par}", document);
+    EXPECT_EQ(document.blockCount(), 3);
+    EXPECT_EQ(document.firstBlock().text(), QStringLiteral("#id10"));
+    EXPECT_EQ(document.characterAt(5), QChar(QChar::ParagraphSeparator));
+    EXPECT_EQ(document.characterAt(6), QChar('a'));
+    EXPECT_EQ(document.characterAt(7), QChar(QChar::LineSeparator));
+}
+
+TEST(RichText, ReadingReplacesWhatTheDocumentHeld)
+{
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("old"));
+    EXPECT_EQ(Read("{\\rtf1 new}", document), QStringLiteral("new"));
+}
+
+TEST(RichText, BrokenInputGivesItsText)
+{
+    QTextDocument document;
+    const std::string inputs[] = {
+        "{\\rtf1 {{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{a",
+        "{\\rtf1 \\fs99999999999999999999 big \\u99999999999 x \\bin-5 y \\bin999999999",
+        "{\\rtf1{\\colortbl\\red999\\green-4;\\blue;;}\\cf2 c\\cf-1 d",
+        "{\\rtf1{\\fonttbl{\\f-3 Neg;}\\f99999999999 X}\\f-3 e}",
+        std::string("{\\rtf1 nul\0byte}", 16),
+    };
+    for (const std::string& input : inputs)
+        EXPECT_NO_THROW(platform::ReadRtf(input, document)) << input;
+    EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 big \\u99999999999 x", document).left(4), QStringLiteral("big "));
+}
+
+} // namespace

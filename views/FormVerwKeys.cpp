@@ -1,0 +1,233 @@
+// The configuration window's keys, popup menu, MDI frame and drag scrolling.
+
+#include "views/FormVerw.h"
+
+#include "app/DataModule.h"
+#include "platform/TraceLog.h"
+#include "views/DrawGridSEView.h"
+#include "views/FormVerwRules.h"
+#include "views/ListView.h"
+#include "views/ViewMessages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+
+namespace {
+
+// A key the window sends on to one of its controls; the key preview lets it pass.
+class TPostedKey final : public QKeyEvent {
+public:
+    explicit TPostedKey(int key) : QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier) {}
+};
+
+QKeySequence KeySequenceOf(const QKeyEvent& key)
+{
+    const auto modifiers =
+        key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key.key())));
+}
+
+// True when an enabled command of the data module has the key as its shortcut.
+bool IsCommandKey(const QKeyEvent& key)
+{
+    if (!DM)
+        return false;
+    const QKeySequence sequence = KeySequenceOf(key);
+    const auto& actions = DM->ActionList1.Actions();
+    return std::any_of(actions.begin(), actions.end(), [&sequence](const QAction* action) {
+        return action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == sequence;
+    });
+}
+
+} // namespace
+
+bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == subWindow_ && event->type() == QEvent::Close && WindowNumber == 0) {
+        // The first window is minimised, never closed.
+        event->ignore();
+        subWindow_->showMinimized();
+        return true;
+    }
+    if (watched == Tree->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        TreeMouseDown(mouse->button(), mouse->position().toPoint());
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget != QApplication::focusWidget() || (widget != this && !isAncestorOf(widget)))
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The commands' shortcuts come first; no control keeps their keys for itself.
+        if (IsCommandKey(*key)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (!dynamic_cast<TPostedKey*>(event))
+        RunKey(*key);
+    return false; // the focused control still gets the key
+}
+
+void TFormVerw::RunKey(const QKeyEvent& key)
+{
+    const int virtualKey = views::VirtualKeyOf(key.key());
+    if (virtualKey != 0)
+        FormKeyDown(virtualKey, key.modifiers());
+}
+
+void TFormVerw::FormKeyDown(int virtualKey, Qt::KeyboardModifiers shift)
+{
+    LOG_FKT_START("TFormVerw::FormKeyDown");
+    if (!Tree || !GridView || !DM)
+        return;
+    const bool ctrl = shift.testFlag(Qt::ControlModifier);
+    switch (virtualKey) {
+    case views::VK_TAB:
+        if (GridView->isVisible())
+            QCoreApplication::postEvent(GridView, new TPostedKey(Qt::Key_Tab));
+        break;
+    case 'A':
+        if (ctrl)
+            DM->ACollapseAllExecute();
+        break;
+    case 'C':
+        if (ctrl && Tree->hasFocus())
+            DM->ACopyExecute();
+        break;
+    case 'E':
+        if (ctrl)
+            DM->AExpandAllExecute();
+        break;
+    case 'N':
+        if (ctrl)
+            platform::PostMessage(MainWindow(), WM_USER_NEWFORMVERW, 0, 0);
+        break;
+    case 'P':
+        if (ctrl)
+            DM->APrintExecute();
+        break;
+    case 'V':
+        if (ctrl && Tree->hasFocus()) {
+            DeleteZellenKomponente();
+            AktualisiereAnsicht(nullptr, 0, 0);
+            DM->APasteExecute();
+        }
+        break;
+    case views::VK_F1:
+        if (ctrl) {
+            if (!HasMeldeFenster())
+                CreateMeldeFenster();
+        } else {
+            DM->A_DeviceHelpExecute();
+        }
+        break;
+    case views::VK_F6: {
+        const QScopedValueRollback building(building_, true);
+        if (Tree->hasFocus()) {
+            if (GridView->isVisible())
+                GridView->setFocus();
+            else if (ListView->isVisible())
+                ListView->setFocus();
+        } else if (GridView->Grid().GetActiveCell()) {
+            // The editor goes first; then the key comes again.
+            platform::PostMessage(GetHandle(), WM_USER_DELETEZELLENKOMPONENTE, 0, 0);
+            platform::PostMessage(GetHandle(), 0x0100 /* WM_KEYDOWN */, views::VK_F6, 0);
+        } else {
+            if (GridView->isVisible())
+                GridView->setFocus();
+            Tree->setFocus();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (virtualKey == DM->Rs232Key && ctrl && shift.testFlag(Qt::AltModifier))
+        DM->ADownloadRs232OptionsStartExecute();
+}
+
+void TFormVerw::TreeMouseDown(Qt::MouseButton button, const QPoint& at)
+{
+    if (button != Qt::RightButton)
+        return;
+    TTreeNode* node = Tree->GetNodeAt(at.x(), at.y());
+    if (!node)
+        return;
+    Tree->SetSelected(node);
+    CheckActionList(node);
+    PopupMenu1->popup(QCursor::pos());
+}
+
+void TFormVerw::TimerTreeScrollTimer()
+{
+    const int fontHeight = -QFontInfo(Tree->font()).pixelSize();
+    const QRect rect(Tree->mapToGlobal(QPoint(0, 0)), Tree->size());
+    dragScrollDirection_ = static_cast<std::uint8_t>(
+        views::AutoScrollDirection(rect.top(), rect.bottom(), QCursor::pos().y(), fontHeight));
+    switch (dragScrollDirection_) {
+    case 1:
+        Tree->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case 2:
+        Tree->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    default:
+        TimerTreeScroll->stop();
+        break;
+    }
+}
+
+void TFormVerw::showEvent(QShowEvent* event)
+{
+    TFormVerwBase::showEvent(event);
+    if (!subWindow_)
+        AdoptSubWindow();
+}
+
+void TFormVerw::AdoptSubWindow()
+{
+    QMdiSubWindow* sub = SubWindow();
+    if (!sub)
+        return;
+    subWindow_ = sub;
+    sub->installEventFilter(this);
+    sub->setGeometry(storedGeometry_);
+    Splitter1->setSizes({storedTreeWidth_, std::max(storedGeometry_.width() - storedTreeWidth_, 50)});
+    if (QMdiArea* area = sub->mdiArea()) {
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+            if (active != subWindow_)
+                DeleteZellenKomponente(); // FormDeactivate
+        });
+    }
+    if (storedState_ == 2)
+        sub->showMaximized();
+    else if (storedState_ == 1)
+        sub->showMinimized();
+}
+
+void TFormVerw::resizeEvent(QResizeEvent* event)
+{
+    TFormVerwBase::resizeEvent(event);
+    if (resizeBound_)
+        FormResize();
+}
+
+void TFormVerw::FormResize()
+{
+    Tree->setFocus();
+}
