@@ -2,6 +2,7 @@
 
 #include "app/Spredit.h"
 #include "platform/Cp1252.h"
+#include "platform/UiService.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ TDlgMyInputQuery::TDlgMyInputQuery(QWidget* owner, const std::string& caption, c
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { reject(); });
     EditText->setFocus();
+}
+
+int TDlgMyInputQuery::ShowModal()
+{
+    return platform::Ui().ShowModal(*this);
 }
 
 void TDlgMyInputQuery::EditTextChange()

@@ -21,7 +21,7 @@ public:
                      bool allowEmpty);
 
     // Shows the dialog modally; 1 (Ok) or 2 (Cancel).
-    int ShowModal() { return exec(); }
+    int ShowModal();
 
     void EditTextChange();
     void btnOkClick();

@@ -106,6 +106,11 @@ public:
     void SetStatusText(int panel, const std::string& text) override;
     void ProcessMessages() override;
     void CreateGroupAddressNodes(TSorvGrpAdrBasis* main, TSorvGrpAdrBasis* middle, TSorvGrpAdrBasis* sub) override;
+    // The group-address selection dialog over the object's links (FormMainProjectTools.cpp).
+    std::unique_ptr<TDlgSelGrpAddrServices> CreateDlgSelGrpAddr(int grpAdrLevel, TDataBasis* object,
+                                                                TObjektBasis::TGrpAdrIdList& links,
+                                                                const TGrpAdrNodes& nodes,
+                                                                TEtsGruppenAdressen* groups) override;
 
     // --- Settings (FormMainSettings.cpp) ---
 

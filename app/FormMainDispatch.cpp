@@ -57,6 +57,8 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
         return 0;
     case WM_USER_GETEIBHANDLE:
         return AktDevInst != nullptr ? Pointer(AktDevInst->EibHandle.get()) : 0;
+    case WM_USER_OPENDLGGRPADRTOOBJECT:
+        return AktDevInst != nullptr && AktDevInst->OpenDlgGrpAdrToObject(reinterpret_cast<TDataBasis*>(lParam)) ? 1 : 0;
     case WM_CLOSE:
         ApplCloseOrHide(false, false, true, true, true);
         return 1;

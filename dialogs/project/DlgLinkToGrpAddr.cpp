@@ -5,6 +5,7 @@
 #include "dialogs/project/GrpAddrValue.h"
 #include "platform/Cp1252.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -54,6 +55,11 @@ TDlgLinkToGrpAddr::TDlgLinkToGrpAddr(QWidget* owner, int level, std::int16_t* ma
     connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     EditGrpAddr->setFocus();
+}
+
+int TDlgLinkToGrpAddr::ShowModal()
+{
+    return platform::Ui().ShowModal(*this);
 }
 
 void TDlgLinkToGrpAddr::LadeDlgTexte()

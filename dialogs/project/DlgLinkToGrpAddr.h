@@ -21,7 +21,7 @@ public:
     TDlgLinkToGrpAddr(QWidget* owner, int level, std::int16_t* main, std::int16_t* middle, std::int16_t* sub,
                       std::string* name, const std::string& proposal);
 
-    int ShowModal() { return exec(); }
+    int ShowModal();
 
     void BtnOkClick();
     void BtnCancelClick();

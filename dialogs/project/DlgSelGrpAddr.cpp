@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CursorHourGlass.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -117,6 +118,11 @@ TDlgSelGrpAddr::TDlgSelGrpAddr(QWidget* owner, TEtsGruppenAdressen* groups, cons
     FillListView(TSelSide::Source);
     FillListView(TSelSide::Dest);
     SetButtons();
+}
+
+int TDlgSelGrpAddr::ShowModal()
+{
+    return platform::Ui().ShowModal(*this);
 }
 
 QTreeWidget* TDlgSelGrpAddr::MakeList(QWidget* parent, const std::string& hint)

@@ -32,7 +32,7 @@ public:
                    TObjektBasis::TGrpAdrIdList& links, TDataBasis* object, int level, TGrpAddrNameQuery nameQuery,
                    TCreateGrpAddr create);
 
-    int ShowModal() override { return exec(); }
+    int ShowModal() override;
 
     void btnIncludeClick();
     void btnIncludeAllClick();

@@ -8,6 +8,7 @@
 #include "dialogs/project/GrpAddrValue.h"
 #include "platform/Cp1252.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -101,7 +102,7 @@ int TFDlgGaCheck::CheckGaConsistence(const TDatenManager<TDatenStruktur>* record
 
 int TFDlgGaCheck::ShowModal()
 {
-    return exec();
+    return platform::Ui().ShowModal(*this);
 }
 
 int TFDlgGaCheck::ShowChangeDialog(TFDlgGrpAddrChange& dialog)

@@ -104,6 +104,11 @@ TFDlgGrpAddrChange::TFDlgGrpAddrChange(QWidget* owner, const TRecGroupAddrInfo* 
             [this](QTreeWidgetItem* item) { TreeViewChange(item); });
 }
 
+int TFDlgGrpAddrChange::ShowModal()
+{
+    return platform::Ui().ShowModal(*this);
+}
+
 bool TFDlgGrpAddrChange::Suits(const TGaNode& node) const
 {
     return node.SubAdrTyp == requiredTyp_ || node.SubAdrTyp == -1;

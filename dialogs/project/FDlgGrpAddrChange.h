@@ -33,7 +33,7 @@ public:
                        const TGrpAdrNodes::TMap& midSubNodes, bool threeLevels, TNewGroupAddrList& toCreate,
                        int& result, TGrpAddrNameQuery nameQuery = AskGrpAddrName);
 
-    int ShowModal() { return exec(); }
+    int ShowModal();
 
     void btnSearchAddClick();
     void btnNoGroupAddrClick();
