@@ -4,6 +4,7 @@
 #include "tests/dialogs/GrpAddrDialogSupport.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -232,6 +233,41 @@ TEST_F(GaCheck, RowsCompareByTheirKeys)
     EXPECT_EQ(1, CompareGaRows(&a, &b, 3, true));
     EXPECT_EQ(0, CompareGaRows(&a, &a, 3, false));
     EXPECT_EQ(0, CompareGaRows(nullptr, &b, 0, true));
+}
+
+TEST_F(GaCheck, AChangedAddressBecomesTheRowsTarget)
+{
+    AddObjectRecord(1, 12, "Schalten", 1, Adr(1, 1, 10)); // wrong type
+    AddObjectRecord(2, 13, "Status", 1, Adr(5, 0, 1));    // missing
+    std::vector<std::string> seen;
+    onChange = [&seen](TFDlgGrpAddrChange& change) {
+        seen.push_back(change.lblIstGa->text().toStdString());
+        const QList<QTreeWidgetItem*> found =
+            change.TreeView->findItems("Flur Licht Status", Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(1, found.size());
+        change.TreeView->setCurrentItem(found.front());
+        change.ButtonOk->click();
+    };
+    onShow = [this](TFDlgGaCheck& shown) {
+        list = shown.ListView;
+        shown.ButtonChange->click(); // the first row is selected on show
+        EXPECT_EQ((std::vector<std::string>{"1/1/10|1/0/4|1 Bit|Ok", "5/0/1||1 Bit|fehlt"}), Rows());
+        EXPECT_EQ(MakeGaCheckImages()[3].toImage(), list->topLevelItem(0)->icon(0).pixmap(16, 16).toImage());
+        EXPECT_EQ(Adr(1, 0, 4), shown.EntryOf(list->topLevelItem(0))->Target);
+        // "Keine Adresse": the state comes from the current address again, without copying it.
+        onChange = [](TFDlgGrpAddrChange& change) {
+            change.btnNoGroupAddr->click();
+            change.ButtonOk->click();
+        };
+        dialog->OnChange = onChange;
+        emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+        EXPECT_EQ((std::vector<std::string>{"1/1/10||1 Bit|falscher Typ", "5/0/1||1 Bit|fehlt"}), Rows());
+        shown.ButtonOk->click();
+    };
+    EXPECT_EQ(1, Check());
+    EXPECT_EQ((std::vector<std::string>{"Adresse: 1/1/10"}), seen);
+    EXPECT_EQ(0u, used_.at(Adr(1, 1, 10)).Target);
+    EXPECT_EQ(0u, used_.at(Adr(5, 0, 1)).Target);
 }
 
 TEST_F(GaCheck, CancelAndCloseStopTheImport)
