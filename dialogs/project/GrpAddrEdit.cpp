@@ -27,7 +27,8 @@ public:
     }
 };
 
-// The character a key gives, as the filter sees it; 0 for keys that give none.
+// The character a key gives, as the filter sees it; 0 for keys that give none or that belong to
+// the field's editing and the dialog.
 char KeyCharacter(const QKeyEvent& event)
 {
     switch (event.key()) {
@@ -36,6 +37,11 @@ char KeyCharacter(const QKeyEvent& event)
         return '\r';
     case Qt::Key_Backspace:
         return '\b';
+    case Qt::Key_Escape: // the dialog's
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
     default:
         break;
     }

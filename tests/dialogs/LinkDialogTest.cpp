@@ -125,6 +125,17 @@ TEST_F(LinkDialog, TheAddressFieldTakesOnlyDigitsAndSeparators)
     EXPECT_EQ("1/2/3", dialog->EditGrpAddr->text());
     QTest::keyClick(dialog->EditGrpAddr, Qt::Key_Backspace);
     EXPECT_EQ("1/2/", dialog->EditGrpAddr->text());
+    QTest::keyClick(dialog->EditGrpAddr, Qt::Key_Home);
+    QTest::keyClick(dialog->EditGrpAddr, Qt::Key_Delete);
+    EXPECT_EQ("/2/", dialog->EditGrpAddr->text());
+}
+
+TEST_F(LinkDialog, EscapeInTheAddressFieldCloses)
+{
+    Open(3, "1/0/1");
+    QTest::keyClick(dialog->EditGrpAddr, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(2, dialog->result());
 }
 
 TEST_F(LinkDialog, Form)
