@@ -111,6 +111,10 @@ public:
                                                                 TObjektBasis::TGrpAdrIdList& links,
                                                                 const TGrpAdrNodes& nodes,
                                                                 TEtsGruppenAdressen* groups) override;
+    // The check of imported group addresses (FormMainProjectTools.cpp).
+    std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes& mainNodes, const TGrpAdrNodes& midSubNodes,
+                                                    bool threeLevels, TUsedGroupAddrMap& used,
+                                                    TNewGroupAddrList& toCreate) override;
 
     // --- Settings (FormMainSettings.cpp) ---
 

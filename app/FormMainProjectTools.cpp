@@ -4,6 +4,7 @@
 #include "device/product/DeviceInstanzTalvo.h"
 #include "dialogs/project/DlgLinkToGrpAddr.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
+#include "dialogs/project/FDlgGaCheck.h"
 #include "dialogs/project/GrpAddrNameQuery.h"
 #include "dialogs/project/LinkToGrpAddr.h"
 #include "platform/TraceLog.h"
@@ -30,6 +31,15 @@ std::unique_ptr<TDlgSelGrpAddrServices> TFormMain::CreateDlgSelGrpAddr(int grpAd
     return std::make_unique<TDlgSelGrpAddr>(
         this, groups, &nodes.Map(), links, object, grpAdrLevel, AskGrpAddrName,
         CreateGrpAddrThrough([this]() -> TDeviceInstanz* { return AktDevInst; }, groups));
+}
+
+std::unique_ptr<TGaCheckServices> TFormMain::CreateGaCheck(const TGrpAdrNodes& mainNodes,
+                                                           const TGrpAdrNodes& midSubNodes, bool threeLevels,
+                                                           TUsedGroupAddrMap& used, TNewGroupAddrList& toCreate)
+{
+    LOG_FKT_START("TFormMain::CreateGaCheck");
+    // Without owner, as the importer makes it.
+    return std::make_unique<TFDlgGaCheck>(nullptr, mainNodes.Map(), midSubNodes.Map(), threeLevels, used, toCreate);
 }
 
 void TFormMain::CreateDlgGlobalParameter()

@@ -2,9 +2,10 @@
 
 #include "device/DatenManager.h"
 #include "device/DatenStruktur.h"
+#include "device/GaCheckServices.h"
 #include "device/GrpAdrNodes.h"
 #include "dialogs/project/GrpAddrNameQuery.h"
-#include "dialogs/project/RecGroupAddrInfo.h"
+#include "device/RecGroupAddrInfo.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -21,7 +22,7 @@ class TFDlgGrpAddrChange;
 // against the project's sub groups. Nothing wrong: no window. Otherwise the list, where an
 // address can be changed and the missing ones queued for creation. The dialog fills the map of
 // used addresses (current → target) and the list to create; the importer evaluates both.
-class TFDlgGaCheck : public QDialog {
+class TFDlgGaCheck : public QDialog, public TGaCheckServices {
     Q_OBJECT
 
 public:
@@ -30,7 +31,7 @@ public:
 
     // 1 when the import may go on (nothing to check, all in order or OK); 3 for Cancel, 2 when
     // the window was closed.
-    int CheckGaConsistence(const TDatenManager<TDatenStruktur>* records);
+    int CheckGaConsistence(const TDatenManager<TDatenStruktur>* records) override;
 
     void ButtonCreateFailedGaClick();
     // "&Adresse ändern" and a double click: the change dialog for the selected row.

@@ -3,7 +3,7 @@
 #include "device/GrpAdrNodes.h"
 #include "dialogs/project/GaTree.h"
 #include "dialogs/project/GrpAddrNameQuery.h"
-#include "dialogs/project/RecGroupAddrInfo.h"
+#include "device/RecGroupAddrInfo.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -3,7 +3,7 @@
 #include "device/DatenManager.h"
 #include "device/DatenStruktur.h"
 #include "device/GrpAdrNodes.h"
-#include "dialogs/project/RecGroupAddrInfo.h"
+#include "device/RecGroupAddrInfo.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/GrpAdrNodes.h"
-#include "dialogs/project/RecGroupAddrInfo.h"
+#include "device/RecGroupAddrInfo.h"
 
 #include <cstdint>
 #include <memory>

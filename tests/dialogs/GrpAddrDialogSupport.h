@@ -2,7 +2,7 @@
 
 #include "dialogs/project/FDlgGaCheck.h"
 #include "dialogs/project/FDlgGrpAddrChange.h"
-#include "dialogs/project/RecGroupAddrInfo.h"
+#include "device/RecGroupAddrInfo.h"
 #include "tests/device/GrpAdrFixture.h"
 
 #include <QTreeWidget>

@@ -1,5 +1,6 @@
 #include "dialogs/project/DlgLinkToGrpAddr.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
+#include "dialogs/project/FDlgGaCheck.h"
 #include "dialogs/project/GrpAddrEdit.h"
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/datacore/MainWindowMessages.h"
@@ -74,6 +75,36 @@ TEST_F(MainWindowGrpAddr, TheGridRowsEllipsisOpensTheSelection)
     grid.SetActiveCell(1, 0);
     grid.ClickEllipsis();
     EXPECT_EQ(9, offered); // 3 bytes: the two of host type 9 and the seven of every type
+}
+
+TEST_F(MainWindowGrpAddr, TheImportsCheckShowsTheAddressesInQuestion)
+{
+    device->LoadGrpAdr();
+    TUsedGroupAddrMap used;
+    TNewGroupAddrList toCreate;
+    std::unique_ptr<TGaCheckServices> check =
+        Main->CreateGaCheck(device->MainGroupNodes, device->GrpAdrNodes, true, used, toCreate);
+    ASSERT_NE(nullptr, check);
+    TDatenManager<TDatenStruktur> records("", 0);
+    TDatenStruktur record;
+    record.Handle = 1;
+    record.Typ = 806;
+    record.Param8 = 1;
+    record.Param15 = 5 * 2048 + 1; // missing in the project
+    records.Add(record);
+    int rows = -1;
+    Ui.OnModal([&rows](QDialog& dialog) {
+        auto* shown = dynamic_cast<TFDlgGaCheck*>(&dialog);
+        if (!shown)
+            return 2;
+        rows = shown->ListView->topLevelItemCount();
+        shown->ButtonCreateFailedGa->click();
+        shown->ButtonCancel->click();
+        return shown->result();
+    });
+    EXPECT_EQ(3, check->CheckGaConsistence(&records));
+    EXPECT_EQ(1, rows);
+    EXPECT_EQ(1u, toCreate.size()); // kept after Cancel; the importer abandons anyway
 }
 
 } // namespace
