@@ -114,6 +114,15 @@ public:
     // Adds the object's node below the parent's in the active configuration window
     // (FormMainNodes.cpp); always true.
     bool MakeNode(TDataBasis* object, TDataBasis* parent, bool makeVisible) override;
+    // The group-address selection dialog over the object's links (FormMainProjectTools.cpp).
+    std::unique_ptr<TDlgSelGrpAddrServices> CreateDlgSelGrpAddr(int grpAdrLevel, TDataBasis* object,
+                                                                TObjektBasis::TGrpAdrIdList& links,
+                                                                const TGrpAdrNodes& nodes,
+                                                                TEtsGruppenAdressen* groups) override;
+    // The check of imported group addresses (FormMainProjectTools.cpp).
+    std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes& mainNodes, const TGrpAdrNodes& midSubNodes,
+                                                    bool threeLevels, TUsedGroupAddrMap& used,
+                                                    TNewGroupAddrList& toCreate) override;
 
     // --- Settings (FormMainSettings.cpp) ---
 

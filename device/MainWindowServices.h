@@ -1,7 +1,9 @@
 #pragma once
 
 #include "device/DlgSelGrpAddrServices.h"
+#include "device/GaCheckServices.h"
 #include "device/GrpAdrNodes.h"
+#include "device/RecGroupAddrInfo.h"
 #include "outside/addrlink/ObjektBasis.h"
 #include "platform/WindowMessages.h"
 
@@ -49,6 +51,16 @@ public:
                                                                         TObjektBasis::TGrpAdrIdList& /*links*/,
                                                                         const TGrpAdrNodes& /*nodes*/,
                                                                         TEtsGruppenAdressen* /*groups*/)
+    {
+        return nullptr;
+    }
+    // Makes the check of imported group addresses against the main-group nodes and the middle and
+    // sub nodes, at three levels or two; it fills used (current address -> entry with its
+    // target) and appends to toCreate. None when it cannot.
+    virtual std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes& /*mainNodes*/,
+                                                            const TGrpAdrNodes& /*midSubNodes*/,
+                                                            bool /*threeLevels*/, TUsedGroupAddrMap& /*used*/,
+                                                            TNewGroupAddrList& /*toCreate*/)
     {
         return nullptr;
     }

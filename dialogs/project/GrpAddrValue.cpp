@@ -24,13 +24,11 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// A whole part as a decimal number: an optional sign and digits, nothing else.
+// A whole part as a decimal number: digits and nothing else, no sign.
 std::optional<std::int32_t> Number(std::string_view part)
 {
-    if (part.empty())
+    if (part.empty() || part.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
-    if (part.front() == '+')
-        part.remove_prefix(1);
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
     if (error != std::errc() || end != part.data() + part.size())
@@ -126,4 +124,44 @@ bool StringToGrpAddr(const std::string& text, int level, bool strict, TGrpAddrPa
     }
     parts = *parsed;
     return true;
+}
+
+std::string StringToSearchGrpAddr(const std::string& text, const std::string& separator, int level)
+{
+    std::string_view rest = Trimmed(text);
+    if (rest.empty())
+        return {};
+    // The part after the last separator (all of rest without one); rest keeps what lies before it.
+    const auto takeLast = [&rest] {
+        const std::size_t at = rest.find_last_of(Separators);
+        if (at == std::string_view::npos) {
+            const std::string_view part = rest;
+            rest = {};
+            return part;
+        }
+        const std::string_view part = rest.substr(at + 1);
+        rest = rest.substr(0, at);
+        return part;
+    };
+    const std::string sub(takeLast());
+    if (level == 2)
+        return std::string(rest) + separator + sub;
+    if (level != 3)
+        return {};
+    const std::string middle(takeLast());
+    const std::string main(rest);
+    return (main.empty() ? std::string() : main + separator) + middle + separator + sub;
+}
+
+bool GrpAddrSuitsObjTyp(int subAdrTyp, int objTyp)
+{
+    return subAdrTyp == objTyp - 1 || subAdrTyp == -1;
+}
+
+TGrpAddrKeyDecision FilterGrpAddrKey(char key, bool enterPassesOn)
+{
+    if (key == '\r')
+        return {true, enterPassesOn};
+    const bool passes = (key >= '0' && key <= '9') || key == '\b' || Separators.find(key) != std::string_view::npos;
+    return {false, passes};
 }

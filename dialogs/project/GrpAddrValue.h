@@ -31,3 +31,24 @@ std::string GrpAddrString(std::uint16_t address, bool threeLevel);
 // decimal number or out of range, and in the strict form 0/0/0) shows the message "Es wurde
 // eine ungültige Gruppenadresse eingegeben!" and answers false. parts is set only on true.
 bool StringToGrpAddr(const std::string& text, int level, bool strict, TGrpAddrParts& parts);
+
+// The text a typed address is looked for under in the lists: its parts as typed (not converted,
+// leading zeros stay), joined by the separator; "main/sub" at level 2, "main/middle/sub" at
+// level 3 (without "main/" when that part is empty), empty at any other level or for a blank
+// text. Meant for a text the parse has accepted.
+std::string StringToSearchGrpAddr(const std::string& text, const std::string& separator, int level);
+
+// Whether a sub group of the sub-address type suits a communication object of the object type
+// code: the type is the code − 1, or −1 (suits every object).
+bool GrpAddrSuitsObjTyp(int subAdrTyp, int objTyp);
+
+// What an address field does with a typed character: the digits, Backspace and the separators
+// go into the field; Enter runs the dialog's action and goes into the field only where the
+// dialog says so; everything else is dropped.
+struct TGrpAddrKeyDecision {
+    bool RunAction = false;
+    bool PassOn = false;
+
+    bool operator==(const TGrpAddrKeyDecision&) const = default;
+};
+TGrpAddrKeyDecision FilterGrpAddrKey(char key, bool enterPassesOn);

@@ -1,7 +1,9 @@
 #include "outside/addrlink/EtsObjekt.h"
 
 #include "outside/addrlink/AddrlinkTypes.h"
+#include "app/Spraddrlink.h"
 #include "outside/datacore/MainWindowMessages.h"
+#include "outside/funcbase/ValueRows.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,6 +25,20 @@ bool HasLink(const TDatenStruktur& record)
 TObjektBasis::RecGrpAdrId ReadLink(const TDatenStruktur& record)
 {
     return {record.Param14, static_cast<std::uint16_t>(record.Param15), record.Bool10};
+}
+
+constexpr int tagGruppenadressen = 1;
+
+// The addresses of the links, main/middle/sub, joined by ", ".
+std::string LinkTexts(const TObjektBasis::TGrpAdrIdList& links)
+{
+    std::string text;
+    for (const TObjektBasis::RecGrpAdrId& link : links) {
+        const int address = link.GrpAdr;
+        text += (text.empty() ? "" : ", ") + std::to_string((address >> 11) & 15) + "/" +
+                std::to_string((address >> 8) & 7) + "/" + std::to_string(address & 255);
+    }
+    return text;
 }
 
 } // namespace
@@ -54,6 +70,21 @@ int TEtsObjekt::GetTyp() const
 int TEtsObjekt::GetIcon() const
 {
     return GetGrpAdrIdList().empty() ? ICON_ETS_OBJEKT : ICON_ETS_OBJEKT_LINKED;
+}
+
+void TEtsObjekt::BuildInfoWindow(TDrawGridSE* grid, TListView* /*list*/, bool /*flag*/, int column, int row)
+{
+    if (!ValueRows::Begin(grid))
+        return;
+    ValueRows::AddEllipse(*grid, *this, Spraddrlink::Text1023, tagGruppenadressen, LinkTexts(GetGrpAdrIdList()));
+    ValueRows::Bind(
+        *grid, *this, GetEventGuard(), [](int, int) { return false; },
+        [this](int tag) {
+            if (tag == tagGruppenadressen)
+                platform::SendMessage(GetWindowHandle(), WM_USER_OPENDLGGRPADRTOOBJECT, 0,
+                                      reinterpret_cast<platform::LPARAM>(static_cast<TDataBasis*>(this)));
+        });
+    ValueRows::End(*this, column, row);
 }
 
 void TEtsObjekt::Write(TDatenStruktur& record)

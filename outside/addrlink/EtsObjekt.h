@@ -30,16 +30,17 @@ public:
 
     int GetQuickHelpIndexOffset() const override { return 0; }
     int GetTyp() const override;
-    int ListStyle() const override { return 0; }
+    // Its group addresses are a row of the parameter grid.
+    int ListStyle() const override { return 1; }
     // Whether it is linked to a group address shows in its icon.
     int GetIcon() const override;
     bool AllowChild(int /*typ*/) const override { return false; }
     bool AllowDrop(TDataBasis* /*source*/) const override { return false; }
     void Drop(TDataBasis* /*source*/) override {}
-    void BuildInfoWindow(TDrawGridSE* /*grid*/, TListView* /*list*/, bool /*flag*/, int /*column*/,
-                         int /*row*/) override
-    {
-    }
+    // One row "Gruppenadressen" with the linked addresses (main/middle/sub); its ellipsis asks the
+    // main window for the selection of the object's group addresses (WM_USER_OPENDLGGRPADRTOOBJECT,
+    // lParam the object as TDataBasis*).
+    void BuildInfoWindow(TDrawGridSE* grid, TListView* list, bool flag, int column, int row) override;
     // Writes the record as laid out above; the old chain of further links is deleted and a new
     // one made (without a main window only the first link is written).
     void Write(TDatenStruktur& record) override;

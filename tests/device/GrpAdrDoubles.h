@@ -11,6 +11,8 @@
 #include "tests/device/TrivialDevice.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -110,6 +112,8 @@ public:
                                                                 TEtsGruppenAdressen* groups) override
     {
         Selections.push_back({level, object, links, &nodes, groups});
+        if (MakeSelection)
+            return MakeSelection(level, object, links, nodes, groups);
         if (SelectionAnswer == 0)
             return nullptr;
         return std::make_unique<ScriptedSelection>(SelectionAnswer, Chosen, links, CursorAtShow);
@@ -122,6 +126,10 @@ public:
     std::vector<NewAddress> NewAddresses;
     std::vector<SelectionCall> Selections;
     int SelectionAnswer = 1; // 0: no dialog
+    // When set, makes the dialog instead of the scripted answer.
+    std::function<std::unique_ptr<TDlgSelGrpAddrServices>(int, TDataBasis*, TObjektBasis::TGrpAdrIdList&,
+                                                          const TGrpAdrNodes&, TEtsGruppenAdressen*)>
+        MakeSelection;
     TObjektBasis::TGrpAdrIdList Chosen;
     platform::TCursor CursorAtShow = 99;
 };

@@ -59,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1//3", 3, false, false, 0, 0, 0}, ParseCase{"-5/3/4", 3, false, false, 0, 0, 0},
                       ParseCase{"1/2/3/4", 3, false, false, 0, 0, 0}, ParseCase{"1/2/x", 3, false, false, 0, 0, 0},
                       ParseCase{"1/2/0x1", 3, false, false, 0, 0, 0},
-                      ParseCase{"1/2/99999999999", 3, false, false, 0, 0, 0}));
+                      ParseCase{"1/2/99999999999", 3, false, false, 0, 0, 0},
+                      ParseCase{"1/2/+3", 3, false, false, 0, 0, 0}, ParseCase{"+1/2/3", 3, false, false, 0, 0, 0},
+                      ParseCase{"1/ 2/3", 3, false, false, 0, 0, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     TwoLevels, ParseTest,
@@ -127,5 +129,78 @@ TEST(GrpAddrValueTest, UnpackingSplitsByLevel)
     EXPECT_EQ(0, two.Middle);
     EXPECT_EQ(266, two.Sub);
 }
+
+struct SearchCase {
+    std::string Text;
+    int Level;
+    std::string Search;
+};
+
+void PrintTo(const SearchCase& c, std::ostream* os)
+{
+    *os << "\"" << c.Text << "\" level " << c.Level;
+}
+
+class SearchTextTest : public ::testing::TestWithParam<SearchCase> {};
+
+TEST_P(SearchTextTest, RejoinsThePartsAsTyped)
+{
+    EXPECT_EQ(GetParam().Search, StringToSearchGrpAddr(GetParam().Text, "/", GetParam().Level));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SearchTextTest,
+    ::testing::Values(SearchCase{" 01.2,3 ", 3, "01/2/3"}, SearchCase{"1/2/3", 3, "1/2/3"},
+                      SearchCase{"1 300", 2, "1/300"}, SearchCase{"\t4-7-255\r\n", 3, "4/7/255"},
+                      SearchCase{"2/3", 3, "2/3"}, SearchCase{"5", 3, "/5"}, SearchCase{"5", 2, "/5"},
+                      SearchCase{"   ", 3, ""}, SearchCase{"", 2, ""}, SearchCase{"1/2/3", 4, ""}));
+
+struct SuitCase {
+    int SubAdrTyp;
+    int ObjTyp;
+    bool Suits;
+};
+
+class SuitabilityTest : public ::testing::TestWithParam<SuitCase> {};
+
+TEST_P(SuitabilityTest, TypeOneBelowTheCodeOrMinusOne)
+{
+    EXPECT_EQ(GetParam().Suits, GrpAddrSuitsObjTyp(GetParam().SubAdrTyp, GetParam().ObjTyp));
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, SuitabilityTest,
+                         ::testing::Values(SuitCase{0, 1, true}, SuitCase{-1, 1, true}, SuitCase{7, 1, false},
+                                           SuitCase{1, 1, false}, SuitCase{7, 8, true}, SuitCase{-1, 0, true},
+                                           SuitCase{-1, 16, true}, SuitCase{15, 16, true}));
+
+struct KeyCase {
+    char Key;
+    bool EnterPassesOn;
+    TGrpAddrKeyDecision Decision;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << "key " << static_cast<int>(static_cast<unsigned char>(c.Key)) << (c.EnterPassesOn ? " link" : "");
+}
+
+class KeyFilterTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyFilterTest, PassesDropsOrRunsTheAction)
+{
+    EXPECT_EQ(GetParam().Decision, FilterGrpAddrKey(GetParam().Key, GetParam().EnterPassesOn));
+}
+
+constexpr TGrpAddrKeyDecision Pass{false, true};
+constexpr TGrpAddrKeyDecision Drop{false, false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyFilterTest,
+    ::testing::Values(KeyCase{'0', false, Pass}, KeyCase{'9', true, Pass}, KeyCase{'\b', false, Pass},
+                      KeyCase{'/', false, Pass}, KeyCase{' ', false, Pass}, KeyCase{'.', false, Pass},
+                      KeyCase{',', false, Pass}, KeyCase{'-', false, Pass}, KeyCase{'\r', true, {true, true}},
+                      KeyCase{'\r', false, {true, false}}, KeyCase{'a', false, Drop}, KeyCase{'+', false, Drop},
+                      KeyCase{'\t', false, Drop}, KeyCase{'\n', false, Drop}, KeyCase{'\x16', false, Drop},
+                      KeyCase{'\xB2', false, Drop}, KeyCase{':', true, Drop}));
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "outside/addrlink/SorvGrpAdrSub.h"
 #include "outside/datacore/EibHandle.h"
 #include "outside/datacore/MainWindowMessages.h"
+#include "outside/tablebox/DrawGridSE.h"
 #include "tests/support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
@@ -348,6 +349,30 @@ TEST(GrpAdrNodeTest, NodesAnswerFromTheirHostGroup)
     const TGrpAdrOrdner folder(0, 0, 0, "Gruppenadressen", 1);
     EXPECT_EQ(DT_GRP_ADR_ORDNER, folder.GetTyp());
     EXPECT_EQ("Gruppenadressen", folder.GetName(false));
+}
+
+} // namespace
+
+namespace {
+
+TEST(EtsObjektGridTest, TheGroupAddressRowsEllipsisAsksForTheSelection)
+{
+    testsupport::RecordingWindow window(1);
+    auto object = MakeObject(window.handle());
+    object->AddSubGroupLink(5, 0x0801, false);
+    object->AddSubGroupLink(6, 0x1102, false);
+    EXPECT_EQ(1, object->ListStyle());
+    TDrawGridSE grid;
+    object->BuildInfoWindow(&grid, nullptr, false, -1, -1);
+    ASSERT_EQ(1, grid.GetRowCount());
+    EXPECT_EQ("Gruppenadressen", grid.GetCell(0, 0)->Text);
+    EXPECT_EQ("1/0/1, 2/1/2", grid.GetCell(1, 0)->Text);
+    grid.SetActiveCell(1, 0);
+    grid.ClickEllipsis();
+    ASSERT_EQ(1u, window.messages().size());
+    EXPECT_EQ(WM_USER_OPENDLGGRPADRTOOBJECT, window.messages()[0].message);
+    EXPECT_EQ(reinterpret_cast<platform::LPARAM>(static_cast<TDataBasis*>(object.get())),
+              window.messages()[0].lParam);
 }
 
 } // namespace

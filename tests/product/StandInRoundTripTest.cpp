@@ -204,9 +204,9 @@ TEST_P(RoundTrip, AnObjectSurvivesWriteThenInitFromDB)
     TDataBasis* original = Register(GetParam().Make(Window(), *system));
     original->SetPosId(original->GetPosId() == 0 ? 5 : original->GetPosId());
     const auto defaults = Snapshot(*original);
-    ChangeEveryRow(*original); // every value the grid shows moves off its default
+    const int changeable = ChangeEveryRow(*original); // every value the grid shows moves off its default
     const auto changed = Snapshot(*original);
-    if (!defaults.empty()) {
+    if (changeable > 0) {
         EXPECT_NE(changed, defaults) << "the grid changed nothing";
     }
     const TDatenStruktur written = WriteRecord(*original);

@@ -80,7 +80,7 @@ std::vector<std::string> StandInFixture::Snapshot(TDataBasis& object)
     return rows;
 }
 
-void StandInFixture::ChangeEveryRow(TDataBasis& object)
+int StandInFixture::ChangeEveryRow(TDataBasis& object)
 {
     Build(object);
     std::vector<int> tags;
@@ -107,6 +107,7 @@ void StandInFixture::ChangeEveryRow(TDataBasis& object)
         }
     }
     grid.Clear();
+    return static_cast<int>(tags.size());
 }
 
 } // namespace producttest

@@ -43,7 +43,8 @@ protected:
     // Caption and shown value of every row of the object's grid.
     std::vector<std::string> Snapshot(TDataBasis& object);
     // Changes every editable row once: a combo row to its next item, a spin row by one step.
-    void ChangeEveryRow(TDataBasis& object);
+    // Answers the number of rows it changed (text rows, such as one with an ellipsis, are not).
+    int ChangeEveryRow(TDataBasis& object);
 
     FakeMainWindow window;
     TestDevice device{&window, nullptr, nullptr};
