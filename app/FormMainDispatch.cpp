@@ -113,6 +113,11 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
         const std::int32_t parent = ParentOf(wParam) == 0xFFFF ? -1 : ParentOf(wParam);
         return reinterpret_cast<LRESULT>(device->GetDatenSatz(SystemOf(wParam), parent, static_cast<std::int32_t>(lParam)));
     }
+    case WM_USER_FINDDATENSATZ:
+        // A chain read: finds in the object's own System, never creates.
+        return device != nullptr ? reinterpret_cast<LRESULT>(device->FindDatenSatz(static_cast<std::int32_t>(wParam),
+                                                                                     static_cast<std::int32_t>(lParam)))
+                                 : 0;
     case WM_USER_DELETENEXTDATENSATZ:
         // The parent goes on as it came, 65535 included.
         if (device != nullptr)

@@ -74,7 +74,7 @@ std::vector<HubCase> Rows()
 {
     std::vector<HubCase> rows;
     for (const platform::UINT message : {WM_USER_GETDATAPOINTER, WM_USER_GETDATENSATZ, WM_USER_GETEIBHANDLE,
-                                         WM_USER_GETDATENSATZANYPARENT, WM_USER_LOADGRPADR,
+                                         WM_USER_GETDATENSATZANYPARENT, WM_USER_FINDDATENSATZ, WM_USER_LOADGRPADR,
                                          WM_USER_USERDEVICEMESSAGE, WM_USER_DATENTRANSPORT})
         rows.push_back({"NoDeviceAnswers0", None, message, Value(1), Value(1), 0, NothingChanged});
     for (const platform::UINT message : {WM_USER_IGNORED100, WM_USER_IGNORED104, WM_USER_INFOWINDOWBUILT,
@@ -168,6 +168,17 @@ TEST_F(HubRecords, GetDatensatzOfParent65535FindsTheRecordUnderItsParent)
     EXPECT_EQ(record->Handle, 2);
     EXPECT_EQ(record->Parent, 1);
     EXPECT_EQ(reinterpret_cast<const TDatenStruktur*>(Send(WM_USER_GETDATENSATZANYPARENT, 0, 2)), record);
+}
+
+TEST_F(HubRecords, FindDatensatzFindsWithoutCreating)
+{
+    Start();
+    ASSERT_TRUE(Main->SetDevice(1, false));
+    const auto* record = reinterpret_cast<const TDatenStruktur*>(Send(WM_USER_FINDDATENSATZ, 0, 2));
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->Handle, 2);
+    EXPECT_EQ(Send(WM_USER_FINDDATENSATZ, 0, 0x7FFE), 0);
+    EXPECT_EQ(Send(WM_USER_FINDDATENSATZ, 0, 0x7FFE), 0);
 }
 
 } // namespace
