@@ -83,6 +83,8 @@ TFormMain::TFormMain(QWidget* owner, const std::vector<std::string>& arguments, 
                 ApplicationEventsDeactivate();
         });
     });
+    if (DM != nullptr)
+        connect(DM, &TDM::AutoSaveDue, this, [this] { RunGuarded("TTimer", [this] { SaveToFile("0"); }); });
     TimerOpenPreview.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerOpenPreviewTimer(); }); };
     TimerStartEdit.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerStartEditTimer(); }); };
     TimerTimeoutClose.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerTimeoutCloseTimer(); }); };
@@ -418,7 +420,7 @@ QWidget* ActiveQuickHelpHost()
 void TFormMain::ApplicationEventsMinimize()
 {
     LOG_FKT_START("TFormMain::ApplicationEventsMinimize");
-    if (QWidget* host = ActiveQuickHelpHost(); host != nullptr && host->isWindow())
+    if (QWidget* host = ActiveQuickHelpHost())
         host->hide();
 }
 

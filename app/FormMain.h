@@ -89,6 +89,8 @@ public:
     void TileHorizontal();
     void ArrangeIcons();
     void BuildAllProjectForms();
+    // Every configuration window's grid takes the value of its open cell editor and closes it.
+    void DeactivateActiveGridCell();
     // The MDI area's windows as their list, in list order.
     const std::vector<TFormVerwBase*>& GetFormVerwList() const { return ListFormVerw; }
     QMdiArea* GetMdiArea() const { return MdiArea; }
@@ -165,7 +167,6 @@ public:
     void Kopieren();
     void Einfuegen();
     void ResetAktDevInst();
-    void DeactivateActiveGridCell();
     void OpenCharTab();
     void JumpToObject();
     void DownloadRs232Start();

@@ -88,6 +88,8 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
     case WM_USER_ABGLEICHFORMVERW:
         AbgleichFormVerw(FormVerw);
         return 0;
+    case WM_USER_LOADGRPADR:
+        return AktDevInst != nullptr && AktDevInst->LoadGrpAdr() != nullptr ? 1 : 0;
     case WM_USER_NEWFORMVERW:
         if (DM != nullptr)
             DM->AProjektierungsfensterExecute();
