@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "dialogs/options/OptionsDialogTalvoFactory.h"
 
 #include "platform/QtUiService.h"
 
@@ -12,5 +13,8 @@ int main(int argc, char* argv[])
     platform::TQtUiService ui;
     const platform::TScopedUiService service(ui);
     std::vector<std::string> arguments(argv, argv + argc);
-    return RunProgram(arguments);
+    const TOptionsDialogTalvoFactory options;
+    TProgramFactories factories;
+    factories.MainWindow.Options = &options;
+    return RunProgram(arguments, factories);
 }
