@@ -340,6 +340,8 @@ void TDlgOptionen::FormCreate()
     fKeptColors[2] = DM->GridColorTitle;
     fKeptColors[3] = DM->GridColorCellReadOnly;
     fKeptGridLines = DM->GridLineWidth;
+    fKeptGridAutoSize = DM->fGridAutoSize;
+    fKeptColDefSize = DM->GridColDefWidth;
 
     GBGlobalParameter->setVisible(false);
     CBShowGlobalParameterTag->setVisible(false);
@@ -551,6 +553,8 @@ void TDlgOptionen::BtnCancelClick()
     DM->GridColorTitle = fKeptColors[2];
     DM->GridColorCellReadOnly = fKeptColors[3];
     DM->GridLineWidth = fKeptGridLines;
+    DM->fGridAutoSize = fKeptGridAutoSize;
+    DM->GridColDefWidth = fKeptColDefSize;
     platform::SendMessage(MainWindow(), options::WM_USER_LOADCOLOR, 0, 0);
 }
 

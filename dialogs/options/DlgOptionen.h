@@ -206,6 +206,8 @@ private:
     bool fShowGlobalParameterTag = false;
     TColor fKeptColors[4] = {0, 0, 0, 0};
     std::int32_t fKeptGridLines = 0;
+    bool fKeptGridAutoSize = true;
+    std::int32_t fKeptColDefSize = 0;
     std::int32_t fColDefSizeOnEnter = 0;
     std::int32_t fInitModus = imKeine;
     std::string fInitFile;
