@@ -228,7 +228,7 @@ QWidget* TDlgOptionen::BuildPageHardware()
     CbxIdUserFirm->setMinimumWidth(160);
     LabelFileUserFirm = new QLabel(GroupBoxFirmware);
     PanelFileUserFirm = new QLabel(GroupBoxFirmware);
-    PanelFileUserFirm->setFrameShape(QFrame::Panel);
+    PanelFileUserFirm->setFrameShape(QFrame::StyledPanel);
     PanelFileUserFirm->setFrameShadow(QFrame::Sunken);
     PanelFileUserFirm->setMinimumWidth(160);
     auto* firmware = new QGridLayout(GroupBoxFirmware);
