@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "dialogs/options/OptionsDialogTalvoFactory.h"
 
 #include "platform/QtUiService.h"
 #include "views/FormVerw.h"
@@ -16,8 +17,10 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments(argv, argv + argc);
     const TPreviewManagerTalvoFactory previews;
     const TFormVerwWindows configurationWindows;
+    const TOptionsDialogTalvoFactory options;
     TProgramFactories factories;
     factories.MainWindow.Previews = &previews;
     factories.MainWindow.Windows = &configurationWindows;
+    factories.MainWindow.Options = &options;
     return RunProgram(arguments, factories);
 }

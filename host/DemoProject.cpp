@@ -138,7 +138,7 @@ void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
     Insert(db,
            "INSERT INTO host_info (id, version, build, import_folder, ini_name, host_folder) "
            "VALUES (1, ?1, ?2, ?3, ?4, ?5)",
-           {Version(1, 3), Version(0, 125), importFolder, "Ets20", hostFolder});
+           {Version(1, 3), Version(0, 125), importFolder, DemoHostIniName, hostFolder});
 
     const auto project = Insert(db, "INSERT INTO project (name) VALUES (?1)", {"Talvo Demo"});
     const auto area = Insert(db, "INSERT INTO area (project_id, number, name) VALUES (?1, 1, ?2)",

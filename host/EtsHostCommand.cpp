@@ -1,5 +1,6 @@
 #include "host/EtsHostCommand.h"
 
+#include "host/DemoHostIni.h"
 #include "host/DemoProject.h"
 #include "host/DeviceBlob.h"
 #include "host/DeviceDump.h"
@@ -120,6 +121,8 @@ int Init(const std::string& path, std::ostream& out)
         for (const std::int64_t program : programs)
             FillProductTemplate(db, program);
     });
+    if (!WriteDemoHostIni(hostFolder))
+        out << "Could not write the host's ini file in " << hostFolder << "\n";
     out << "Created the demo project in " << path << "\n";
     return ExitOk;
 }

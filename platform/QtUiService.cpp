@@ -5,6 +5,7 @@
 #include "platform/InputQueryDialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -205,6 +206,20 @@ bool TQtUiService::OpenFileDialog(TFileDialogInfo& info)
 bool TQtUiService::SaveFileDialog(TFileDialogInfo& info)
 {
     return RunFileDialog(QFileDialog::AcceptSave, info);
+}
+
+bool TQtUiService::ChooseColor(QColor& color, const std::vector<QColor>& customColors)
+{
+    for (int index = 0; index < QColorDialog::customCount(); ++index)
+        QColorDialog::setCustomColor(index, index < static_cast<int>(customColors.size())
+                                                ? customColors[static_cast<std::size_t>(index)]
+                                                : QColor(Qt::white));
+    QColorDialog dialog(color, QApplication::activeWindow());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    color = dialog.selectedColor();
+    return true;
 }
 
 bool TQtUiService::ShellOpen(const std::string& file, const std::string& parameters)

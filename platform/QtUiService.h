@@ -29,6 +29,7 @@ public:
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
     bool OpenFileDialog(TFileDialogInfo& info) override;
     bool SaveFileDialog(TFileDialogInfo& info) override;
+    bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
     bool ShellOpen(const std::string& file, const std::string& parameters) override;
 
 private:

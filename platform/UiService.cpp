@@ -64,6 +64,11 @@ bool TUiService::OpenFileDialog(TFileDialogInfo&)
     return false;
 }
 
+bool TUiService::ChooseColor(QColor&, const std::vector<QColor>&)
+{
+    return false;
+}
+
 bool TUiService::SaveFileDialog(TFileDialogInfo&)
 {
     return false;

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+class QColor;
 class QDialog;
 
 namespace platform {
@@ -84,6 +86,9 @@ public:
     // file; false on Cancel.
     virtual bool OpenFileDialog(TFileDialogInfo& info);
     virtual bool SaveFileDialog(TFileDialogInfo& info);
+    // The colour dialog, starting on the colour, with the custom colours in its first places:
+    // true, with the colour replaced, when the user chose one; false on Cancel.
+    virtual bool ChooseColor(QColor& color, const std::vector<QColor>& customColors);
     // Has the desktop open the file (a program is started with the parameters); false when
     // that failed.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters);

@@ -7,7 +7,7 @@
 bool TEtsProfile::Read(const std::string& section, const std::string& key, const std::string& defaultValue,
                        std::string& value) const
 {
-    if (link_ == nullptr)
+    if (link_ == nullptr || !link_->ProfileReadable(section, key))
         return false;
     std::string stored;
     value = link_->GetProfileString(section, key, stored) ? stored : defaultValue;
@@ -44,6 +44,11 @@ bool TEtsProfile::Write(const std::string& section, const std::string& key, bool
 }
 
 bool TEtsProfile::Write(const std::string& section, const std::string& key, std::int32_t value) const
+{
+    return Write(section, key, std::to_string(value));
+}
+
+bool TEtsProfile::Write(const std::string& section, const std::string& key, unsigned long value) const
 {
     return Write(section, key, std::to_string(value));
 }

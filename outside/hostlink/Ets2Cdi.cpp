@@ -560,6 +560,11 @@ bool TEts2Cdi::GetProfileString(const std::string& section, const std::string& k
     });
 }
 
+bool TEts2Cdi::ProfileReadable(const std::string& /*section*/, const std::string& /*key*/)
+{
+    return true;
+}
+
 bool TEts2Cdi::SetProfileString(const std::string& section, const std::string& key, const std::string& value)
 {
     return Write(false, [&](TSqlDatabase& db) {

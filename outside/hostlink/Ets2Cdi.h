@@ -64,6 +64,8 @@ public:
     // A value of the host's profile; false, value unchanged, when the key is not there or the
     // profile cannot be read.
     virtual bool GetProfileString(const std::string& section, const std::string& key, std::string& value);
+    // False when the profile cannot answer for the key at all (not even "missing").
+    virtual bool ProfileReadable(const std::string& section, const std::string& key);
     // Stores the value under the key; false when it was not stored.
     virtual bool SetProfileString(const std::string& section, const std::string& key, const std::string& value);
     // Gives control back to the host at the end of an edit, with 1 when the data were

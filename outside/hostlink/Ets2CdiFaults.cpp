@@ -17,6 +17,18 @@ void TEts2CdiFaults::Heal()
     faults_.fill(TFault{});
     writeFaults_.fill(std::nullopt);
     failBlobRead_ = failBlobWrite_ = failEtsInfo_ = false;
+    profileReadFaults_.clear();
+    profileWriteFaults_.clear();
+}
+
+bool TEts2CdiFaults::ProfileReadable(const std::string& section, const std::string& key)
+{
+    return !profileReadFaults_.contains({section, key}) && TEts2Cdi_Extended1::ProfileReadable(section, key);
+}
+
+bool TEts2CdiFaults::SetProfileString(const std::string& section, const std::string& key, const std::string& value)
+{
+    return !profileWriteFaults_.contains({section, key}) && TEts2Cdi_Extended1::SetProfileString(section, key, value);
 }
 
 int TEts2CdiFaults::Injected(TDalKind kind)

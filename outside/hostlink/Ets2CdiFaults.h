@@ -4,6 +4,9 @@
 
 #include <array>
 #include <optional>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 // The writes a test can fail and count.
@@ -39,6 +42,9 @@ public:
     const std::vector<int>& ReturnsToEts() const { return returns_; }
     // Writes of this kind answer `answer` (for the unlink: non-zero = true) from now on.
     void FailWrites(TCoCall call, int answer);
+    // Reads or writes of this profile key fail from now on.
+    void FailProfileRead(const std::string& section, const std::string& key) { profileReadFaults_.insert({section, key}); }
+    void FailProfileWrite(const std::string& section, const std::string& key) { profileWriteFaults_.insert({section, key}); }
     // Every call goes through again.
     void Heal();
 
@@ -70,6 +76,8 @@ public:
     bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId) override;
     bool GetEtsInfo(tagETSINFO& info) override;
     bool ReturnToEts(int result) override;
+    bool ProfileReadable(const std::string& section, const std::string& key) override;
+    bool SetProfileString(const std::string& section, const std::string& key, const std::string& value) override;
 
     std::int32_t CoLinkObjectToSubGroup(std::int32_t deviceObjectId, std::int32_t subGroupId, std::int16_t option,
                                         bool option1, bool option2, bool option3) override;
@@ -113,4 +121,6 @@ private:
     int blobWrites_ = 0;
     std::optional<bool> returnAnswer_;
     std::vector<int> returns_;
+    std::set<std::pair<std::string, std::string>> profileReadFaults_;
+    std::set<std::pair<std::string, std::string>> profileWriteFaults_;
 };

@@ -1,6 +1,7 @@
 #include "host/DemoProject.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "tests/host/HostFixture.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,27 @@ TEST(EtsHostInit, CreatesTheDemoProjectThatTheHostLinkReads)
     tagETSINFO info;
     ASSERT_TRUE(link.GetEtsInfo(info));
     EXPECT_EQ(fs::canonical(dir.path()).string() + "/", info.HostFolder);
+}
+
+TEST(EtsHostInit, WritesTheHostsIniWithTheFourSectionsOfTheOptions)
+{
+    testsupport::TempDir dir;
+    const std::string path = dir.file("demo.ets");
+    ASSERT_EQ(0, RunEtsHost({"init", "--db", path}).ExitCode);
+    TEts2Cdi_Extended1 link(path);
+    tagETSINFO info;
+    ASSERT_TRUE(link.GetEtsInfo(info));
+    const std::string ini = info.HostFolder + info.IniName + ".ini";
+    std::vector<std::string> entries;
+    ASSERT_GT(platform::GetPrivateProfileSection("UserFirmware", entries, 32767, ini), 0u);
+    EXPECT_EQ((std::vector<std::string>{"2613=Firmware\\user_a35.dat", "2816=Firmware\\user_b00.dat"}), entries);
+    for (const char* section : {"DeviceText", "LocaleId_2_CodePageId", "CharacterSet"})
+        EXPECT_GT(platform::GetPrivateProfileSection(section, entries, 32767, ini), 0u) << section;
+
+    // A second project beside it keeps the ini as the user may have changed it.
+    platform::WriteFileAtomically(ini, "[UserFirmware]\n1=mine.dat\n");
+    ASSERT_EQ(0, RunEtsHost({"init", "--db", dir.file("second.ets")}).ExitCode);
+    EXPECT_EQ("[UserFirmware]\n1=mine.dat\n", platform::ReadWholeFile(ini));
 }
 
 TEST(EtsHostInit, RefusesToOverwriteAnExistingFile)

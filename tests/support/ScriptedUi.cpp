@@ -103,6 +103,21 @@ bool ScriptedUi::OpenFileDialog(platform::TFileDialogInfo& info)
     return true;
 }
 
+bool ScriptedUi::ChooseColor(QColor& color, const std::vector<QColor>& customColors)
+{
+    calls_.push_back({CallKind::ChooseColor, "", "", 0});
+    colorStarts_.push_back(color);
+    customColors_ = customColors;
+    if (colors_.empty())
+        return false;
+    const std::optional<QColor> answer = colors_.front();
+    colors_.pop_front();
+    if (!answer)
+        return false;
+    color = *answer;
+    return true;
+}
+
 bool ScriptedUi::SaveFileDialog(platform::TFileDialogInfo& info)
 {
     calls_.push_back({CallKind::SaveFile, info.FileName, info.Title, 0});

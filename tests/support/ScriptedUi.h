@@ -2,6 +2,8 @@
 
 #include "platform/UiService.h"
 
+#include <QColor>
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -43,6 +45,7 @@ public:
         OpenFile,
         SaveFile,
         ShellOpen,
+        ChooseColor,
     };
     // One call in the order made. Texts and style as given; `value` is the cursor or the step.
     struct Call {
@@ -67,6 +70,9 @@ public:
     // that value, none is Cancel. Without a scripted answer they are cancelled.
     void AnswerQuery(std::optional<std::string> answer) { queries_.push_back(std::move(answer)); }
     void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // The next colour dialogs take these answers in order: a colour is OK with it, none is
+    // Cancel. Without a scripted answer they are cancelled.
+    void AnswerColor(std::optional<QColor> color) { colors_.push_back(color); }
     // The answer of every shell open from now on.
     void ShellOpenAnswer(bool succeeds) { shellAnswer_ = succeeds; }
 
@@ -84,11 +90,16 @@ public:
     bool OpenFileDialog(platform::TFileDialogInfo& info) override;
     bool SaveFileDialog(platform::TFileDialogInfo& info) override;
     bool ShellOpen(const std::string& file, const std::string& parameters) override;
+    bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
 
     // Files and parameters the shell was asked to open, in order.
     const std::vector<std::pair<std::string, std::string>>& shellOpens() const { return shellOpens_; }
     // The file dialogs shown, as they were set up.
     const std::vector<platform::TFileDialogInfo>& fileDialogs() const { return fileDialogs_; }
+
+    // The colours the colour dialogs started on, and their custom colours, in order.
+    const std::vector<QColor>& colorStarts() const { return colorStarts_; }
+    const std::vector<QColor>& customColors() const { return customColors_; }
 
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<DetailBox>& detailBoxes() const { return detailBoxes_; }
@@ -109,6 +120,9 @@ private:
     std::function<int(QDialog&)> modal_;
     std::deque<std::optional<std::string>> queries_;
     std::deque<std::optional<std::string>> files_;
+    std::deque<std::optional<QColor>> colors_;
+    std::vector<QColor> colorStarts_;
+    std::vector<QColor> customColors_;
     bool shellAnswer_ = true;
     std::vector<std::pair<std::string, std::string>> shellOpens_;
     std::vector<platform::TFileDialogInfo> fileDialogs_;
