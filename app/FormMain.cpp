@@ -83,6 +83,8 @@ TFormMain::TFormMain(QWidget* owner, const std::vector<std::string>& arguments, 
                 ApplicationEventsDeactivate();
         });
     });
+    if (DM != nullptr)
+        connect(DM, &TDM::AutoSaveDue, this, [this] { RunGuarded("TTimer", [this] { SaveToFile("0"); }); });
     TimerOpenPreview.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerOpenPreviewTimer(); }); };
     TimerStartEdit.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerStartEditTimer(); }); };
     TimerTimeoutClose.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerTimeoutCloseTimer(); }); };
@@ -114,7 +116,8 @@ void TFormMain::FormCreate()
     LadeTexte();
     if (ModulName.empty())
         platform::Ui().InputQuery("Devicetype", "Set module name, e.g. 244_ID", ModulName);
-    Ets2Cdi = Factories.HostLink ? Factories.HostLink(ModulName) : std::make_unique<TEts2Cdi_Extended1>(std::string());
+    Ets2Cdi = Factories.HostLink ? Factories.HostLink(ModulName) : std::make_unique<TEts2Cdi_Extended1>(this, ModulName, false);
+    BindHostEvents();
     TimeoutCloseInterval = 1800000;
     HideMainWindow();
     TimerStartEdit.SetEnabled(true);
@@ -418,7 +421,7 @@ QWidget* ActiveQuickHelpHost()
 void TFormMain::ApplicationEventsMinimize()
 {
     LOG_FKT_START("TFormMain::ApplicationEventsMinimize");
-    if (QWidget* host = ActiveQuickHelpHost(); host != nullptr && host->isWindow())
+    if (QWidget* host = ActiveQuickHelpHost())
         host->hide();
 }
 

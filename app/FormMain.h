@@ -23,10 +23,13 @@ class TDeviceInstanzTalvo;
 class TDeviceModelFactory;
 class TEts2Cdi_Extended1;
 class TFormVerwBase;
+class TGlobalParameterDialogServices;
 class TFormVerwFactory;
 class TOptionsDialogFactory;
 class TPreviewManagerFactory;
 class TPreviewManagerServices;
+struct DAL_DEVICE;
+struct tagEIB_BASE_PROGRAMMING;
 
 // Where the main window gets the objects it makes; what is not given takes the program's own:
 // placeholder configuration windows, TDeviceInstanzTalvo, no preview, no options dialog, a host
@@ -89,6 +92,8 @@ public:
     void TileHorizontal();
     void ArrangeIcons();
     void BuildAllProjectForms();
+    // Every configuration window's grid takes the value of its open cell editor and closes it.
+    void DeactivateActiveGridCell();
     // The MDI area's windows as their list, in list order.
     const std::vector<TFormVerwBase*>& GetFormVerwList() const { return ListFormVerw; }
     QMdiArea* GetMdiArea() const { return MdiArea; }
@@ -139,6 +144,50 @@ public:
     void HideMainWindow();
     void ShowMainWindow();
 
+    // --- Host events (FormMainHostEvents.cpp) ---
+
+    // Binds the host link's events to the handlers below.
+    void BindHostEvents();
+    void OnCdiCreateDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t kind, std::int32_t id);
+    void OnCdiDeleteDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id);
+    void OnCdiEditParameters(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id);
+    void OnWmUserSvStop();
+    void OnCdiLinkObjToSubGroup(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id, std::int16_t objectNumber,
+                                std::int32_t subGroupId);
+    void OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id,
+                                    std::int16_t objectNumber, std::int32_t subGroupId);
+    void OnCdiEditObject(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t deviceObjectId);
+    void OnCdiExportDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id, std::vector<std::string>& files);
+    void OnCdiImportDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id);
+    void OnCdiCopyDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t newId, std::int32_t sourceId, bool flag);
+    void OnCdiDoReconstruct(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id, std::int32_t number,
+                            std::int32_t mode, const std::string& fileName);
+    bool OpenSorvVisible(int hostDeviceId);
+
+    // --- Download for the host (FormMainDownload.cpp) ---
+
+    void OnCdiDoDownload2(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id, std::uint16_t newAddress,
+                          std::uint16_t oldAddress, const tagEIB_BASE_PROGRAMMING& programming, std::int16_t mode);
+
+    // --- Device hand-over and device map (FormMainHandOver.cpp) ---
+
+    bool SetDevice(int id, bool show);
+    bool CreateDevice(const DAL_DEVICE* record);
+    bool DeleteDevice(const DAL_DEVICE* record);
+    // Gives the device its initialisation mode and files from the settings file.
+    void SetInitDataToDevice(TDeviceInstanzTalvo* device);
+    // The host's record of the device; one that carries only the id when it cannot be read
+    // (found false).
+    DAL_DEVICE ReadDeviceRecord(int id, bool* found);
+    // Makes the model of the record's id current, from the map or newly made and entered;
+    // false for a null entry or a failed entry.
+    bool FindOrCreateDevice(const DAL_DEVICE& record);
+
+    // --- Import and copy of a device for the host (FormMainHostImport.cpp) ---
+
+    bool ImportDevice(int id);
+    bool CopyDevice(int newId, int sourceId, bool flag);
+
     // --- The message hub (FormMainDispatch.cpp) ---
 
     platform::LRESULT Dispatch(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
@@ -165,7 +214,6 @@ public:
     void Kopieren();
     void Einfuegen();
     void ResetAktDevInst();
-    void DeactivateActiveGridCell();
     void OpenCharTab();
     void JumpToObject();
     void DownloadRs232Start();
@@ -197,6 +245,8 @@ public:
     TDeviceInstanzTalvo* AktDevInst = nullptr;
     std::vector<TFormVerwBase*> ListFormVerw;
     std::unique_ptr<TEts2Cdi_Extended1> Ets2Cdi;
+    // The open global-parameter dialog, or none.
+    TGlobalParameterDialogServices* DlgGlobalParameter = nullptr;
 
     TTimer TimerOpenPreview{1, false};
     TTimer TimerStartEdit{10, false};
@@ -226,12 +276,17 @@ private:
     void BuildStatusBar();
     void BuildToolMenu();
     void SetUpRebuildMenu();
-    // Appends the window to the list (sorted, no duplicates).
+    // Appends the window to the list (creation order, no duplicates).
     void FormVerwCreated(TFormVerwBase* window);
     void FormVerwDestroyed(TFormVerwBase* window);
     void FormVerwActivated(TFormVerwBase* window);
     // Closes the main window itself: the one way the program ends.
     void CloseProgram();
+    // Starts the trace log when the setting LogStart is on.
+    void HostEventLogStart();
+    // The configuration window made for a hand-over, made the active one and entered in the list.
+    TFormVerwBase* NewActiveFormVerw();
+    std::unique_ptr<TDeviceInstanzTalvo> MakeDeviceModel(const DAL_DEVICE& record);
 
     TFactories Factories;
     QMdiArea* MdiArea = nullptr;

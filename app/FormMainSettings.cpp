@@ -13,6 +13,7 @@
 #include "views/PreviewManagerServices.h"
 
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 #include <filesystem>
@@ -202,10 +203,14 @@ void TFormMain::SetRegData()
         settings.WriteIniInteger(ini, SECTION_OPTIONS, KEY_TOOLACCESS, 0);
 
     if (FormVerw != nullptr) {
-        const int windowState = FormVerw->isMinimized() ? 1 : FormVerw->isMaximized() ? 2 : 0;
+        // The window's state and place are those of its MDI frame.
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(FormVerw->parentWidget());
+        if (frame == nullptr)
+            frame = FormVerw;
+        const int windowState = frame->isMinimized() ? 1 : frame->isMaximized() ? 2 : 0;
         settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_VERWSTATE, windowState);
         if (windowState == 0) {
-            const QRect place = FormVerw->geometry();
+            const QRect place = frame->geometry();
             settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_VERWTOP, place.top());
             settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_VERWLEFT, place.left());
             settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_VERWHEIGHT, place.height());

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,11 +27,16 @@ TFormVerwBase* TFormMain::NewFormVerw()
     const TFormVerwFactory& factory = Factories.Windows != nullptr ? *Factories.Windows : PlaceholderWindows;
     const int number = FormVerwCount++;
     TFormVerwBase* window = factory.Create(this, number);
+    // A size the window gave itself is kept, with the MDI frame around it.
+    const std::optional<QSize> wanted =
+        window->testAttribute(Qt::WA_Resized) ? std::optional<QSize>(window->size()) : std::nullopt;
     QMdiSubWindow* sub = MdiArea->addSubWindow(window);
     // The first window is never freed when it is closed; the others are.
     sub->setAttribute(Qt::WA_DeleteOnClose, number > 0);
     connect(window, &QObject::destroyed, this, [this, window] { FormVerwDestroyed(window); });
     sub->show();
+    if (wanted)
+        sub->resize(*wanted + (sub->size() - window->size()));
     platform::PostMessage(GetHandle(), WM_USER_FORMVERWCREATED, 0, reinterpret_cast<platform::LPARAM>(window));
     return window;
 }
@@ -39,9 +45,9 @@ void TFormMain::FormVerwCreated(TFormVerwBase* window)
 {
     if (window == nullptr)
         return;
-    ListFormVerw.push_back(window);
-    std::sort(ListFormVerw.begin(), ListFormVerw.end());
-    ListFormVerw.erase(std::unique(ListFormVerw.begin(), ListFormVerw.end()), ListFormVerw.end());
+    // The list keeps the order of creation: its first window is the oldest.
+    if (std::find(ListFormVerw.begin(), ListFormVerw.end(), window) == ListFormVerw.end())
+        ListFormVerw.push_back(window);
 }
 
 void TFormMain::FormVerwDestroyed(TFormVerwBase* window)
@@ -129,6 +135,13 @@ void TFormMain::AbgleichFormVerw(TFormVerwBase* window)
         return;
     for (TFormVerwBase* other : ListFormVerw)
         other->Abgleich(window);
+}
+
+void TFormMain::DeactivateActiveGridCell()
+{
+    LOG_FKT_START("TFormMain::DeactivateActiveGridCell");
+    for (TFormVerwBase* window : ListFormVerw)
+        window->DeleteZellenKomponente();
 }
 
 void TFormMain::BuildAllProjectForms()

@@ -5,10 +5,12 @@
 #include "host/DeviceDump.h"
 #include "host/ProductTemplate.h"
 #include "host/ProjectDatabase.h"
+#include "host/SessionCommands.h"
 #include "host/SqlStatement.h"
 #include "platform/FileIo.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -23,7 +25,10 @@ constexpr const char* Usage =
     "usage: etshost init --db FILE\n"
     "       etshost dump --db FILE device ID\n"
     "       etshost blob --db FILE --device ID --get OUT\n"
-    "       etshost blob --db FILE --device ID --put IN\n";
+    "       etshost blob --db FILE --device ID --put IN\n"
+    "       etshost edit [--db FILE] [--editor PROGRAM] [--module NAME] <AREA.LINE.DEVICE|ID>\n"
+    "       etshost event [--db FILE] [--editor PROGRAM] [--module NAME] <Name> [key=value…]\n"
+    "       etshost run [--db FILE] [--editor PROGRAM] [--module NAME] --script FILE\n";
 
 // The words after the command: options with their values, and the remaining words in order.
 struct TArguments {
@@ -122,6 +127,18 @@ int PutBlob(const std::string& path, std::int32_t id, const std::string& file, s
     return ExitOk;
 }
 
+bool OnScreen()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && std::string(platform) == "offscreen")
+        return false;
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::optional<TArguments> arguments = args.empty() ? std::nullopt : Split(args);
@@ -143,6 +160,25 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return GetBlob(options.at("--db"), *id, options.at("--get"), out, err);
         if (id && HasOnly(*arguments, {"--db", "--device", "--put"}))
             return PutBlob(options.at("--db"), *id, options.at("--put"), out, err);
+    }
+    if (command == "edit" || command == "event" || command == "run") {
+        for (const auto& [option, value] : options)
+            if (option != "--db" && option != "--editor" && option != "--module" && option != "--script")
+                return -1;
+        TEditorOptions editor;
+        editor.Project = options.contains("--db") ? options.at("--db") : std::string(ETSHOST_DEMO_PROJECT);
+        editor.Editor = options.contains("--editor") ? options.at("--editor") : std::string(ETSHOST_EDITOR);
+        if (options.contains("--module"))
+            editor.Module = options.at("--module");
+        if (command == "edit" && words.size() == 1 && !options.contains("--script")) {
+            // A person at a screen answers the editor's boxes; off screen they answer themselves.
+            editor.Automation = !OnScreen();
+            return EditCommand(editor, words[0], out, err);
+        }
+        if (command == "event" && !words.empty() && !options.contains("--script"))
+            return EventCommand(editor, words[0], {words.begin() + 1, words.end()}, out, err);
+        if (command == "run" && words.empty() && options.contains("--script"))
+            return RunScriptCommand(editor, options.at("--script"), out, err);
     }
     return -1;
 }

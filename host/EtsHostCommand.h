@@ -14,6 +14,7 @@ enum : int { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 //                                                   parameters and objects; never overwrites
 //   dump --db FILE device ID                         prints a device
 //   blob --db FILE --device ID --get OUT | --put IN  reads or replaces a device's data block
+//   edit, event, run                                 drive an editor (SessionCommands.h)
 int RunEtsHost(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace host

@@ -9,7 +9,9 @@
 
 class TDataBasis;
 class TDeviceInstanz;
+class TCell;
 class TDrawGridSE;
+class TListView;
 class TSorvGrpAdrBasis;
 class TTreeNode;
 
@@ -70,6 +72,12 @@ public:
 
     // The parameter grid, or none while the window has none.
     virtual TDrawGridSE* GetGrid() const { return nullptr; }
+    // True while the parameter grid is shown (the child list is not in its place).
+    virtual bool IsGridVisible() const { return GetGrid() != nullptr; }
+    // The child list, or none while the window has none.
+    virtual TListView* GetListView() const { return nullptr; }
+    // The grid's entering of the cell, as when the user enters it (no sender).
+    virtual void GridEnterCell(TCell* /*cell*/, int /*column*/, int /*row*/) {}
     // True while the parameter grid holds the input focus.
     virtual bool GridHasFocus() const { return false; }
     // Removes the grid's in-place cell editor; the value typed into it is taken first.

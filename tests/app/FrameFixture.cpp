@@ -59,8 +59,9 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     if (!Dm)
         Dm = std::make_unique<TDM>(nullptr);
     TFormMainFactories factories;
-    factories.Windows = &Windows;
+    factories.Windows = UsePlaceholders ? nullptr : &Windows;
     factories.Previews = &Previews;
+    factories.Options = Options;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<TEts2CdiFaults>(ProjectPath);
         Link = link.get();
@@ -70,6 +71,9 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     QObject::connect(Main.get(), &TFormMain::Ended, [this] { Ended = true; });
     FormVerw = Main->NewFormVerw();
     Pump();
+    // As 10 ms into the message loop: the start timer has hidden the main window again, so it
+    // cannot hide a window a test shows later.
+    Main->TimerStartEditTimer();
 }
 
 std::string FrameFixture::SettingsFile() const

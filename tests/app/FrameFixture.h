@@ -3,6 +3,7 @@
 #include "app/DataModule.h"
 #include "app/DeviceModelFactory.h"
 #include "app/FormMain.h"
+#include "app/OptionsDialogFactory.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostlink/Ets2CdiFaults.h"
 #include "tests/support/ScriptedUi.h"
@@ -162,6 +163,10 @@ protected:
     std::unique_ptr<TDM> Dm;
     std::unique_ptr<TFormMain> Main;
     bool Ended = false;
+    // The program's own configuration windows instead of the recording ones.
+    bool UsePlaceholders = false;
+    // The options dialog's factory the main window gets; none by default.
+    const TOptionsDialogFactory* Options = nullptr;
 };
 
 } // namespace frametest

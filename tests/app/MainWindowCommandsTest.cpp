@@ -1,3 +1,4 @@
+#include "app/OptionsDialogFactory.h"
 #include "app/ProgressLibRecords.h"
 #include "tests/app/FrameFixture.h"
 
@@ -25,6 +26,20 @@ using testsupport::ScriptedUi;
 class MainWindowCommandsTest : public frametest::FrameFixture {
 protected:
     RecordingFormVerw& First() { return *Windows.Made.at(0); }
+
+    // Shows the main window active with the focus in the widget; false when it does not come.
+    bool Focus(QWidget& widget)
+    {
+        Main->show();
+        QApplication::setActiveWindow(Main.get());
+        if (!QTest::qWaitForWindowActive(Main.get()))
+            return false;
+        widget.setFocusPolicy(Qt::StrongFocus);
+        widget.setFocus();
+        for (int i = 0; i < 100 && !widget.hasFocus(); ++i)
+            QTest::qWait(10);
+        return widget.hasFocus();
+    }
 };
 
 TEST_F(MainWindowCommandsTest, TheCommandListHoldsTheFortyFiveCommandsInOrder)
@@ -154,6 +169,31 @@ TEST_F(MainWindowCommandsTest, OptionsWithoutADeviceDoNothing)
     EXPECT_TRUE(Ui.calls(ScriptedUi::CallKind::Modal).empty());
 }
 
+// An options dialog that only tells what it was made for.
+class RecordingOptions final : public TOptionsDialogFactory {
+public:
+    std::unique_ptr<QDialog> Create(QWidget*, TDeviceInstanzTalvo* device, TEts2Cdi* link) const override
+    {
+        Device = device;
+        Link = link;
+        return std::make_unique<QDialog>();
+    }
+    mutable TDeviceInstanzTalvo* Device = nullptr;
+    mutable TEts2Cdi* Link = nullptr;
+};
+
+TEST_F(MainWindowCommandsTest, OptionsAreShownModallyForTheCurrentDevice)
+{
+    RecordingOptions options;
+    Options = &options;
+    Start();
+    TDeviceInstanzTalvo* device = AddDevice();
+    Dm->AOption->trigger();
+    EXPECT_EQ(options.Device, device);
+    EXPECT_EQ(options.Link, Main->GetEts2Cdi());
+    EXPECT_EQ(Ui.calls(ScriptedUi::CallKind::Modal).size(), 1u);
+}
+
 TEST_F(MainWindowCommandsTest, PreviewStackingFollowsTheCheckMark)
 {
     Start();
@@ -181,10 +221,7 @@ TEST_F(MainWindowCommandsTest, TheTimeSwitchEditorsAreEnabledOnlyWhenTheDeviceNe
 TEST_F(MainWindowCommandsTest, CtrlPInAChildWindowPrints)
 {
     Start();
-    Main->show();
-    QApplication::setActiveWindow(Main.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
-    First().setFocus();
+    ASSERT_TRUE(Focus(First()));
     QSignalSpy printed(Dm->APrint, &QAction::triggered);
     QTest::keyClick(&First(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printed.count(), 1);
@@ -196,15 +233,12 @@ TEST_F(MainWindowCommandsTest, PlusInALineEditIsTypedAndDoesNotExpand)
     auto* edit = new QLineEdit(&First());
     auto* layout = new QVBoxLayout(&First());
     layout->addWidget(edit);
-    Main->show();
-    QApplication::setActiveWindow(Main.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
-    edit->setFocus();
+    ASSERT_TRUE(Focus(*edit));
     QTest::keyClick(edit, Qt::Key_Plus, Qt::NoModifier, 0);
     EXPECT_EQ(edit->text(), "+");
     EXPECT_EQ(First().Calls["TreeExpand"], 0);
 
-    First().setFocus();
+    ASSERT_TRUE(Focus(First()));
     QTest::keyClick(&First(), Qt::Key_Plus);
     EXPECT_EQ(First().Calls["TreeExpand"], 1);
 }

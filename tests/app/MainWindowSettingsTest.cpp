@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "outside/hostdata/EtsProfile.h"
 #include "platform/IniFile.h"
 
 #include <filesystem>
@@ -108,6 +109,34 @@ TEST_F(MainWindowSettingsTest, ANormalWindowStoresItsPlace)
     EXPECT_EQ(ReadSetting("Window", "MainWidth"), "640");
 }
 
+TEST_F(MainWindowSettingsTest, TheActiveWindowsPlaceIsStored)
+{
+    Start();
+    Main->ShowMainWindow();
+    FormVerw->parentWidget()->setGeometry(10, 20, 300, 200);
+    Main->SetRegData();
+    EXPECT_EQ(ReadSetting("Window", "VerwState"), "0");
+    EXPECT_EQ(ReadSetting("Window", "VerwTop"), "20");
+    EXPECT_EQ(ReadSetting("Window", "VerwLeft"), "10");
+    EXPECT_EQ(ReadSetting("Window", "VerwWidth"), "300");
+}
+
+TEST_F(MainWindowSettingsTest, TheHostProfileKeepsWhatIsWrittenIntoIt)
+{
+    Start();
+    const TEtsProfile profile(Link);
+    EXPECT_TRUE(profile.Write("[Switches]", "CdiLinkToSubGroup", true));
+    bool value = false;
+    EXPECT_TRUE(profile.Read("[Switches]", "CdiLinkToSubGroup", false, value));
+    EXPECT_TRUE(value);
+    std::int32_t number = 0;
+    EXPECT_TRUE(profile.Read("[Download]", "MaxRepeat", 3, number));
+    EXPECT_EQ(number, 3);
+    const TEtsProfile offline(nullptr);
+    EXPECT_FALSE(offline.Read("[Download]", "MaxRepeat", 3, number));
+    EXPECT_FALSE(offline.Write("[Download]", "MaxRepeat", 4));
+}
+
 TEST_F(MainWindowSettingsTest, TwoToolNamesGiveTwoEntriesThatOpenTheirFiles)
 {
     Prepare();
@@ -187,6 +216,14 @@ TEST_F(MainWindowSettingsTest, WithTheSerialFilesTheSerialKeysAreReadAndWritten)
     EXPECT_EQ(platform::GetPrivateProfileString("DownloadRs232Options", "DownloadRs232ComPort", "", 64,
                                                 Dm->Rs232IniFileName),
               "1");
+}
+
+TEST_F(MainWindowSettingsTest, TheRegistrySwitchMakesPrintingIntoAFileAvailable)
+{
+    std::ofstream(Folder + "registry.ini") << "[HKEY_LOCAL_MACHINE\\Software\\Kestrow Elektronik GmbH]\r\n"
+                                              "PrintFileEnabled=1\r\n";
+    Start();
+    EXPECT_TRUE(Dm->APrintFile->isVisible());
 }
 
 TEST_F(MainWindowSettingsTest, ThePreviewSwitchFollowsTheOpenPreview)

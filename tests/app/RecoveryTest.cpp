@@ -2,6 +2,9 @@
 #include "tests/app/FrameFixture.h"
 
 #include "device/CommaText.h"
+#include "views/ViewMessages.h"
+
+#include <QAction>
 
 #include <QLocale>
 
@@ -157,6 +160,14 @@ TEST_F(SaveToFileTest, TheSaveCommandWritesTheBackupCopy)
 {
     Edit();
     Dm->AAutoSave->trigger();
+    EXPECT_TRUE(std::filesystem::exists(Backup()));
+    EXPECT_EQ(Windows.Made[0]->Calls["DeleteZellenKomponente"], 1); // the open cell's value first
+}
+
+TEST_F(SaveToFileTest, TheAutoSaveTickWritesTheBackupCopy)
+{
+    Edit();
+    Dm->TimerAutoSaveTimer();
     EXPECT_TRUE(std::filesystem::exists(Backup()));
 }
 
@@ -338,6 +349,62 @@ TEST_F(InactivityTest, RestartingTakesTheFullInterval)
     Main->TimerTimeoutCloseStart(-1);
     EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
     EXPECT_EQ(Main->TimerTimeoutClose.Interval(), 1800000);
+}
+
+} // namespace
+
+namespace {
+
+class OpenPreviewTest : public RecoveryFixture {
+protected:
+    void SetUp() override { Edit(); }
+    std::map<std::string, int>& Calls() { return Previews.Calls; }
+};
+
+TEST_F(OpenPreviewTest, WithoutASelectedNodeThePreviewShowsItsBasicState)
+{
+    Main->OpenPreview(false);
+    EXPECT_EQ(Calls()["Create"], 1);
+    EXPECT_EQ(Calls()["Init"], 0);
+    EXPECT_EQ(Calls()["StayOnTop(false)"], 1);
+    EXPECT_EQ(Calls()["Show"], 1);
+    EXPECT_FALSE(Device->CharTable.empty());
+}
+
+TEST_F(OpenPreviewTest, AnOpenPreviewIsOnlyBroughtToTheFront)
+{
+    Main->OpenPreview(false);
+    Dm->APreviewAlwaysOnTop->trigger();
+    EXPECT_EQ(Calls()["Create"], 1);
+    EXPECT_EQ(Calls()["BringToFront"], 1);
+    EXPECT_EQ(Calls()["StayOnTop(true)"], 1);
+}
+
+TEST_F(OpenPreviewTest, RebuildingMakesItAnewForTheSelectedObjectInItsSize)
+{
+    Windows.Made[0]->Selected = Device->GetDevice();
+    Main->OpenPreview(false);
+    EXPECT_EQ(Calls()["Init"], 1);
+    Dm->APreviewSmall->trigger();
+    EXPECT_EQ(Calls()["Create"], 2);
+    EXPECT_EQ(Calls()["deleted"], 1);
+    EXPECT_EQ(Calls()["InitSmall"], 1);
+}
+
+TEST_F(OpenPreviewTest, TheClosedPreviewIsLetGo)
+{
+    Main->OpenPreview(false);
+    platform::SendMessage(Main->GetHandle(), WM_USER_PREVIEWCLOSED, 0, 0);
+    EXPECT_EQ(Main->PreviewManager, nullptr);
+    EXPECT_EQ(Calls()["deleted"], 1);
+}
+
+TEST_F(OpenPreviewTest, TheOneShotTimerOpensThePreviewOnce)
+{
+    Main->TimerOpenPreview.SetEnabled(true);
+    Main->TimerOpenPreviewTimer();
+    EXPECT_FALSE(Main->TimerOpenPreview.Enabled());
+    EXPECT_EQ(Calls()["Show"], 1);
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "host/EditorSession.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace host {
+
+class TProjectDatabase;
+
+// The answers of one event as the host got them.
+struct TEventOutcome {
+    bool Replied = false; // false: the editor went away without answering
+    int Result = 0;
+    int ReturnNow = 1;
+    std::vector<std::string> Files; // the export's files, as copied into the export folder
+};
+
+// The host raising its events on the project: its own work on the project before and after
+// each event (devices made, copied, imported and removed, links changed), the editor started
+// when none runs, one event at a time; after an event that left the editor open, the next
+// event waits for the editor's return.
+class THostDriver {
+public:
+    THostDriver(TEditorOptions options, std::ostream& out, std::ostream& err);
+    ~THostDriver();
+
+    // Raises the event with the arguments given by name; missing ones are the host's own
+    // (a made device's id) or 0. None for an unknown event or argument.
+    std::optional<TEventOutcome> Event(const std::string& name, const std::map<std::string, std::string>& args);
+    // Waits for the open editor's return: its kept value, or none when the editor went away.
+    std::optional<int> AwaitReturn();
+    // True while an event left the editor open and its return has not come.
+    bool AwaitingReturn() const { return awaitingReturn_; }
+    TEditorSession& Session() { return *session_; }
+    TProjectDatabase& Project() { return *project_; }
+    // Where the export's files are copied to.
+    std::string ExportFolder() const;
+
+private:
+    std::optional<QJsonArray> Arguments(const std::string& name, std::map<std::string, std::string> args);
+    std::optional<TEventOutcome> RaiseOnce(const std::string& name, const QJsonArray& args);
+
+    TEditorOptions options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::unique_ptr<TProjectDatabase> project_;
+    std::unique_ptr<TEditorSession> session_;
+    bool awaitingReturn_ = false;
+};
+
+} // namespace host

@@ -1,0 +1,292 @@
+#include "host/SessionCommands.h"
+
+#include "host/DeviceBlob.h"
+#include "host/EtsHostCommand.h"
+#include "host/HostDeviceRows.h"
+#include "host/HostDriver.h"
+#include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
+
+#include <QCryptographicHash>
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace host {
+
+namespace {
+
+std::string Outcome(const TEventOutcome& outcome, const std::string& name)
+{
+    std::string text = "result=" + std::to_string(outcome.Result) + " returnNow=" + std::to_string(outcome.ReturnNow);
+    if (name == "ExportDevice")
+        text += " files=" + std::to_string(outcome.Files.size());
+    return text;
+}
+
+// Size and hash of the device's block: "N bytes, sha256 H" (the first 16 hex digits).
+std::string BlockText(TSqlDatabase& db, std::int32_t device)
+{
+    const auto bytes = ReadDeviceBlob(db, device);
+    if (!bytes)
+        return "no device";
+    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(*bytes), QCryptographicHash::Sha256);
+    return std::to_string(bytes->size()) + " bytes, sha256 " + hash.toHex().left(16).toStdString();
+}
+
+std::optional<std::int32_t> DeviceOf(TSqlDatabase& db, const std::string& text)
+{
+    if (text.find('.') != std::string::npos)
+        return DeviceAtAddress(db, text);
+    std::int32_t id = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+    if (error != std::errc() || end != text.data() + text.size() || id < 1)
+        return std::nullopt;
+    return id;
+}
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+std::string Rest(const std::string& line, std::size_t words)
+{
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < words; ++i) {
+        position = line.find_first_not_of(" \t", position);
+        position = line.find_first_of(" \t", position);
+        if (position == std::string::npos)
+            return {};
+    }
+    const std::size_t start = line.find_first_not_of(" \t", position);
+    return start == std::string::npos ? std::string() : line.substr(start);
+}
+
+// One script run: the line being run and its first mismatch.
+class TScriptRun {
+public:
+    TScriptRun(THostDriver& driver, std::ostream& out, std::ostream& err) : driver_(driver), out_(out), err_(err) {}
+
+    // False at the first mismatch, after printing it.
+    bool Line(int number, const std::string& line)
+    {
+        number_ = number;
+        line_ = line;
+        const std::vector<std::string> words = Words(line);
+        if (words.empty() || words[0].front() == '#')
+            return true;
+        const std::string& command = words[0];
+        if (command == "event")
+            return EventLine(words);
+        if (command == "host")
+            return HostLine(words);
+        if (command == "ui")
+            return UiLine(words);
+        if (command == "expect" && words.size() >= 2)
+            return ExpectLine(words);
+        if (command == "kill") {
+            driver_.Session().Kill();
+            return true;
+        }
+        return Mismatch("a script command", line);
+    }
+
+private:
+    bool Mismatch(const std::string& expected, const std::string& actual)
+    {
+        err_ << "line " << number_ << ": " << line_ << "\n  expected: " << expected << "\n  actual:   " << actual
+             << "\n";
+        for (const TBoxReport& box : driver_.Session().TakeBoxes())
+            err_ << "  box shown: \"" << box.Text << "\" (" << box.Caption << ")\n";
+        return false;
+    }
+
+    bool EventLine(const std::vector<std::string>& words)
+    {
+        const auto arrow = std::find(words.begin(), words.end(), "->");
+        if (words.size() == 2 && words[1] == "Stop") {
+            // The stop has no answer: the editor ends.
+            driver_.Event("Stop", {});
+            return driver_.Session().AwaitExit(30000) || Mismatch("the editor ended", "it still runs");
+        }
+        if (words.size() < 2 || arrow == words.end())
+            return Mismatch("event <Name> args -> result=R returnNow=N", line_);
+        std::map<std::string, std::string> args;
+        if (!KeyValues({words.begin() + 2, arrow}, args))
+            return Mismatch("key=value arguments", line_);
+        std::string expected;
+        for (auto it = arrow + 1; it != words.end(); ++it)
+            expected += (expected.empty() ? "" : " ") + *it;
+        const auto outcome = driver_.Event(words[1], args);
+        if (!outcome)
+            return Mismatch(expected, "the event was not raised");
+        if (!outcome->Replied)
+            return Mismatch(expected, "the editor went away");
+        const std::string actual = Outcome(*outcome, words[1]);
+        out_ << "event " << words[1] << " -> " << actual << "\n";
+        return actual == expected || Mismatch(expected, actual);
+    }
+
+    bool HostLine(const std::vector<std::string>& words)
+    {
+        std::map<std::string, std::string> values;
+        if (!KeyValues({words.begin() + 1, words.end()}, values) || !values.contains("version") || !values.contains("build"))
+            return Mismatch("host version=M.m build=M.m", line_);
+        const auto packed = [](const std::string& text) {
+            const std::size_t dot = text.find('.');
+            const int major = std::stoi(text.substr(0, dot));
+            const int minor = dot == std::string::npos ? 0 : std::stoi(text.substr(dot + 1));
+            return (static_cast<std::int64_t>(major) << 16) | minor;
+        };
+        TSqlStatement update(driver_.Project().Sql(), "UPDATE host_info SET version = ?1, build = ?2 WHERE id = 1");
+        update.Bind(1, packed(values["version"])).Bind(2, packed(values["build"]));
+        update.Run();
+        return true;
+    }
+
+    bool UiLine(const std::vector<std::string>& words)
+    {
+        if (words.size() < 2)
+            return Mismatch("ui <command> …", line_);
+        if (!driver_.Session().EnsureEditor())
+            return Mismatch("a running editor", "none");
+        const QJsonObject command{{"command", QString::fromStdString(words[1])},
+                                  {"arg", QString::fromStdString(Rest(line_, 2))}};
+        const auto done = driver_.Session().Ui(command);
+        if (!done)
+            return Mismatch("ui " + words[1] + " done", "the editor went away");
+        if (!done->value(QStringLiteral("ok")).toBool())
+            return Mismatch("ui " + words[1] + " done", done->value(QStringLiteral("text")).toString().toStdString());
+        return true;
+    }
+
+    bool ExpectLine(const std::vector<std::string>& words)
+    {
+        if (words[1] == "return") {
+            const std::string expected = Rest(line_, 2);
+            const auto kept = driver_.AwaitReturn();
+            const std::string actual = kept ? "kept=" + std::to_string(*kept) : "no return (the editor went away)";
+            out_ << "return " << actual << "\n";
+            return actual == expected || Mismatch(expected, actual);
+        }
+        if (words[1] == "box") {
+            const std::string text = Rest(line_, 2);
+            std::string seen;
+            for (const TBoxReport& box : driver_.Session().TakeBoxes()) {
+                if (box.Text.find(text) != std::string::npos)
+                    return true;
+                seen += (seen.empty() ? "" : " | ") + box.Text;
+            }
+            return Mismatch("a box with \"" + text + "\"", seen.empty() ? "no box" : seen);
+        }
+        if (words[1] == "exited") {
+            const bool ended = driver_.Session().AwaitExit(30000);
+            return ended || Mismatch("the editor ended", "it still runs");
+        }
+        return Mismatch("expect return|box|exited", line_);
+    }
+
+    THostDriver& driver_;
+    std::ostream& out_;
+    std::ostream& err_;
+    int number_ = 0;
+    std::string line_;
+};
+
+} // namespace
+
+bool KeyValues(const std::vector<std::string>& words, std::map<std::string, std::string>& out)
+{
+    for (const std::string& word : words) {
+        const std::size_t equals = word.find('=');
+        if (equals == std::string::npos || equals == 0)
+            return false;
+        out[word.substr(0, equals)] = word.substr(equals + 1);
+    }
+    return true;
+}
+
+int EditCommand(const TEditorOptions& options, const std::string& device, std::ostream& out, std::ostream& err)
+{
+    THostDriver driver(options, out, err);
+    const auto id = DeviceOf(driver.Project().Sql(), device);
+    if (!id) {
+        err << "etshost: the project has no device " << device << "\n";
+        return ExitFailed;
+    }
+    const std::string before = BlockText(driver.Project().Sql(), *id);
+    const auto outcome = driver.Event("EditParameters", {{"device", std::to_string(*id)}});
+    if (!outcome || !outcome->Replied) {
+        err << "etshost: the editor went away\n";
+        return ExitFailed;
+    }
+    int result = ExitOk;
+    if (outcome->ReturnNow != 0) {
+        out << "The editor did not open: " << Outcome(*outcome, "EditParameters") << "\n";
+        result = ExitFailed;
+    } else {
+        const auto kept = driver.AwaitReturn();
+        if (!kept) {
+            err << "etshost: the editor went away while editing\n";
+            return ExitFailed;
+        }
+        out << (*kept != 0 ? "kept" : "discarded") << "\n";
+    }
+    out << "block before: " << before << "\nblock after:  " << BlockText(driver.Project().Sql(), *id) << "\n";
+    if (driver.Session().EditorRunning())
+        driver.Event("Stop", {});
+    return result;
+}
+
+int EventCommand(const TEditorOptions& options, const std::string& name, const std::vector<std::string>& args,
+                 std::ostream& out, std::ostream& err)
+{
+    std::map<std::string, std::string> values;
+    if (!KeyValues(args, values)) {
+        err << "etshost: arguments are key=value\n";
+        return ExitUsage;
+    }
+    THostDriver driver(options, out, err);
+    const auto outcome = driver.Event(name, values);
+    if (!outcome)
+        return ExitUsage;
+    if (!outcome->Replied) {
+        err << "etshost: the editor went away\n";
+        return ExitFailed;
+    }
+    out << name << " -> " << Outcome(*outcome, name) << "\n";
+    for (const std::string& file : outcome->Files)
+        out << "  " << file << "\n";
+    for (const TBoxReport& box : driver.Session().TakeBoxes())
+        out << "  box \"" << box.Text << "\" (" << box.Caption << ", " << box.Flags << ") -> " << box.Answer << "\n";
+    if (driver.Session().EditorRunning() && name != "Stop")
+        driver.Event("Stop", {});
+    return ExitOk;
+}
+
+int RunScriptCommand(const TEditorOptions& options, const std::string& script, std::ostream& out, std::ostream& err)
+{
+    std::ifstream file(script);
+    if (!file) {
+        err << "etshost: cannot read " << script << "\n";
+        return ExitFailed;
+    }
+    THostDriver driver(options, out, err);
+    TScriptRun run(driver, out, err);
+    int number = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (!run.Line(++number, line))
+            return ExitFailed;
+    }
+    if (driver.Session().EditorRunning())
+        driver.Event("Stop", {});
+    return ExitOk;
+}
+
+} // namespace host
