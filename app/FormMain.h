@@ -111,6 +111,9 @@ public:
     void SetStatusText(int panel, const std::string& text) override;
     void ProcessMessages() override;
     void CreateGroupAddressNodes(TSorvGrpAdrBasis* main, TSorvGrpAdrBasis* middle, TSorvGrpAdrBasis* sub) override;
+    // Adds the object's node below the parent's in the active configuration window
+    // (FormMainNodes.cpp); always true.
+    bool MakeNode(TDataBasis* object, TDataBasis* parent, bool makeVisible) override;
 
     // --- Settings (FormMainSettings.cpp) ---
 

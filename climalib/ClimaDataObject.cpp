@@ -167,14 +167,14 @@ bool TClimaDataObject::StoreRecord()
 }
 
 bool TClimaDataObject::CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t integer,
-                                  std::int32_t* answer)
+                                  std::int32_t* answer, void* result)
 {
     tagWmUserDevice request;
     request.Handle = Handle;
     request.Code = code;
     request.Sender = this;
     request.Text.clear();
-    request.Result = nullptr;
+    request.Result = result;
     request.Integer = integer;
     request.Byte = byte;
     const bool done = mainWindow_.UserDeviceMessage(request);

@@ -137,9 +137,9 @@ protected:
 
     // Requests to the device.
     // A device request with the byte and integer values; the answer of the integer field goes
-    // to answer.
+    // to answer. result travels in the request's Result field.
     bool CallDevice(TEnumUserDeviceMessage code, std::uint8_t byte, std::int32_t integer = 0,
-                    std::int32_t* answer = nullptr);
+                    std::int32_t* answer = nullptr, void* result = nullptr);
     // Asks whether the listed communication objects may go; false = the user refused.
     bool CheckIfDeleteObjectsAllowed(const std::list<int>& objectNumbers);
     // Sets the objects one after the other; the first refusal ends with false.

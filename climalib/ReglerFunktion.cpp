@@ -6,6 +6,8 @@
 #include "climalib/RecordChainWriter.h"
 #include "climalib/ReglerFunktionAuswahl.h"
 #include "climalib/ReglerFunktionZeilen.h"
+#include "climalib/DatenSicherung.h"
+#include "climalib/ReglerSollwerte.h"
 #include "platform/TraceLog.h"
 
 #include <algorithm>
@@ -337,6 +339,19 @@ std::uint8_t TReglerFunktion::GetAutomatischesSenden() const
 }
 
 // Requests to the device.
+
+void TReglerFunktion::ZuruecksetzenAnpassungen(const TDatenSicherung& vorher)
+{
+    LOG_FKT_START("TReglerFunktion::ZuruecksetzenAnpassungen");
+    if (vorher.IsEmpty())
+        return;
+    for (TDataBasis* object : vorher.Zuruecksetzen(MainWindow())) {
+        // The set points' communication objects follow their values again.
+        if (auto* sollwerte = dynamic_cast<TReglerSollwerte*>(object))
+            sollwerte->CreateObjects();
+    }
+    MainWindow().PostAbgleichFormVerw(-1, -1);
+}
 
 bool TReglerFunktion::CallModifyTastenWippenFunktion()
 {
@@ -1189,16 +1204,23 @@ void TReglerFunktion::GridComboBoxChange(TObject* sender, TCell& cell, int colum
         break;
     case tagReglerBedienungSperrbar:
         aendern(ReglerBedienungSperrbar, [this](auto, TChangeMarks& marks) {
+            // The device keeps the records of the system object and of the set points before it
+            // adapts them, so that a refusal further on leaves both as they were.
+            TDatenSicherung vorher;
             if (ReglerBedienungSperrbar == rbsImmerGesperrt) {
                 // Both go out before the push-button functions are asked, which read the level
                 // access the system object is left with.
-                const bool system = CallModifySystemZugriffBedienebenen();
-                const bool sollwerte = CallModifyReglerSollwerteAenderung();
-                if (!system || !sollwerte)
+                const bool system = CallDevice(UDM_MODIFY_SYSTEM_ZUGRIFF_BEDIENEBENEN, 0, 0, nullptr, &vorher);
+                const bool sollwerte = CallDevice(UDM_MODIFY_REGLER_SOLLWERTE_AENDERUNG, 0, 0, nullptr, &vorher);
+                if (!system || !sollwerte) {
+                    ZuruecksetzenAnpassungen(vorher);
                     return false;
+                }
             }
-            if (!CallModifyTastenWippenFunktion() || !ModifyReglerBedienungSperrObjekte(false, true))
+            if (!CallModifyTastenWippenFunktion() || !ModifyReglerBedienungSperrObjekte(false, true)) {
+                ZuruecksetzenAnpassungen(vorher);
                 return false;
+            }
             marks = TChangeMarks::StoreObjects();
             return true;
         });

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <string>
+
+class TDatenSicherung;
 #include <vector>
 
 // The room-temperature controller function: how the operating mode is switched, the fan-stage
@@ -238,6 +240,9 @@ public:
     TCell::TEnumGroupTitleState GruppeWeitereEinstellungen = TCell::gtsOpen;
 
 private:
+    // Puts the system object and the set points back as the device kept them before it adapted
+    // them (the set points' objects follow), then has the views aligned.
+    void ZuruecksetzenAnpassungen(const TDatenSicherung& vorher);
     bool ZweiRegelkreise() const;
     // Operating types 2 and 5, which heat and cool.
     bool HeizenUndKuehlen() const;

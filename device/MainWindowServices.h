@@ -53,6 +53,10 @@ public:
         return nullptr;
     }
 
+    // Adds the object's tree node below the parent's node in the active configuration window,
+    // made visible when asked; true whether or not a node was added (none without a window).
+    virtual bool MakeNode(TDataBasis* /*object*/, TDataBasis* /*parent*/, bool /*makeVisible*/) { return true; }
+
 protected:
     TMainWindowServices() = default;
     TMainWindowServices(const TMainWindowServices&) = default;

@@ -11,6 +11,8 @@
 #include <vector>
 
 class TDataBasis;
+class TRaumtemperaturSchaltuhr;
+class TSchaltuhr;
 class TTalvoDisplay;
 class TTalvoSystem;
 class TTsBetaetigung;
@@ -186,6 +188,84 @@ public:
     bool ConvertTastenStatusObjectGrpAddrAfterTemplateImport(TTsTaste* key);
     bool ConvertWippenStatusObjectGrpAddrAfterTemplateImport(TTsWippeStatus* rockerStatus);
 
+    // --- Keep rule of the key-sensor function, shared by every function that needs it ---
+
+    // The key-sensor function stays while any of the six function switches of the system object
+    // (key sensor, controller, extension unit, scenes, time switches 1 and 2) is on.
+    static bool KeepTastsensorFunktion(const TTalvoSystem& system);
+    // The switch-off road of a function that needs the key-sensor function: asks once before
+    // the linked communication objects below the function (and below the key-sensor function
+    // when that goes too) are deleted, deletes the function with deleteFunction, then the
+    // key-sensor function unless the keep rule holds it. False when the user refuses (nothing
+    // deleted) or a deletion fails (what went stays gone).
+    bool SwitchFunctionOff(const TTalvoSystem& system, TDataBasis* function,
+                           const std::function<bool()>& deleteFunction);
+
+    // --- Room-temperature controller (RaumtemperaturReglerFunktion.cpp). Each creator refuses
+    // when the parent has a child of its type already. ---
+
+    bool CreateReglerFunktion(TDataBasis* parent, bool withNode);
+    bool CreateReglerSollwerte(TDataBasis* function, bool withNode);
+    bool CreateReglerFunktionalitaet(TDataBasis* function, bool withNode);
+    bool CreateReglerRaumtemperaturMessung(TDataBasis* function, bool withNode);
+    bool CreateReglerStellgroessenStatusAusgabe(TDataBasis* function, bool withNode);
+    bool CreateRaumtempSchaltuhr(TDataBasis* function, bool withNode);
+    bool DeleteReglerFunktion(TDataBasis* parent);
+    bool DeleteReglerSollwerte(TDataBasis* function);
+    bool DeleteReglerFunktionalitaet(TDataBasis* function);
+    bool DeleteReglerRaumtemperaturMessung(TDataBasis* function);
+    bool DeleteReglerStellgroessenStatusAusgabe(TDataBasis* function);
+    bool DeleteRaumtempSchaltuhr(TDataBasis* function);
+    // The first room-temperature time switch below the device object; none without one.
+    TRaumtemperaturSchaltuhr* GetPointerRaumtempSchaltuhr();
+    // The controller's requests: the pages follow the controller; ask lets the pages ask before
+    // linked objects go. Each writes the changed page and posts the refresh.
+    bool UpdateTableRaumtemperaturMessung(TDataBasis* function, bool ask);
+    bool UpdateTableSollwerte(TDataBasis* function, bool ask);
+    bool UpdateTableStellgroessenStatusAusgabe(TDataBasis* function, bool ask);
+    // The room-temperature time-switch download flag takes the value.
+    bool ModifyRaumtempSchaltuhrAktivValue(std::uint8_t value);
+    // Weight 1 ("0,5 K") marks the user parameters for download; any other value changes nothing.
+    bool ModifyWertigkeitStufeSollwertverschiebungValue(std::uint8_t value);
+    // The system object's access to the operating levels; 0 without a system object.
+    std::uint8_t GetValueOfZugriffAufBedienebenen();
+
+    // --- Controller extension unit (ReglernebenstellenFunktion.cpp) ---
+
+    bool CreateReglernebenstellenFunktion(TDataBasis* parent, bool withNode);
+    bool CreateReglernebenstellenRaumtemperaturMessung(TDataBasis* function, bool withNode);
+    bool DeleteReglernebenstellenFunktion(TDataBasis* parent);
+    bool DeleteReglernebenstellenRaumtemperaturMessung(TDataBasis* function);
+
+    // --- Scenes (SzenenFunktion.cpp) ---
+
+    static constexpr int MaxSzenen = 8;
+    // The scene function with eight scenes, each scene with its node whatever withNode says.
+    bool CreateSzenenFunktion(TDataBasis* parent, bool withNode);
+    // One more scene with the lowest free number; refused (with the user told) at eight.
+    bool CreateSzene(TDataBasis* function, bool withNode);
+    // The number of scene records below the function; number: the lowest free scene number.
+    int GetTreePosSzene(TDataBasis* function, int& number);
+    bool DeleteSzenenFunktion(TDataBasis* parent);
+    bool DeleteSzenenInstanzen(TDataBasis* function);
+    bool CreateSzenenInstanz(TDataBasis* function);
+    bool ModifyDefaultValueSzenenAusgaenge(TDataBasis* function, int output, std::uint8_t value);
+    // Ask the user before an output's data type (value type) changes the scenes that use it;
+    // true to go ahead.
+    bool AskUserBeforModifyDatentyp(TDataBasis* function, int output);
+    bool AskUserBeforModifyWerteTyp(TDataBasis* function, int output);
+
+    // --- Time switches (Schaltuhr.cpp); number 1 or 2 ---
+
+    bool CreateSchaltuhr(platform::HWND window, TDataBasis* parent, bool withNode, int number);
+    bool DeleteSchaltuhr(TDataBasis* parent, int number);
+    TDataBasis* GetSchaltuhr(TDataBasis* parent, int number);
+    TSchaltuhr* GetPointerSchaltuhr(TDataBasis* parent, int number);
+
+    // --- Infrared remote control (IrFernbedienung.cpp) ---
+
+    bool CreateIrFernbedienung(platform::HWND window, TDataBasis* parent, bool withNode);
+
     // --- Factories of the function managers: each makes the object of a record of one of its
     // types and answers true; false for any other type. ---
 
@@ -215,6 +295,10 @@ public:
     // The first registered object of that type below start, depth first; none without start
     // or when start has no records.
     TDataBasis* GetFirstFromDatenTyp(TDataBasis* start, std::int16_t datentyp);
+
+    // The stored record of that handle in the system's table (under any parent); none when
+    // there is none.
+    const TDatenStruktur* FindDatenSatz(std::int32_t system, std::int32_t handle);
 
     // --- Changes ---
 
@@ -269,6 +353,18 @@ protected:
     // is taken (the object then goes).
     TDataBasis* EnrolNew(std::unique_ptr<TDataBasis> object, TDataBasis* parent, int posId, bool withNode,
                          bool writeRecord = true);
+
+    // The creation steps of a function's object: refused (none) when the parent has a child of
+    // the type already or make gives no object; otherwise the object is filed with its position
+    // id, record, registration and, with withNode, its node below the parent.
+    TDataBasis* CreateFunctionObject(TDataBasis* parent, int typ, int posId, bool withNode,
+                                     const std::function<std::unique_ptr<TDataBasis>()>& make);
+    // The deletion steps: the first child of the type has its own clean-up done, then its
+    // records, its node and the object go. False without such a child.
+    bool DeleteFunctionObject(TDataBasis* parent, int typ, const std::function<void(TDataBasis&)>& cleanUp);
+    // Writes the object's record and posts WM_USER_ABGLEICHFORMVERW (-1, -1) and
+    // WM_USER_UPDATEOTHERVIEWS (0, 0); false when the record cannot be written.
+    bool WriteAndRefresh(TDataBasis* object);
 
 private:
     // The key-sensor hook's answers to keys, rockers and the key operation.

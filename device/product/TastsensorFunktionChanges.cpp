@@ -247,13 +247,12 @@ bool TDeviceInstanzTalvo::ModifyTastsensorFunktion(platform::HWND window, TTalvo
     const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     const bool regler = system->GetValueOfReglerFunktion() == 1;
     const bool nebenstelle = system->GetValueOfReglernebenstellenFunktion() == 1;
-    const bool tastsensor = system->GetValueOfTastsensorFunktion() == 1;
     const bool szenen = system->GetValueOfSzenenFunktion() == 1;
     const bool schaltuhr1 = system->GetValueOfSchaltuhr(1) == 1;
     const bool schaltuhr2 = system->GetValueOfSchaltuhr(2) == 1;
     const bool neededElsewhere = regler || nebenstelle || szenen || schaltuhr1 || schaltuhr2;
 
-    if (neededElsewhere || tastsensor) {
+    if (KeepTastsensorFunktion(*system)) {
         switch (CreateTastsensorFunktion(window, system, true)) {
         case 1:
             return true;
