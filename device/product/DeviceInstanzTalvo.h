@@ -7,6 +7,7 @@
 #include <functional>
 #include <list>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -276,6 +277,18 @@ public:
     bool InitDaten_Schaltuhr(TDatenStruktur& record);
     bool InitDaten_IrFernbedienung(TDatenStruktur& record);
 
+    // --- Copy and paste (CopyPaste.cpp) ---
+
+    // Appends the lines of the object's children: each child's record, the records chained to
+    // it, then the children of its data object, depth first. copied holds the handles given
+    // already; a record met again is not given twice.
+    void GetAllChildData(TDataBasis* object, std::vector<std::string>& lines, std::set<std::int32_t>& copied);
+    // Pastes into every child with a data object, recursively: a communication object takes
+    // the copied one of its identification value, any other the first copied record of its
+    // type. A child without source record is left alone; then, and when a chain is broken or
+    // a paste refused, the answer is false while the other children are still pasted.
+    bool PasteDataToAllChilds(TDataBasis* parent, TRecordTable* copied, std::string& message);
+
     // --- Conversion of stored data (records of a data block, with the stored version) ---
 
     // Between versions of the current format there is nothing to convert: always false.
@@ -367,6 +380,15 @@ protected:
     bool WriteAndRefresh(TDataBasis* object);
 
 private:
+    // Appends the record's line and those of its chain (looked up, never created); a chain
+    // ends at Next 0, at a missing record and at a handle given already.
+    void AppendChain(const TDatenStruktur& record, std::int32_t system, std::vector<std::string>& lines,
+                     std::set<std::int32_t>& copied);
+    // Gives the object the source record with its chain from the copied table, then writes the
+    // object into its record. False when the chain is broken or the object refused.
+    bool PasteInto(TDataBasis* object, const TRecordTable& copied, const TDatenStruktur& source,
+                   std::string& message);
+
     // The key-sensor hook's answers to keys, rockers and the key operation.
     bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);
     // CheckTastenWippenFkt and CheckTastenWippenFktValues: values chooses the check.
