@@ -18,6 +18,8 @@ class TConfigWindowServices {
 public:
     // Removes the group-address nodes from the tree.
     virtual void DeleteGrpAdr() {}
+    // Removes every node of the tree.
+    virtual void ClearTree() {}
     // Rebuilds the tree from the device model's data objects.
     virtual void InitData(platform::HWND /*mainWindow*/) {}
     // Shows this device model from now on.

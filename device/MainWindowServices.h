@@ -1,6 +1,8 @@
 #pragma once
 
+#include "device/DlgGaCheckServices.h"
 #include "device/DlgSelGrpAddrServices.h"
+#include "dialogs/project/RecGroupAddrInfo.h"
 #include "device/GrpAdrNodes.h"
 #include "outside/addrlink/ObjektBasis.h"
 #include "platform/WindowMessages.h"
@@ -49,6 +51,16 @@ public:
                                                                         TObjektBasis::TGrpAdrIdList& /*links*/,
                                                                         const TGrpAdrNodes& /*nodes*/,
                                                                         TEtsGruppenAdressen* /*groups*/)
+    {
+        return nullptr;
+    }
+    // Makes the check of the group addresses of imported records over the main- and the
+    // middle- and sub-group nodes, which fills used and toCreate; none when there is no check
+    // (the import then takes the addresses as they are).
+    virtual std::unique_ptr<TDlgGaCheckServices> CreateDlgGaCheck(const TGrpAdrNodes::TMap& /*mainNodes*/,
+                                                                  const TGrpAdrNodes::TMap& /*midSubNodes*/,
+                                                                  bool /*threeLevels*/, TUsedGroupAddrMap& /*used*/,
+                                                                  TNewGroupAddrList& /*toCreate*/)
     {
         return nullptr;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class TDataBasis;
+class TEtsObjekt;
 class TRaumtemperaturSchaltuhr;
 class TSchaltuhr;
 class TTalvoDisplay;
@@ -289,6 +290,30 @@ public:
     // a paste refused, the answer is false while the other children are still pasted.
     bool PasteDataToAllChilds(TDataBasis* parent, TRecordTable* copied, std::string& message);
 
+    // --- Alignment with the project (ResetAlign.cpp) ---
+
+    // Removes a communication object whose alignment failed: its tree node, its records and
+    // the object (its object in the project stays). True when it is gone from the registry.
+    bool DeleteEtsObjekt(TEtsObjekt* object);
+
+    // --- Import of device data (Import*.cpp) ---
+
+    // Splits a group-address value: main bits 11 to 14; with three levels middle bits 8 to 10
+    // and sub bits 0 to 7, with two middle 0 and sub bits 0 to 10. 0 gives 0/0/0.
+    static void GetMainMiddleAndSubGroupAddr(int value, bool threeLevels, short& main, short& middle, short& sub);
+    // Creates the addresses in list order, each split into three levels; the first that fails
+    // is reported and ends with false (the later ones are not tried).
+    bool ImportCreateNewGroupAddresses(TNewGroupAddrList list);
+    // Makes the imported records the device's data in the project: its communication objects
+    // replaced by the imported ones with their links (or none), the data block rebuilt, the
+    // objects aligned and the windows rebuilt. False when anything failed; the rest is done.
+    bool SorvImportAbgleich(TRecordTable* records, bool withGroupAddresses);
+    // After an import of predecessor data: the objects of five kinds convert their own data,
+    // then all are aligned and written. False when a registry entry holds no object.
+    bool ConvertDBDataAfterTemplateImport();
+    // The last SorvImport ended because the user cancelled the group-address check.
+    bool ImportCancelled = false;
+
     // --- Conversion of stored data (records of a data block, with the stored version) ---
 
     // Between versions of the current format there is nothing to convert: always false.
@@ -388,6 +413,10 @@ private:
     // object into its record. False when the chain is broken or the object refused.
     bool PasteInto(TDataBasis* object, const TRecordTable& copied, const TDatenStruktur& source,
                    std::string& message);
+
+    // Links the imported object (its record and the records chained to it) to the project's
+    // groups of their addresses; an address the project lacks is dropped and reported (false).
+    bool LinkImportedChain(TRecordTable& records, TDatenStruktur& object, bool threeLevels);
 
     // The key-sensor hook's answers to keys, rockers and the key operation.
     bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);
