@@ -103,6 +103,10 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
         return 0;
     case WM_USER_GETEIBHANDLE:
         return Result(device.EibHandle.get());
+    case WM_USER_USERDEVICEMESSAGE:
+        return device.UserDeviceMessage(GetHandle(), reinterpret_cast<tagWmUserDevice*>(lParam));
+    case WM_USER_DATENTRANSPORT:
+        return device.WmUserDatenTransport(GetHandle(), reinterpret_cast<tagRecDatenTransport*>(lParam));
     default:
         return 0;
     }
