@@ -38,7 +38,7 @@ TEST_F(ManagerTest, EveryFunctionInTheTreeBesideTheSceneFunctionsGrid)
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Projektierung"));
-    window.resize(1000, 760);
+    window.resize(1060, 760);
     auto* layout = new QHBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(&window);
@@ -46,7 +46,7 @@ TEST_F(ManagerTest, EveryFunctionInTheTreeBesideTheSceneFunctionsGrid)
     layout->addWidget(splitter);
     auto* tree = new TTreeView(splitter);
     auto* view = new TDrawGridSEView(splitter);
-    splitter->setSizes({340, 660});
+    splitter->setSizes({400, 660});
     TImageList images;
     viewstest::FillTestImages(images);
     tree->SetImages(&images);
