@@ -1,5 +1,6 @@
 // The import of device data: a saved data block replaces the edited device's data.
 #include "device/product/DeviceInstanzTalvo.h"
+#include "device/product/ImportRemap.h"
 
 #include "app/Spredit.h"
 #include "device/DataModuleServices.h"
@@ -43,10 +44,9 @@ bool ThreeLevels()
     return !dataModule || dataModule->GetGrpAdrLevel() == 3;
 }
 
-// Gives each communication-object record, and each record below one, that carries a used
-// address whose target differs the target (0: no link). Each record is mapped from its own
-// address once, so that chained targets do not carry a record on twice.
-void RemapGroupAddresses(TRecordTable& records, const TUsedGroupAddrMap& used)
+} // namespace
+
+void RemapGroupAddresses(TDeviceInstanz::TRecordTable& records, const TUsedGroupAddrMap& used)
 {
     const auto remap = [&used](TDatenStruktur& record) {
         const auto entry = used.find(static_cast<unsigned long>(static_cast<std::uint32_t>(record.Param15)));
@@ -57,7 +57,7 @@ void RemapGroupAddresses(TRecordTable& records, const TUsedGroupAddrMap& used)
             record.Param14 = 0;
     };
     // Innermost tables first: each carries its changes back into its parent when it goes.
-    std::unique_ptr<TRecordTable> objects(records.FilterFeldName("Typ", static_cast<std::int16_t>(DT_ETS_OBJEKT)));
+    std::unique_ptr<TDeviceInstanz::TRecordTable> objects(records.FilterFeldName("Typ", static_cast<std::int16_t>(DT_ETS_OBJEKT)));
     std::vector<std::int32_t> handles;
     for (TDatenStruktur* r = objects->First(); r; r = objects->Next()) {
         remap(*r);
@@ -65,15 +65,13 @@ void RemapGroupAddresses(TRecordTable& records, const TUsedGroupAddrMap& used)
     }
     objects.reset();
     for (const std::int32_t handle : handles) {
-        std::unique_ptr<TRecordTable> below(records.FilterFeldName("Parent", handle));
+        std::unique_ptr<TDeviceInstanz::TRecordTable> below(records.FilterFeldName("Parent", handle));
         for (TDatenStruktur* r = below->First(); r; r = below->Next()) {
             if (r->Typ != DT_ETS_OBJEKT)
                 remap(*r);
         }
     }
 }
-
-} // namespace
 
 void TDeviceInstanzTalvo::GetMainMiddleAndSubGroupAddr(int value, bool threeLevels, short& main, short& middle,
                                                        short& sub)

@@ -1,5 +1,6 @@
 #include "app/Spredit.h"
 #include "device/product/DatenTyp.h"
+#include "device/product/ImportRemap.h"
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "tests/product/support/ProductDoubles.h"
@@ -42,6 +43,74 @@ INSTANTIATE_TEST_SUITE_P(Values, GroupAddressSplit,
                          ::testing::Values(Split{0x0A05, false, 1, 0, 517}, Split{0x0A05, true, 1, 2, 5},
                                            Split{0, true, 0, 0, 0}, Split{0, false, 0, 0, 0},
                                            Split{0x7FFF, true, 15, 7, 255}, Split{0x7FFF, false, 15, 0, 2047}));
+
+// --- The group addresses of imported records rewritten to the targets of the check ---
+
+// Object 1 (address A) with a link record below it (address B), object 2 (address B), and a
+// record of another type below object 1 with its own address A.
+class Remap : public ::testing::Test {
+protected:
+    static constexpr std::int32_t A = 0x0A05;
+    static constexpr std::int32_t B = 0x0A06;
+    static constexpr std::int32_t C = 0x0A07;
+
+    Remap()
+    {
+        Add(1, 0, DT_ETS_OBJEKT, A, 11);
+        Add(2, 1, 0, B, 12);
+        Add(3, 0, DT_ETS_OBJEKT, B, 13);
+        Add(4, 1, DT_ETS_OBJEKT, A, 14); // a communication object below one: as itself only
+    }
+    void Add(std::int32_t handle, std::int32_t parent, int typ, std::int32_t address, std::int32_t group)
+    {
+        TDatenStruktur r;
+        r.Handle = handle;
+        r.Parent = parent;
+        r.Typ = static_cast<std::int16_t>(typ);
+        r.Param15 = address;
+        r.Param14 = group;
+        records.Add(r);
+    }
+    void Use(std::uint32_t address, std::uint32_t target)
+    {
+        used[address] = TRecGroupAddrInfo{address, 0, "", gsOk, "", "", target};
+    }
+    // Param15/Param14 by handle.
+    std::vector<std::pair<std::int32_t, std::int32_t>> Links()
+    {
+        std::vector<std::pair<std::int32_t, std::int32_t>> links;
+        for (TDatenStruktur* r = records.First(); r; r = records.Next())
+            links.emplace_back(r->Param15, r->Param14);
+        return links;
+    }
+
+    TDeviceInstanz::TRecordTable records{"", 0};
+    TUsedGroupAddrMap used;
+};
+
+TEST_F(Remap, AddressesThatStayRewriteNothing)
+{
+    Use(A, A);
+    Use(B, B);
+    RemapGroupAddresses(records, used);
+    EXPECT_EQ(Links(), (std::vector<std::pair<std::int32_t, std::int32_t>>{{A, 11}, {B, 12}, {B, 13}, {A, 14}}));
+}
+
+TEST_F(Remap, NoTargetDropsTheLinkOfTheRecordsAndOfThoseBelow)
+{
+    Use(A, 0);
+    Use(B, 0);
+    RemapGroupAddresses(records, used);
+    EXPECT_EQ(Links(), (std::vector<std::pair<std::int32_t, std::int32_t>>{{0, 0}, {0, 0}, {0, 0}, {0, 0}}));
+}
+
+TEST_F(Remap, ChainedTargetsMapEachRecordFromItsOwnAddressOnce)
+{
+    Use(A, B);
+    Use(B, C);
+    RemapGroupAddresses(records, used);
+    EXPECT_EQ(Links(), (std::vector<std::pair<std::int32_t, std::int32_t>>{{B, 11}, {C, 12}, {C, 13}, {B, 14}}));
+}
 
 // --- The alignment of every data object with the project ---
 
@@ -191,6 +260,17 @@ TEST_F(Alignment, AnObjectWhoseProjectObjectIsGoneIsRemovedWithOneMessageAndTheW
     EXPECT_EQ(other->Aligned, 1);
     EXPECT_FALSE(device.NoDeleteQuestion);
     EXPECT_EQ(PreviewPosts(), 1);
+}
+
+TEST_F(Alignment, QueuedAddressesStopAtTheFirstThatCannotBeCreated)
+{
+    EXPECT_TRUE(device.ImportCreateNewGroupAddresses({}));
+    // Without the project's group addresses nothing can be created.
+    EXPECT_FALSE(device.ImportCreateNewGroupAddresses({{0x0A05, "Eins", 0}, {0x0A06, "Zwei", 0}}));
+    ASSERT_EQ(ui.boxes().size(), 1u);
+    EXPECT_EQ(ui.boxes()[0].text, "Gruppenadresse [1/2/5] konnte nicht angelegt werden!");
+    EXPECT_EQ(ui.boxes()[0].caption, Spredit::Text9017);
+    EXPECT_EQ(ui.boxes()[0].style, static_cast<unsigned>(platform::MB_OK | platform::MB_ICONINFORMATION));
 }
 
 TEST_F(Alignment, DeleteEtsObjektWithoutObjectFails)
