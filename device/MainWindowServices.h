@@ -69,6 +69,11 @@ public:
     // made visible when asked; true whether or not a node was added (none without a window).
     virtual bool MakeNode(TDataBasis* /*object*/, TDataBasis* /*parent*/, bool /*makeVisible*/) { return true; }
 
+    // Import the user's initialisation file, resp. the named file, into the device being made;
+    // true only when data were imported (a cancel is false).
+    virtual bool ImportUserDaten() { return false; }
+    virtual bool DatenImport(const std::string& /*file*/) { return false; }
+
 protected:
     TMainWindowServices() = default;
     TMainWindowServices(const TMainWindowServices&) = default;

@@ -264,6 +264,12 @@ public:
     TDataBasis* GetSchaltuhr(TDataBasis* parent, int number);
     TSchaltuhr* GetPointerSchaltuhr(TDataBasis* parent, int number);
 
+    // --- Default objects of a new device (NewDevice.cpp); each refuses when the parent has a
+    // child of its type already ---
+
+    bool CreateDisplay(platform::HWND window, TDataBasis* parent, bool addNode);
+    bool CreateDatumUhrzeitSenden(platform::HWND window, TDataBasis* parent, bool addNode);
+
     // --- Infrared remote control (IrFernbedienung.cpp) ---
 
     bool CreateIrFernbedienung(platform::HWND window, TDataBasis* parent, bool withNode);

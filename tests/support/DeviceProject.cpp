@@ -109,6 +109,10 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
         return Result(device.EibHandle.get());
     case WM_USER_LOADGRPADR:
         return device.LoadGrpAdr() != nullptr ? 1 : 0;
+    case WM_USER_USERDEVICEMESSAGE:
+        return device.UserDeviceMessage(GetHandle(), reinterpret_cast<tagWmUserDevice*>(lParam));
+    case WM_USER_DATENTRANSPORT:
+        return device.WmUserDatenTransport(GetHandle(), reinterpret_cast<tagRecDatenTransport*>(lParam));
     default:
         return 0;
     }

@@ -1,0 +1,139 @@
+// A new device on the demo project: its default objects, the written block read back, the
+// fallback after a failed import and the reset.
+#include "app/Spredit.h"
+#include "device/product/DatenTyp.h"
+#include "host/ProductTemplate.h"
+#include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
+#include "outside/addrlink/AddrlinkTypes.h"
+#include "outside/datacore/DataBasis.h"
+#include "outside/sysfunc/TalvoSystem.h"
+#include "platform/Clock.h"
+#include "tests/support/DeviceProject.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using testsupport::DeviceProject;
+
+// handle -> (type, parent, name) of every registered object.
+std::map<std::int32_t, std::tuple<int, std::int32_t, std::string>> Objects(const TDeviceInstanz& device)
+{
+    std::map<std::int32_t, std::tuple<int, std::int32_t, std::string>> out;
+    for (const auto& [handle, object] : device.GetDataPointerMap())
+        out[handle] = {object->GetTyp(), object->GetParentHandle(), object->GetName(false)};
+    return out;
+}
+
+int CountOfTyp(const TDeviceInstanz& device, int typ)
+{
+    int count = 0;
+    for (const auto& [handle, object] : device.GetDataPointerMap())
+        count += object->GetTyp() == typ ? 1 : 0;
+    return count;
+}
+
+// Gives the programs of the project the parameters and objects of this product, as etshost init.
+void AddProductTemplate(const std::string& path)
+{
+    host::TProjectDatabase project(path);
+    std::vector<std::int64_t> programs;
+    host::TSqlStatement query(project.Sql(), "SELECT id FROM program ORDER BY id");
+    while (query.Step())
+        programs.push_back(query.Int64(0));
+    for (const std::int64_t program : programs)
+        host::FillProductTemplate(project.Sql(), program);
+}
+
+class NewDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override { AddProductTemplate(project_.ProjectPath()); }
+
+    platform::TScopedClock clock_{QDateTime(QDate(2026, 12, 10), QTime(12, 0))};
+    DeviceProject project_;
+};
+
+TEST_F(NewDeviceTest, MakesTheSystemObjectWithDisplayAndCommunicationObjects)
+{
+    auto device = project_.MakeDevice();
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    auto* system = dynamic_cast<TTalvoSystem*>(device->GetDevice());
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_SYSTEM), 1);
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_DISPLAY), 1);
+    EXPECT_GT(CountOfTyp(*device, DT_ETS_OBJEKT), 0);
+    EXPECT_EQ(project_.Boxes(), 0u) << project_.LastBox();
+}
+
+TEST_F(NewDeviceTest, ASecondDisplayIsRefusedAndTheFirstKept)
+{
+    auto device = project_.MakeDevice();
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    const auto before = Objects(*device);
+    EXPECT_FALSE(device->CreateDisplay(project_.Window(), device->GetDevice(), false));
+    EXPECT_EQ(Objects(*device), before);
+}
+
+TEST_F(NewDeviceTest, AFailedImportWarnsOnceAndBuildsTheDefaults)
+{
+    auto device = project_.MakeDevice();
+    device->SetInitModus(INIT_MODUS_DATEN_IMPORT);
+    device->SetInitFileCreate(project_.Folder() + "missing.txt");
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    EXPECT_EQ(project_.Boxes(), 1u);
+    EXPECT_EQ(project_.LastBox(), Spredit::Text9047 + ": " + Spredit::Text9152);
+    EXPECT_EQ(device->GetInitModus(), INIT_MODUS_DEFAULT);
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_DISPLAY), 1);
+}
+
+TEST_F(NewDeviceTest, AnUnknownModeBuildsTheDefaults)
+{
+    auto device = project_.MakeDevice();
+    device->SetInitModus(7);
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_DISPLAY), 1);
+    EXPECT_EQ(project_.Boxes(), 0u);
+}
+
+TEST_F(NewDeviceTest, WrittenAndReopenedGivesTheSameObjects)
+{
+    auto device = project_.MakeDevice();
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    ASSERT_TRUE(device->WriteBlob());
+    const auto written = Objects(*device);
+    device.reset();
+
+    auto reopened = project_.MakeDevice();
+    ASSERT_TRUE(reopened->GetDataFromServer(project_.Window(), false));
+    EXPECT_EQ(Objects(*reopened), written);
+}
+
+class ResetTest : public NewDeviceTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ResetTest, GivesANewDeviceAgainAndKeepsTheQuestionSwitch)
+{
+    auto device = project_.MakeDevice();
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    const auto types = [](const auto& objects) {
+        std::multiset<int> out;
+        for (const auto& [handle, object] : objects)
+            out.insert(std::get<0>(object));
+        return out;
+    };
+    const auto before = types(Objects(*device));
+    device->NoDeleteQuestion = false;
+    EXPECT_TRUE(device->Reset(GetParam()));
+    EXPECT_FALSE(device->NoDeleteQuestion);
+    EXPECT_EQ(types(Objects(*device)), before);
+    EXPECT_EQ(project_.Boxes(), 0u) << project_.LastBox();
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutProgress, ResetTest, ::testing::Bool());
+
+} // namespace
