@@ -277,3 +277,17 @@ int TDeviceInstanzTalvo::UpdatePreview()
     LOG_FKT_START("TDeviceInstanzTalvo::UpdatePreview");
     return platform::PostMessage(MainWindowHandle(), WM_USER_UPDATEPREVIEW, 1, 0) ? 1 : 0;
 }
+
+void TDeviceInstanzTalvo::ReinitConfigWindows(platform::HWND mainWindow)
+{
+    if (!MainForm)
+        return;
+    for (TConfigWindowServices* window : MainForm->GetListFormVerw()) {
+        if (!window)
+            continue;
+        window->DeleteGrpAdr();
+        window->InitData(DataPointerMap.Map(), mainWindow);
+        if (GrpAdrOrdner)
+            window->InitGrpAdr(mainWindow, GrpAdrOrdner.get(), MainGroupNodes, GrpAdrNodes);
+    }
+}

@@ -410,6 +410,9 @@ protected:
     // WM_USER_UPDATEOTHERVIEWS (0, 0); false when the record cannot be written.
     bool WriteAndRefresh(TDataBasis* object);
 
+    // Rebuilds every configuration window's tree and group-address folder from the data objects.
+    void ReinitConfigWindows(platform::HWND mainWindow);
+
 private:
     // Appends the record's line and those of its chain (looked up, never created); a chain
     // ends at Next 0, at a missing record and at a handle given already.

@@ -158,16 +158,7 @@ bool TDeviceInstanzTalvo::SorvImportAbgleich(TRecordTable* records, bool withGro
     }
 
     step(6, loading + Spredit::Text9242);
-    if (MainForm) {
-        for (TConfigWindowServices* window : MainForm->GetListFormVerw()) {
-            if (!window)
-                continue;
-            window->DeleteGrpAdr();
-            window->InitData(DataPointerMap.Map(), mainWindow);
-            if (GrpAdrOrdner)
-                window->InitGrpAdr(mainWindow, GrpAdrOrdner.get(), MainGroupNodes, GrpAdrNodes);
-        }
-    }
+    ReinitConfigWindows(mainWindow);
     return result;
 }
 

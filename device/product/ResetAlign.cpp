@@ -109,17 +109,7 @@ int TDeviceInstanzTalvo::Reset(bool showProgress)
     // An import builds its own views.
     if (InitModus != INIT_MODUS_USER_DATEN && InitModus != INIT_MODUS_DATEN_IMPORT) {
         progress.Step(Spredit::Text9242);
-        if (MainForm) {
-            const platform::HWND mainWindow = MainWindowHandle();
-            for (TConfigWindowServices* window : MainForm->GetListFormVerw()) {
-                if (!window)
-                    continue;
-                window->DeleteGrpAdr();
-                window->InitData(mainWindow);
-                if (GrpAdrOrdner)
-                    window->InitGrpAdr(mainWindow, GrpAdrOrdner.get(), MainGroupNodes, GrpAdrNodes);
-            }
-        }
+        ReinitConfigWindows(MainWindowHandle());
     }
     return created ? 1 : 0;
 }
