@@ -34,6 +34,34 @@ struct TTakenOver {
     }
 };
 
+// Gives the status object's communication objects (display order 4610 on) the links, the send
+// address and the flags taken over; false at the first that fails (or is invisible, when asked).
+bool HandOver(TDeviceInstanzTalvo& device, const std::vector<std::int32_t>& handles, std::int32_t statusHandle,
+              const TTakenOver& taken, bool visibleOnly)
+{
+    for (const std::int32_t handle : handles) {
+        TDataBasis* object = device.FindHandle(handle);
+        if (!object || object->GetParentHandle() != statusHandle || object->GetTyp() != DT_ETS_OBJEKT)
+            continue;
+        auto* etsObject = dynamic_cast<TEtsObjekt*>(object);
+        if (!etsObject || (visibleOnly && !etsObject->IsVisible()))
+            return false;
+        if (etsObject->GetDisplayOrder() < 4610)
+            continue;
+        for (const TObjektBasis::RecGrpAdrId& link : taken.Links) {
+            if (!device.LinkToSubGroup(link.SubGroupId, handle, true))
+                return false;
+        }
+        if (taken.SendAddress != 0)
+            etsObject->SetGrpAdrSend(taken.SendAddress);
+        const std::array<bool, 6>& f = taken.Flags;
+        if (!etsObject->SetObjektFlags(f[2], f[0], f[1], f[3], f[4], f[5], true))
+            return false;
+        etsObject->Write(*device.GetDatenSatz(etsObject));
+    }
+    return true;
+}
+
 // The first registered object of the type below start, as class T; none when it is of
 // another class.
 template <class T>
@@ -261,27 +289,7 @@ bool TDeviceInstanzTalvo::ConvertTastenStatusObjectGrpAddrAfterTemplateImport(TT
     if (taken.Links.empty() || statusHandle == 0)
         return true;
 
-    for (const std::int32_t handle : handles) {
-        TDataBasis* object = FindHandle(handle);
-        if (!object || object->GetParentHandle() != statusHandle || object->GetTyp() != DT_ETS_OBJEKT)
-            continue;
-        auto* etsObject = dynamic_cast<TEtsObjekt*>(object);
-        if (!etsObject || !etsObject->IsVisible())
-            return false;
-        if (etsObject->GetDisplayOrder() < 4610)
-            continue;
-        for (const TObjektBasis::RecGrpAdrId& link : taken.Links) {
-            if (!LinkToSubGroup(link.SubGroupId, handle, true))
-                return false;
-        }
-        if (taken.SendAddress != 0)
-            etsObject->SetGrpAdrSend(taken.SendAddress);
-        const std::array<bool, 6>& f = taken.Flags;
-        if (!etsObject->SetObjektFlags(f[2], f[0], f[1], f[3], f[4], f[5], true))
-            return false;
-        etsObject->Write(*GetDatenSatz(etsObject));
-    }
-    return true;
+    return HandOver(*this, handles, statusHandle, taken, true);
 }
 
 bool TDeviceInstanzTalvo::ConvertWippenStatusObjectGrpAddrAfterTemplateImport(TTsWippeStatus* rockerStatus)
@@ -312,25 +320,5 @@ bool TDeviceInstanzTalvo::ConvertWippenStatusObjectGrpAddrAfterTemplateImport(TT
     if (taken.Links.empty())
         return true;
 
-    for (const std::int32_t handle : handles) {
-        TDataBasis* object = FindHandle(handle);
-        if (!object || object->GetParentHandle() != statusHandle || object->GetTyp() != DT_ETS_OBJEKT)
-            continue;
-        auto* etsObject = dynamic_cast<TEtsObjekt*>(object);
-        if (!etsObject)
-            return false;
-        if (etsObject->GetDisplayOrder() < 4610)
-            continue;
-        for (const TObjektBasis::RecGrpAdrId& link : taken.Links) {
-            if (!LinkToSubGroup(link.SubGroupId, handle, true))
-                return false;
-        }
-        if (taken.SendAddress != 0)
-            etsObject->SetGrpAdrSend(taken.SendAddress);
-        const std::array<bool, 6>& f = taken.Flags;
-        if (!etsObject->SetObjektFlags(f[2], f[0], f[1], f[3], f[4], f[5], true))
-            return false;
-        etsObject->Write(*GetDatenSatz(etsObject));
-    }
-    return true;
+    return HandOver(*this, handles, statusHandle, taken, false);
 }
