@@ -62,21 +62,9 @@ std::string TRaumtempSchaltuhrKern::EigenerSpaltentext(const TSchaltzeitZeile& z
     return spalte == 3 ? GetBetriebsmodusStringFromEnum(zeile.Wert) : std::string{};
 }
 
-std::string TRaumtempSchaltuhrKern::SpaltenTitel(int spalte) const
+std::string TRaumtempSchaltuhrKern::EigenerSpaltentitel(int spalte) const
 {
-    using namespace Spredit;
-    switch (spalte) {
-    case 0:
-        return Text9025;
-    case 1:
-        return Text9028;
-    case 2:
-        return Text9027;
-    case 3:
-        return Text9023;
-    default:
-        return {};
-    }
+    return spalte == 3 ? Spredit::Text9023 : std::string{};
 }
 
 std::string TRaumtempSchaltuhrKern::Titel() const

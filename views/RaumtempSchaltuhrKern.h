@@ -28,7 +28,7 @@ public:
 
 protected:
     std::string EigenerSpaltentext(const TSchaltzeitZeile& zeile, int spalte) const override;
-    std::string SpaltenTitel(int spalte) const override;
+    std::string EigenerSpaltentitel(int spalte) const override;
     std::string Titel() const override;
     std::string TitelZusatz() const override;
     void EingabeInZeile(TSchaltzeitZeile& zeile) const override;

@@ -201,16 +201,10 @@ std::string TSchaltuhrKern::EigenerSpaltentext(const TSchaltzeitZeile& zeile, in
     return {};
 }
 
-std::string TSchaltuhrKern::SpaltenTitel(int spalte) const
+std::string TSchaltuhrKern::EigenerSpaltentitel(int spalte) const
 {
     using namespace Spredit;
     switch (spalte) {
-    case 0:
-        return Text9025;
-    case 1:
-        return Text9028;
-    case 2:
-        return Text9027;
     case 3:
         return Text9024;
     case 4:

@@ -44,6 +44,20 @@ TSchaltzeitenKern::TSchaltzeitenKern(TArt art, TDeviceInstanz* device, const TZe
 
 TSchaltzeitenKern::~TSchaltzeitenKern() = default;
 
+std::string TSchaltzeitenKern::SpaltenTitel(int spalte) const
+{
+    switch (spalte) {
+    case 0:
+        return Spredit::Text9025;
+    case 1:
+        return Spredit::Text9028;
+    case 2:
+        return Spredit::Text9027;
+    default:
+        return EigenerSpaltentitel(spalte);
+    }
+}
+
 std::string TSchaltzeitenKern::Ueberschrift(int spalte) const
 {
     std::string text = SpaltenTitel(spalte);

@@ -48,7 +48,9 @@ public:
     // --- The list ---
     const std::vector<TSchaltzeitZeile>& Zeilen() const { return ZeilenListe; }
     virtual int AnzahlSpalten() const = 0;
-    // The column's caption, " *" appended to the sort column once a column was clicked.
+    // The column's caption; as a heading with " *" appended to the sort column once a column
+    // was clicked.
+    std::string SpaltenTitel(int spalte) const;
     std::string Ueberschrift(int spalte) const;
     std::string Spaltentext(const TSchaltzeitZeile& zeile, int spalte) const;
     // Selected rows, ascending.
@@ -124,7 +126,8 @@ public:
 protected:
     // The row's own columns (3 and up).
     virtual std::string EigenerSpaltentext(const TSchaltzeitZeile& zeile, int spalte) const = 0;
-    virtual std::string SpaltenTitel(int spalte) const = 0;
+    // The titles of the row's own columns (3 and up).
+    virtual std::string EigenerSpaltentitel(int spalte) const = 0;
     virtual std::string Titel() const = 0;
     virtual std::string TitelZusatz() const = 0;
     // The value or mode of the input into a row.

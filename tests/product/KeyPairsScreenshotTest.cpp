@@ -1,18 +1,10 @@
 #include "device/product/DatenTyp.h"
 #include "tests/product/support/KeySensorFixture.h"
-#include "tests/views/GridTestSupport.h"
-#include "tests/views/TreeTestSupport.h"
-#include "tests/views/support/TestImages.h"
-#include "views/CtrlGrid.h"
-#include "views/CtrlTree.h"
+#include "tests/views/support/TreeBesideGrid.h"
 #include "views/DrawGridSEView.h"
-#include "views/ImageList.h"
+#include "views/CtrlTree.h"
 #include "views/TreeView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QHBoxLayout>
-#include <QSplitter>
 
 #include <gtest/gtest.h>
 
@@ -32,29 +24,9 @@ TEST_F(KeySensorTest, KeyPairsInTheTreeBesideTheKeyOperationsGrid)
     TDataBasis* operation = First(DT_TS_BETAETIGUNG);
     ASSERT_NE(operation, nullptr);
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Projektierung"));
-    window.resize(900, 560);
-    auto* layout = new QHBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* splitter = new QSplitter(&window);
-    splitter->setHandleWidth(3);
-    layout->addWidget(splitter);
-    auto* tree = new TTreeView(splitter);
-    auto* view = new TDrawGridSEView(splitter);
-    splitter->setSizes({300, 600});
-    TImageList images;
-    viewstest::FillTestImages(images);
-    tree->SetImages(&images);
-
-    TCtrlTree ctrlTree(tree);
-    viewstest::BindCompare(*tree, ctrlTree);
-    tree->SetSortType(stData);
-    ctrlTree.InitTree(device_->GetDataPointerMap());
-    TCtrlGrid ctrlGrid(view);
-    ctrlGrid.LoadColor(static_cast<int>(0x80000010u), static_cast<int>(0x80000018u), static_cast<int>(0x8000000Fu),
-                       static_cast<int>(0x8000000Fu), 1);
-    ctrlGrid.LoadSize(true, 0);
+    viewstest::TreeBesideGrid window(QStringLiteral("Projektierung"), 900, 560, 300);
+    window.Fill(device_->GetDataPointerMap());
+    TCtrlTree& ctrlTree = window.CtrlTree;
 
     TTreeNode* node = ctrlTree.GetNodeFromData(operation);
     ASSERT_NE(node, nullptr);
@@ -77,15 +49,9 @@ TEST_F(KeySensorTest, KeyPairsInTheTreeBesideTheKeyOperationsGrid)
     ctrlTree.SelectNode(operation);
     ASSERT_EQ(ctrlTree.GetSelData(), operation);
 
-    viewstest::PrepareForDataObject(view->Grid());
-    operation->BuildInfoWindow(&view->Grid(), nullptr, false, -1, -1);
-    EXPECT_EQ(view->Grid().GetRowCount(), 5);
-    window.show();
-    QApplication::processEvents();
-
-    const QString folder = QStringLiteral(KEYSENSOR_SCREENSHOT_DIR);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/key_pairs.png")));
+    window.ShowInGrid(*operation);
+    EXPECT_EQ(window.View->Grid().GetRowCount(), 5);
+    EXPECT_TRUE(window.Save(QStringLiteral(KEYSENSOR_SCREENSHOT_DIR), QStringLiteral("key_pairs.png")));
 }
 
 } // namespace

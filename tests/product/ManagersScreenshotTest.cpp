@@ -1,18 +1,10 @@
 #include "device/product/DatenTyp.h"
 #include "tests/product/support/ManagerFixture.h"
-#include "tests/views/GridTestSupport.h"
-#include "tests/views/TreeTestSupport.h"
-#include "tests/views/support/TestImages.h"
-#include "views/CtrlGrid.h"
-#include "views/CtrlTree.h"
+#include "tests/views/support/TreeBesideGrid.h"
 #include "views/DrawGridSEView.h"
-#include "views/ImageList.h"
+#include "views/CtrlTree.h"
 #include "views/TreeView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QHBoxLayout>
-#include <QSplitter>
 
 #include <gtest/gtest.h>
 
@@ -36,29 +28,9 @@ TEST_F(ManagerTest, EveryFunctionInTheTreeBesideTheSceneFunctionsGrid)
     TDataBasis* scenes = Find(DT_SZENEN_FUNKTION);
     ASSERT_NE(scenes, nullptr);
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Projektierung"));
-    window.resize(1060, 760);
-    auto* layout = new QHBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* splitter = new QSplitter(&window);
-    splitter->setHandleWidth(3);
-    layout->addWidget(splitter);
-    auto* tree = new TTreeView(splitter);
-    auto* view = new TDrawGridSEView(splitter);
-    splitter->setSizes({400, 660});
-    TImageList images;
-    viewstest::FillTestImages(images);
-    tree->SetImages(&images);
-
-    TCtrlTree ctrlTree(tree);
-    viewstest::BindCompare(*tree, ctrlTree);
-    tree->SetSortType(stData);
-    ctrlTree.InitTree(device_->GetDataPointerMap());
-    TCtrlGrid ctrlGrid(view);
-    ctrlGrid.LoadColor(static_cast<int>(0x80000010u), static_cast<int>(0x80000018u), static_cast<int>(0x8000000Fu),
-                       static_cast<int>(0x8000000Fu), 1);
-    ctrlGrid.LoadSize(true, 0);
+    viewstest::TreeBesideGrid window(QStringLiteral("Projektierung"), 1060, 760, 400);
+    window.Fill(device_->GetDataPointerMap());
+    TCtrlTree& ctrlTree = window.CtrlTree;
 
     TTreeNode* root = ctrlTree.GetNodeFromData(device_->GetDevice());
     ASSERT_NE(root, nullptr);
@@ -81,15 +53,9 @@ TEST_F(ManagerTest, EveryFunctionInTheTreeBesideTheSceneFunctionsGrid)
     EXPECT_EQ(sceneNodes, 8);
     ctrlTree.SelectNode(scenes);
 
-    viewstest::PrepareForDataObject(view->Grid());
-    scenes->BuildInfoWindow(&view->Grid(), nullptr, false, -1, -1);
-    EXPECT_GT(view->Grid().GetRowCount(), 2);
-    window.show();
-    QApplication::processEvents();
-
-    const QString folder = QStringLiteral(MANAGERS_SCREENSHOT_DIR);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/all_functions.png")));
+    window.ShowInGrid(*scenes);
+    EXPECT_GT(window.View->Grid().GetRowCount(), 2);
+    EXPECT_TRUE(window.Save(QStringLiteral(MANAGERS_SCREENSHOT_DIR), QStringLiteral("all_functions.png")));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "tests/climalib/support/FakeMainWindow.h"
 
 #include "outside/datacore/MainWindowMessages.h"
-#include "tests/support/RecordingWindow.h"
 
 namespace climatest {
 
@@ -12,52 +11,15 @@ FakeMainWindow::FakeMainWindow()
 {
 }
 
-void FakeMainWindow::DeliverPosted()
-{
-    delivering_ = true;
-    testsupport::DeliverPostedMessages();
-    delivering_ = false;
-}
-
-std::vector<FakeMainWindow::Message> FakeMainWindow::Sent() const
-{
-    std::vector<Message> sent;
-    for (const Message& m : messages_) {
-        if (!m.posted)
-            sent.push_back(m);
-    }
-    return sent;
-}
-
-std::vector<FakeMainWindow::Message> FakeMainWindow::Posted() const
-{
-    std::vector<Message> posted;
-    for (const Message& m : messages_) {
-        if (m.posted)
-            posted.push_back(m);
-    }
-    return posted;
-}
-
-std::vector<FakeMainWindow::Message> FakeMainWindow::Received(platform::UINT message) const
-{
-    std::vector<Message> received;
-    for (const Message& m : messages_) {
-        if (m.message == message)
-            received.push_back(m);
-    }
-    return received;
-}
-
 void FakeMainWindow::Clear()
 {
-    messages_.clear();
+    ClearMessages();
     device_.ClearRequests();
 }
 
 platform::LRESULT FakeMainWindow::Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam)
 {
-    messages_.push_back({message, wParam, lParam, delivering_});
+    Record(message, wParam, lParam);
     if (deviceMissing_)
         return 0;
     switch (message) {

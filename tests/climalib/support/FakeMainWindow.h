@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/climalib/support/FakeDevice.h"
+#include "tests/support/MessageJournal.h"
 
 #include "platform/WindowMessages.h"
 
@@ -10,18 +11,8 @@ namespace climatest {
 
 // Stands for the main window: a registered window that answers the data objects' messages from
 // its device, as the main window's message hub does, and records every message it receives.
-// Messages that arrive while DeliverPosted runs the event loop were posted; all others were
-// sent (handled inside the sender's call).
-class FakeMainWindow {
+class FakeMainWindow : public testsupport::MessageJournal {
 public:
-    struct Message {
-        platform::UINT message = 0;
-        platform::WPARAM wParam = 0;
-        platform::LPARAM lParam = 0;
-        bool posted = false;
-        bool operator==(const Message&) const = default;
-    };
-
     FakeMainWindow();
     FakeMainWindow(const FakeMainWindow&) = delete;
     FakeMainWindow& operator=(const FakeMainWindow&) = delete;
@@ -32,22 +23,12 @@ public:
     // Without a device every request is answered 0, as the main window does.
     void SetDeviceMissing(bool missing) { deviceMissing_ = missing; }
 
-    // Delivers what was posted so far (and what that posts in turn).
-    void DeliverPosted();
-
-    const std::vector<Message>& Messages() const { return messages_; }
-    std::vector<Message> Sent() const;
-    std::vector<Message> Posted() const;
-    // The received messages of that number.
-    std::vector<Message> Received(platform::UINT message) const;
     void Clear();
 
 private:
     platform::LRESULT Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 
     FakeDevice device_;
-    std::vector<Message> messages_;
-    bool delivering_ = false;
     bool deviceMissing_ = false;
     platform::TWindowRegistration registration_; // last: unregistered before the rest goes
 };

@@ -4,7 +4,6 @@
 #include "outside/datacore/EibHandle.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "outside/sysfunc/TalvoDatumUhrzeitSenden.h"
-#include "tests/support/RecordingWindow.h"
 
 namespace producttest {
 
@@ -34,43 +33,16 @@ FakeMainWindow::FakeMainWindow()
 {
 }
 
-void FakeMainWindow::DeliverPosted()
-{
-    delivering_ = true;
-    testsupport::DeliverPostedMessages();
-    delivering_ = false;
-}
-
-std::vector<FakeMainWindow::Message> FakeMainWindow::Posted() const
-{
-    std::vector<Message> posted;
-    for (const Message& m : messages_) {
-        if (m.posted)
-            posted.push_back(m);
-    }
-    return posted;
-}
-
-std::vector<FakeMainWindow::Message> FakeMainWindow::Received(platform::UINT message) const
-{
-    std::vector<Message> received;
-    for (const Message& m : messages_) {
-        if (m.message == message)
-            received.push_back(m);
-    }
-    return received;
-}
-
 void FakeMainWindow::Clear()
 {
-    messages_.clear();
+    ClearMessages();
     DeviceRequests.clear();
     TransportRequests.clear();
 }
 
 platform::LRESULT FakeMainWindow::Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam)
 {
-    messages_.push_back({message, wParam, lParam, delivering_});
+    Record(message, wParam, lParam);
     switch (message) {
     case WM_USER_USERDEVICEMESSAGE:
         return lParam ? DeviceMessage(*reinterpret_cast<tagWmUserDevice*>(lParam)) : 0;

@@ -5,6 +5,7 @@
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/datacore/RequestRecords.h"
 #include "platform/WindowMessages.h"
+#include "tests/support/MessageJournal.h"
 
 #include <cstdint>
 #include <functional>
@@ -63,14 +64,8 @@ struct TransportRequest {
 // device and data-transport requests are answered from a script (1 unless told otherwise);
 // registering (7) and deleting (1) an object, the system object (2) and the time dialog (29)
 // are carried out on the device as its message hooks do.
-class FakeMainWindow final : public TMainWindowServices {
+class FakeMainWindow final : public TMainWindowServices, public testsupport::MessageJournal {
 public:
-    struct Message {
-        platform::UINT message = 0;
-        platform::WPARAM wParam = 0;
-        platform::LPARAM lParam = 0;
-        bool posted = false;
-    };
 
     FakeMainWindow();
     FakeMainWindow(const FakeMainWindow&) = delete;
@@ -85,10 +80,6 @@ public:
     void AnswerDeviceRequest(std::uint8_t code, std::uint8_t answer) { deviceAnswers_[code] = answer; }
     void AnswerTransport(std::uint8_t code, std::uint8_t answer) { transportAnswers_[code] = answer; }
 
-    // Delivers what was posted so far (and what that posts in turn).
-    void DeliverPosted();
-    std::vector<Message> Posted() const;
-    std::vector<Message> Received(platform::UINT message) const;
     void Clear();
 
     // The configuration windows of the main window's list.
@@ -107,8 +98,6 @@ private:
     TEts2Cdi_Extended1* link_ = nullptr;
     std::map<std::uint8_t, std::uint8_t> deviceAnswers_;
     std::map<std::uint8_t, std::uint8_t> transportAnswers_;
-    std::vector<Message> messages_;
-    bool delivering_ = false;
     platform::TWindowRegistration registration_; // last: unregistered before the rest goes
 };
 
