@@ -80,12 +80,21 @@ public:
     }
     bool HasMeldeFenster() const override { return Melde; }
     TDataBasis* GetSelData() const override { return Selected; }
+    void SetTreeSorted(bool sorted) override { ++Calls[sorted ? "SortByData" : "SortNone"]; }
+    void SortTreeByText() override { ++Calls["SortByText"]; }
+    void UpdateTreeNamesAndIcon() override { ++Calls["UpdateTreeNamesAndIcon"]; }
+    void AktualisiereAnsicht(TTreeNode*, int column, int row) override
+    {
+        ++Calls["AktualisiereAnsicht(" + std::to_string(column) + "," + std::to_string(row) + ")"];
+    }
+    void SelectNode(TDataBasis* object) override { SelectedNode = object; }
 
     int Number;
     TDeviceInstanz* Device = nullptr;
     bool GridFocus = false;
     bool Melde = false;
     TDataBasis* Selected = nullptr;
+    TDataBasis* SelectedNode = nullptr;
     bool ThrowOnTreeExpand = false;
     bool ThrowOnSetRegData = false;
     std::map<std::string, int> Calls;
