@@ -88,6 +88,11 @@ public:
         ++Calls["AktualisiereAnsicht(" + std::to_string(column) + "," + std::to_string(row) + ")"];
     }
     void SelectNode(TDataBasis* object) override { SelectedNode = object; }
+    TTreeNode* AddChildNode2Data(TDataBasis* parent, TDataBasis* object, bool makeVisible) override
+    {
+        AddedNodes.push_back({parent, object, makeVisible});
+        return nullptr;
+    }
 
     int Number;
     TDeviceInstanz* Device = nullptr;
@@ -95,6 +100,12 @@ public:
     bool Melde = false;
     TDataBasis* Selected = nullptr;
     TDataBasis* SelectedNode = nullptr;
+    struct AddedNode {
+        TDataBasis* Parent;
+        TDataBasis* Object;
+        bool MakeVisible;
+    };
+    std::vector<AddedNode> AddedNodes;
     bool ThrowOnTreeExpand = false;
     bool ThrowOnSetRegData = false;
     std::map<std::string, int> Calls;
