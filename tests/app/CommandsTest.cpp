@@ -1,5 +1,8 @@
 #include "app/DlgJumpToObj.h"
 #include "outside/addrlink/EtsObjekt.h"
+#include "outside/clockfunc/Schaltuhr.h"
+#include "outside/sysfunc/TalvoSystem.h"
+#include "views/DlgSchaltuhrDaten.h"
 #include "tests/app/FrameFixture.h"
 
 #include <QAction>
@@ -221,6 +224,37 @@ TEST_F(CommandsTest, ANodeIsMadeInTheActiveWindowOnly)
     FormVerw = nullptr;
     EXPECT_TRUE(Main->MakeNode(object, device->GetDevice(), true));
     EXPECT_EQ(First().AddedNodes.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandsTest, TheTimeSwitchEditorWritesTheRecordsOnOkOnly)
+{
+    EXPECT_FALSE(Main->NeedDlgSchaltuhr());
+    ASSERT_TRUE(device->CreateSchaltuhr(Main->GetHandle(), device->GetDevice(), false, 1));
+    TSchaltuhr* uhr = device->GetPointerSchaltuhr(device->GetPointerFromSystem(), 1);
+    ASSERT_NE(uhr, nullptr);
+    EXPECT_TRUE(Main->NeedDlgSchaltuhr());
+    const std::string before = device->GetDatenSatz(uhr)->ToString();
+    int answer = 2;
+    int shown = 0;
+    // The editor changes the switching times in place, then the user answers.
+    Ui.OnModal([&](QDialog& dialog) {
+        ++shown;
+        if (dynamic_cast<TDlgSchaltuhrDaten*>(&dialog) == nullptr)
+            return 2;
+        (*uhr->GetPointerMapSchaltDaten())[1].Stunde = 7;
+        return answer;
+    });
+    Main->ShowDlgSchaltuhr();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(device->GetDatenSatz(uhr)->ToString(), before);
+    answer = 1;
+    Main->ShowDlgSchaltuhr();
+    EXPECT_EQ(shown, 2);
+    EXPECT_NE(device->GetDatenSatz(uhr)->ToString(), before);
 }
 
 } // namespace
