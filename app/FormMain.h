@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -328,8 +329,9 @@ private:
     bool fClosing = false;
     // The remembered window state is applied when the shown window is first activated.
     bool fApplySavedState = false;
-    // The key press a configuration window let rise to the MDI area, while it rises further.
-    const QEvent* KeyOfWindows = nullptr;
+    // The key press a configuration window let rise to the MDI area (and its time), while it
+    // rises further.
+    std::pair<const QEvent*, std::uint64_t> KeyOfWindows{nullptr, 0};
     platform::TWindowRegistration Registration;
 };
 

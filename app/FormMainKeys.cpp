@@ -60,15 +60,15 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
-        KeyOfWindows = event;
+        KeyOfWindows = {event, static_cast<QKeyEvent*>(event)->timestamp()};
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event == KeyOfWindows) {
-        KeyOfWindows = nullptr;
+    if (event == KeyOfWindows.first && event->timestamp() == KeyOfWindows.second) {
+        KeyOfWindows = {};
         QMainWindow::keyPressEvent(event);
         return;
     }
