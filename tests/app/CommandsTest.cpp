@@ -2,6 +2,8 @@
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/clockfunc/Schaltuhr.h"
 #include "outside/sysfunc/TalvoSystem.h"
+#include "climalib/RaumtemperaturSchaltuhr.h"
+#include "views/DlgRaumtempSchaltuhrDaten.h"
 #include "views/DlgSchaltuhrDaten.h"
 #include "tests/app/FrameFixture.h"
 
@@ -253,6 +255,38 @@ TEST_F(CommandsTest, TheTimeSwitchEditorWritesTheRecordsOnOkOnly)
     EXPECT_EQ(device->GetDatenSatz(uhr)->ToString(), before);
     answer = 1;
     Main->ShowDlgSchaltuhr();
+    EXPECT_EQ(shown, 2);
+    EXPECT_NE(device->GetDatenSatz(uhr)->ToString(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandsTest, TheRoomTemperatureEditorWritesTheRecordOnOkOnly)
+{
+    EXPECT_FALSE(Main->NeedDlgRaumtempSchaltuhr());
+    ASSERT_TRUE(device->CreateReglerFunktion(device->GetPointerFromSystem(), false));
+    TRaumtemperaturSchaltuhr* uhr = device->GetPointerRaumtempSchaltuhr();
+    ASSERT_NE(uhr, nullptr);
+    const std::string before = device->GetDatenSatz(uhr)->ToString();
+    int answer = 2;
+    int shown = 0;
+    Ui.OnModal([&](QDialog& dialog) {
+        ++shown;
+        if (dynamic_cast<TDlgRaumtempSchaltuhrDaten*>(&dialog) == nullptr)
+            return 2;
+        auto& times = *uhr->GetPointerMapSchaltDaten();
+        if (times.empty())
+            return 2;
+        times.begin()->second.Stunde = static_cast<std::int16_t>(times.begin()->second.Stunde == 7 ? 8 : 7);
+        return answer;
+    });
+    Main->ShowDlgRaumtempSchaltuhr();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(device->GetDatenSatz(uhr)->ToString(), before);
+    answer = 1;
+    Main->ShowDlgRaumtempSchaltuhr();
     EXPECT_EQ(shown, 2);
     EXPECT_NE(device->GetDatenSatz(uhr)->ToString(), before);
 }
