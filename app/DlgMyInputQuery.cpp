@@ -4,8 +4,10 @@
 #include "platform/Cp1252.h"
 #include "platform/UiService.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 
 #include <algorithm>
@@ -67,4 +69,16 @@ void TDlgMyInputQuery::btnOkClick()
 void TDlgMyInputQuery::reject()
 {
     done(2);
+}
+
+void TDlgMyInputQuery::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (parentWidget() != nullptr)
+        return;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<const QMainWindow*>(window) != nullptr && window->isVisible()) {
+            move(window->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+            return;
+        }
 }

@@ -32,6 +32,10 @@ public:
     QPushButton* btnOk;
     QPushButton* btnCancel;
 
+protected:
+    // Without an owner the dialog is centred over the program's main window.
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::string* answer_;
     bool allowEmpty_;

@@ -66,6 +66,7 @@ TFormMain::TFormMain(QWidget* owner, const std::vector<std::string>& arguments, 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     MdiArea = new QMdiArea(this);
+    MdiArea->installEventFilter(this);
     MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);

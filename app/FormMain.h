@@ -12,9 +12,11 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -204,6 +206,21 @@ public:
 
     platform::LRESULT Dispatch(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 
+    // --- Keys and small services (FormMainKeys.cpp); clipboard and reset, go to object, the
+    // info grid and the rebuild requests have files of their own (FormMainClipboard.cpp,
+    // FormMainReset.cpp, FormMainJumpToObject.cpp, FormMainInfoGrid.cpp, FormMainReconstruct.cpp) ---
+
+    // F1 (virtual key 112) runs the device help; other keys do nothing here.
+    void FormKeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    // The command list runs the enabled command of the key; handled tells whether one ran.
+    void FormShortCut(const QKeyEvent& key, bool& handled);
+    // Brings the open dialog to the foreground: the main window may be hidden while it is open.
+    void OpenDialogShow(QWidget* dialog);
+    // True when the current device loaded the project's group addresses.
+    bool LoadGrpAdr();
+    // Nothing is rebuilt from a communication image; always false.
+    bool ReadDeviceCommunicationImage(const std::string& file, std::int32_t number);
+
     // --- Switching-time editors (FormMainSchaltuhr.cpp) ---
 
     bool NeedDlgRaumtempSchaltuhr();
@@ -231,9 +248,9 @@ public:
     void DownloadRs232Start();
     bool DownloadRs232Options();
     void ReconstructDevice();
-    void ReadDeviceImage(bool ask, const std::string& file);
-    void ReconstructDeviceImage(bool ask, const std::string& file, int mode);
-    void RecoDataPrintToFile();
+    bool ReadDeviceImage(bool ask, const std::string& file);
+    bool ReconstructDeviceImage(bool ask, const std::string& file, std::int32_t mode);
+    bool RecoDataPrintToFile();
     void t1Click();
 
     // --- Fields, in their order of declaration ---
@@ -280,6 +297,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
@@ -310,6 +329,9 @@ private:
     bool fClosing = false;
     // The remembered window state is applied when the shown window is first activated.
     bool fApplySavedState = false;
+    // The key press a configuration window let rise to the MDI area (and its time), while it
+    // rises further.
+    std::pair<const QEvent*, std::uint64_t> KeyOfWindows{nullptr, 0};
     platform::TWindowRegistration Registration;
 };
 

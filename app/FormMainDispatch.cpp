@@ -295,7 +295,7 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
         }
         return 0;
     case WM_USER_LOADGRPADR:
-        return device != nullptr && device->LoadGrpAdr() != nullptr ? 1 : 0;
+        return LoadGrpAdr() ? 1 : 0;
     case WM_USER_NEWFORMVERW:
         if (DM != nullptr)
             DM->AProjektierungsfensterExecute();

@@ -320,15 +320,21 @@ void TFormMain::OnCdiCopyDevice(bool& CdiReturnNow, std::int32_t& CdiResult, std
 }
 
 void TFormMain::OnCdiDoReconstruct(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id,
-                                   std::int32_t /*number*/, std::int32_t mode, const std::string& fileName)
+                                   std::int32_t number, std::int32_t mode, const std::string& fileName)
 {
     LOG_FKT_START("TFormMain::OnCdiDoReconstruct");
     TimerTimeoutCloseStart(-1);
     CdiResult = 0;
+    if (mode == 1)
+        CdiResult = ReadDeviceCommunicationImage(fileName, number) ? 1 : 0;
     if (mode == 2) {
         if (!SetDevice(id, false))
             platform::MessageBox("TFormMain::OnCdiDoReconstruct", Spredit::Text9048, platform::MB_OK);
-        ReconstructDeviceImage(false, fileName, 1);
+        if (ReconstructDeviceImage(false, fileName, 1)) {
+            if (AktDevInst != nullptr)
+                AktDevInst->WriteBlob();
+            CdiResult = 1;
+        }
     }
     // Neither rebuild can be done from here: the host always learns it was not.
     CdiReturnNow = true;

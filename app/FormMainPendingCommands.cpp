@@ -16,17 +16,8 @@ PENDING(DruckeInDatei(), "DruckeInDatei")
 PENDING(SeitenVorschau(), "SeitenVorschau")
 PENDING(Import(), "Import")
 PENDING(Export(), "Export")
-PENDING(Kopieren(), "Kopieren")
-PENDING(Einfuegen(), "Einfuegen")
-PENDING(ResetAktDevInst(), "ResetAktDevInst")
 PENDING(OpenCharTab(), "OpenCharTab")
-PENDING(JumpToObject(), "JumpToObject")
 PENDING(DownloadRs232Start(), "DownloadRs232Start")
-PENDING(ReconstructDevice(), "ReconstructDevice")
-PENDING(ReadDeviceImage(bool, const std::string&), "ReadDeviceImage")
-PENDING(ReconstructDeviceImage(bool, const std::string&, int), "ReconstructDeviceImage")
-PENDING(RecoDataPrintToFile(), "RecoDataPrintToFile")
-PENDING(t1Click(), "t1Click")
 
 #undef PENDING
 

@@ -341,6 +341,11 @@ void TFormVerw::SetTreeSorted(bool sorted)
     Tree->SetSortType(sorted ? stData : stNone);
 }
 
+void TFormVerw::SortTreeByText()
+{
+    Tree->SetSortType(stText);
+}
+
 void TFormVerw::TreeClear()
 {
     Tree->Clear();

@@ -71,6 +71,7 @@ public:
     void BeginUpdate() override { TreeBeginUpdate(); }
     void EndUpdate() override { TreeEndUpdate(); }
     void SetTreeSorted(bool sorted) override;
+    void SortTreeByText() override;
     void TreeClear() override;
     void DeleteTreeViewNodes() override;
     void TreeExpandAll() override;

@@ -35,6 +35,8 @@ public:
     virtual void TreeEndUpdate() {}
     // Sorting of the tree: by data (stData, true) or none (stNone, false).
     virtual void SetTreeSorted(bool /*sorted*/) {}
+    // Sorting of the tree by the node texts (stText).
+    virtual void SortTreeByText() {}
     // Removes every item of the tree.
     virtual void TreeClear() {}
     // Deletes the window's own tree nodes.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 
@@ -82,6 +83,16 @@ TEST_F(InputQuery, CancelAndCloseLeaveTheAnswer)
     dialog->close();
     EXPECT_EQ(2, dialog->result());
     EXPECT_EQ("vorher", answer);
+}
+
+TEST_F(InputQuery, WithoutOwnerItIsCentredOverTheMainWindow)
+{
+    QMainWindow main;
+    main.setGeometry(200, 150, 800, 600);
+    main.show();
+    Open(false);
+    const QPoint offset = dialog->frameGeometry().center() - main.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
 }
 
 TEST_F(InputQuery, Form)

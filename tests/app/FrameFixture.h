@@ -80,12 +80,32 @@ public:
     }
     bool HasMeldeFenster() const override { return Melde; }
     TDataBasis* GetSelData() const override { return Selected; }
+    void SetTreeSorted(bool sorted) override { ++Calls[sorted ? "SortByData" : "SortNone"]; }
+    void SortTreeByText() override { ++Calls["SortByText"]; }
+    void UpdateTreeNamesAndIcon() override { ++Calls["UpdateTreeNamesAndIcon"]; }
+    void AktualisiereAnsicht(TTreeNode*, int column, int row) override
+    {
+        ++Calls["AktualisiereAnsicht(" + std::to_string(column) + "," + std::to_string(row) + ")"];
+    }
+    void SelectNode(TDataBasis* object) override { SelectedNode = object; }
+    TTreeNode* AddChildNode2Data(TDataBasis* parent, TDataBasis* object, bool makeVisible) override
+    {
+        AddedNodes.push_back({parent, object, makeVisible});
+        return nullptr;
+    }
 
     int Number;
     TDeviceInstanz* Device = nullptr;
     bool GridFocus = false;
     bool Melde = false;
     TDataBasis* Selected = nullptr;
+    TDataBasis* SelectedNode = nullptr;
+    struct AddedNode {
+        TDataBasis* Parent;
+        TDataBasis* Object;
+        bool MakeVisible;
+    };
+    std::vector<AddedNode> AddedNodes;
     bool ThrowOnTreeExpand = false;
     bool ThrowOnSetRegData = false;
     std::map<std::string, int> Calls;
