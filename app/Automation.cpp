@@ -1,6 +1,8 @@
 #include "app/Automation.h"
 
+#include "app/AutomationEditing.h"
 #include "app/DataModule.h"
+#include "app/FormMain.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/Cp1252.h"
 
@@ -150,6 +152,15 @@ std::string TAutomation::Run(const std::string& command, const std::string& argu
         const QString path = QString::fromStdString(argument);
         QDir().mkpath(QFileInfo(path).absolutePath());
         return mainWindow_->grab().save(path) ? std::string() : "cannot write " + argument;
+    }
+    if (command == "select" || command == "set") {
+        auto* main = dynamic_cast<TFormMain*>(mainWindow_);
+        if (main == nullptr)
+            return "no main window";
+        // Names and captions are the program's text; the host sends UTF-8.
+        const std::string text = platform::Utf8ToCp1252(argument);
+        return command == "select" ? AutomationEditing::SelectObject(*main, text)
+                                   : AutomationEditing::SetCell(*main, text);
     }
     return "no ui command " + command;
 }

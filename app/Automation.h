@@ -25,7 +25,8 @@ public:
     ~TAutomation() override;
 
     // A ui message of the host: trigger <action>, answers <n,m,…>, files <path|cancel>,
-    // grab <png>; answered with uiDone {ok, text}.
+    // grab <png>, select <object name>, set <row caption>=<value>; answered with uiDone
+    // {ok, text}.
     void Command(const QJsonObject& message);
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;

@@ -83,6 +83,13 @@ bool TEditorSession::EnsureEditor()
     return Send({{"type", "welcome"}, {"project", Text(options_.Project)}});
 }
 
+std::optional<std::int64_t> TEditorSession::EditorPid() const
+{
+    if (!editor_ || editor_->state() == QProcess::NotRunning)
+        return std::nullopt;
+    return editor_->processId();
+}
+
 bool TEditorSession::Send(const QJsonObject& message)
 {
     if (socket_ == nullptr || socket_->state() != QLocalSocket::ConnectedState)

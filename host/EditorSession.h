@@ -55,6 +55,8 @@ public:
     bool AwaitExit(int timeoutMs);
     // Ends the editor at once, as a crash would.
     void Kill();
+    // The running editor's process id; none without one.
+    std::optional<std::int64_t> EditorPid() const;
     // The boxes the editor reported since the last call.
     std::vector<TBoxReport> TakeBoxes();
 

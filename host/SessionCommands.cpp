@@ -4,6 +4,7 @@
 #include "host/EtsHostCommand.h"
 #include "host/HostDeviceRows.h"
 #include "host/HostDriver.h"
+#include "host/ProcessMemory.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
 
@@ -11,6 +12,8 @@
 
 #include <charconv>
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <sstream>
 
 namespace host {
@@ -44,6 +47,26 @@ std::optional<std::int32_t> DeviceOf(TSqlDatabase& db, const std::string& text)
     if (error != std::errc() || end != text.data() + text.size() || id < 1)
         return std::nullopt;
     return id;
+}
+
+// Whether the text holds a match of the pattern (ECMAScript, ^ and $ at line ends); the error of
+// a bad pattern otherwise.
+std::optional<std::string> Unmatched(const std::string& text, const std::string& pattern, bool& matched)
+{
+    try {
+        matched = std::regex_search(text, std::regex(pattern, std::regex::ECMAScript | std::regex::multiline));
+        return std::nullopt;
+    } catch (const std::regex_error& error) {
+        return std::string("a bad pattern: ") + error.what();
+    }
+}
+
+std::optional<std::string> ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> Words(const std::string& line)
@@ -94,6 +117,8 @@ public:
             driver_.Session().Kill();
             return true;
         }
+        if (command == "memory" && words.size() == 2 && words[1] == "mark")
+            return MarkMemory();
         return Mismatch("a script command", line);
     }
 
@@ -189,7 +214,61 @@ private:
             const bool ended = driver_.Session().AwaitExit(30000);
             return ended || Mismatch("the editor ended", "it still runs");
         }
-        return Mismatch("expect return|box|exited", line_);
+        if (words[1] == "block" || words[1] == "file")
+            return ExpectMatch(words);
+        if (words[1] == "memory")
+            return ExpectMemory(words);
+        return Mismatch("expect return|box|exited|block|file|memory", line_);
+    }
+
+    // expect block device=N matches=RE, expect file path=P matches=RE
+    bool ExpectMatch(const std::vector<std::string>& words)
+    {
+        std::map<std::string, std::string> values;
+        const char* source = words[1] == "block" ? "device" : "path";
+        if (!KeyValues({words.begin() + 2, words.end()}, values) || !values.contains(source)
+            || !values.contains("matches"))
+            return Mismatch(std::string("expect ") + words[1] + " " + source + "=… matches=RE", line_);
+        std::optional<std::string> text;
+        if (words[1] == "file") {
+            text = ReadFile(values["path"]);
+        } else if (const auto device = DeviceOf(driver_.Project().Sql(), values["device"])) {
+            text = ReadDeviceBlob(driver_.Project().Sql(), *device);
+        }
+        if (!text)
+            return Mismatch("a readable " + words[1], "none");
+        bool matched = false;
+        if (const auto error = Unmatched(*text, values["matches"], matched))
+            return Mismatch("a pattern", *error);
+        return matched || Mismatch("a match of " + values["matches"], "none in " + std::to_string(text->size()) + " bytes");
+    }
+
+    bool MarkMemory()
+    {
+        const auto pid = driver_.Session().EditorPid();
+        markedKb_ = pid ? PeakResidentKb(*pid) : std::nullopt;
+        if (!markedKb_)
+            return Mismatch("the editor's peak resident size", "none");
+        out_ << "memory " << *markedKb_ << " KiB\n";
+        return true;
+    }
+
+    // expect memory within=PERCENT: the editor's peak resident size grew at most that much
+    // since the mark.
+    bool ExpectMemory(const std::vector<std::string>& words)
+    {
+        std::map<std::string, std::string> values;
+        if (!markedKb_ || !KeyValues({words.begin() + 2, words.end()}, values) || !values.contains("within"))
+            return Mismatch("memory mark, then expect memory within=PERCENT", line_);
+        const auto pid = driver_.Session().EditorPid();
+        const auto now = pid ? PeakResidentKb(*pid) : std::nullopt;
+        if (!now)
+            return Mismatch("the editor's peak resident size", "none");
+        const double limit = static_cast<double>(*markedKb_) * (1.0 + std::stod(values["within"]) / 100.0);
+        out_ << "memory " << *now << " KiB (marked " << *markedKb_ << " KiB)\n";
+        return static_cast<double>(*now) <= limit
+               || Mismatch("at most " + std::to_string(static_cast<std::int64_t>(limit)) + " KiB",
+                           std::to_string(*now) + " KiB");
     }
 
     THostDriver& driver_;
@@ -197,6 +276,7 @@ private:
     std::ostream& err_;
     int number_ = 0;
     std::string line_;
+    std::optional<std::int64_t> markedKb_;
 };
 
 } // namespace
