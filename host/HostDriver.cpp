@@ -107,6 +107,12 @@ std::optional<QJsonArray> THostDriver::Arguments(const std::string& name, std::m
     return values;
 }
 
+void THostDriver::KillEditor()
+{
+    session_->Kill();
+    awaitingReturn_ = false;
+}
+
 std::optional<TEventOutcome> THostDriver::RaiseOnce(const std::string& name, const QJsonArray& args)
 {
     // The next event waits for the return of an open editor; the stop does not.

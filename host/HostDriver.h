@@ -39,6 +39,8 @@ public:
     // True while an event left the editor open and its return has not come.
     bool AwaitingReturn() const { return awaitingReturn_; }
     TEditorSession& Session() { return *session_; }
+    // Ends the editor at once, as a crash would; an edit it had open never returns.
+    void KillEditor();
     TProjectDatabase& Project() { return *project_; }
     // Where the export's files are copied to.
     std::string ExportFolder() const;

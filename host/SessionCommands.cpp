@@ -114,7 +114,7 @@ public:
         if (command == "expect" && words.size() >= 2)
             return ExpectLine(words);
         if (command == "kill") {
-            driver_.Session().Kill();
+            driver_.KillEditor();
             return true;
         }
         if (command == "memory" && words.size() == 2 && words[1] == "mark")
