@@ -3,6 +3,10 @@
 #include "platform/Cp1252.h"
 
 #include <QColor>
+#include <QFont>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextFragment>
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -11,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -420,6 +425,119 @@ void ReadRtf(std::string_view rtf, QTextDocument& document)
         return;
     }
     TRtfReader(rtf, document).Read();
+}
+
+} // namespace platform
+
+namespace platform {
+namespace {
+
+// The tables a written document needs: its font families and colours, each once, in the
+// order of first use.
+class TRtfTables {
+public:
+    int Font(const QString& family)
+    {
+        const auto found = std::find(fonts_.begin(), fonts_.end(), family);
+        if (found != fonts_.end())
+            return static_cast<int>(found - fonts_.begin());
+        fonts_.push_back(family);
+        return static_cast<int>(fonts_.size()) - 1;
+    }
+    // 1-based: colour 0 is the reader's default.
+    int Color(const QColor& color)
+    {
+        const QRgb rgb = color.rgb();
+        const auto found = std::find(colors_.begin(), colors_.end(), rgb);
+        if (found != colors_.end())
+            return static_cast<int>(found - colors_.begin()) + 1;
+        colors_.push_back(rgb);
+        return static_cast<int>(colors_.size());
+    }
+    std::string Header() const
+    {
+        std::string text = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+        for (std::size_t i = 0; i < fonts_.size(); ++i)
+            text += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 " + EscapedText(fonts_[i]) + ";}";
+        text += "}\r\n{\\colortbl ;";
+        for (const QRgb rgb : colors_)
+            text += "\\red" + std::to_string(qRed(rgb)) + "\\green" + std::to_string(qGreen(rgb)) + "\\blue" +
+                    std::to_string(qBlue(rgb)) + ";";
+        return text + "}\r\n";
+    }
+
+    static std::string EscapedText(const QString& text)
+    {
+        std::string out;
+        for (const QChar ch : text) {
+            const char16_t unit = ch.unicode();
+            if (unit == u'\\' || unit == u'{' || unit == u'}') {
+                out += '\\';
+                out += static_cast<char>(unit);
+            } else if (unit == u'\t') {
+                out += "\\tab ";
+            } else if (unit == u'\n' || unit == QChar::LineSeparator) {
+                out += "\\line ";
+            } else if (unit >= 0x20 && unit < 0x7F) {
+                out += static_cast<char>(unit);
+            } else {
+                const std::string byte = FromQString(QString(ch));
+                char buffer[16];
+                if (byte.size() == 1 && (byte != "?" || unit == u'?') && static_cast<unsigned char>(byte[0]) >= 0x80) {
+                    std::snprintf(buffer, sizeof buffer, "\\'%02x", static_cast<unsigned char>(byte[0]));
+                } else {
+                    std::snprintf(buffer, sizeof buffer, "\\u%d?", static_cast<std::int16_t>(unit));
+                }
+                out += buffer;
+            }
+        }
+        return out;
+    }
+
+private:
+    std::vector<QString> fonts_;
+    std::vector<QRgb> colors_;
+};
+
+} // namespace
+
+std::string WriteRtf(const QTextDocument& document)
+{
+    TRtfTables tables;
+    const QFont base = document.defaultFont();
+    tables.Font(base.family());
+    std::string body;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            body += "\\par\r\n";
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            const QFont font = format.font();
+            const QStringList families = format.fontFamilies().toStringList();
+            const QString family = families.isEmpty() ? font.family() : families.front();
+            const double points = format.fontPointSize() > 0 ? format.fontPointSize() : base.pointSizeF();
+            body += "{\\plain\\f" + std::to_string(tables.Font(family));
+            body += "\\fs" + std::to_string(static_cast<int>(points * 2 + 0.5));
+            if (format.hasProperty(QTextFormat::ForegroundBrush))
+                body += "\\cf" + std::to_string(tables.Color(format.foreground().color()));
+            if (font.bold())
+                body += "\\b";
+            if (font.italic())
+                body += "\\i";
+            if (font.underline())
+                body += "\\ul";
+            body += " " + TRtfTables::EscapedText(fragment.text()) + "}";
+        }
+    }
+    return tables.Header() + body + "\r\n}";
+}
+
+void CopyRTF(const QTextCursor& source, QTextCursor& target)
+{
+    target.insertFragment(source.selection());
 }
 
 } // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
+class QTextCursor;
 class QTextDocument;
 
 namespace platform {
@@ -14,5 +16,13 @@ namespace platform {
 // other destinations are skipped. Broken input gives the text it holds, never an exception;
 // input that does not start with "{\rtf" is taken as plain text in code page 1252.
 void ReadRtf(std::string_view rtf, QTextDocument& document);
+
+// The document as RTF that ReadRtf reads back: one paragraph per block, each run with its font
+// family (\fonttbl), size (\fs), colour (\colortbl), bold, italic and underline; characters of
+// code page 1252 as \'hh, others as \uN with "?" for readers without Unicode.
+std::string WriteRtf(const QTextDocument& document);
+
+// Copies the source's selection as rich text into the target's selection (replacing it).
+void CopyRTF(const QTextCursor& source, QTextCursor& target);
 
 } // namespace platform
