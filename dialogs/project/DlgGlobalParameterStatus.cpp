@@ -18,8 +18,12 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -205,7 +209,19 @@ void TDlgGlobalParameterStatus::BtnPrintClick()
     // One inch on the left, half an inch elsewhere.
     printer->setPageMargins(QMarginsF(1.0, 0.5, 0.5, 0.5), QPageLayout::Inch);
     printer->setDocName(QStringLiteral("Status \"") + platform::ToQString(Spredit::Text9290) + QStringLiteral("\""));
-    RichEditDrucken->document()->print(printer.get());
+    // The copy is laid out on the printer's area inside the margins (QTextDocument adds margins
+    // of its own to a document without page size), its lines wrapping there as on paper.
+    const std::unique_ptr<QTextDocument> paper(RichEditDrucken->document()->clone());
+    const QPaintDevice* screen = paper->documentLayout()->paintDevice();
+    const double dpiX = screen ? screen->logicalDpiX() : 96.0;
+    const double dpiY = screen ? screen->logicalDpiY() : 96.0;
+    const QRectF area = printer->pageLayout().paintRect(QPageLayout::Inch);
+    paper->setDocumentMargin(0);
+    paper->setPageSize(QSizeF(area.width() * dpiX, area.height() * dpiY));
+    QTextOption wrapped = paper->defaultTextOption();
+    wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    paper->setDefaultTextOption(wrapped);
+    paper->print(printer.get());
     printer_ = std::move(printer);
 }
 
