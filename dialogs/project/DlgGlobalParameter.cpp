@@ -55,8 +55,13 @@ TDlgGlobalParameter::TDlgGlobalParameter(QWidget* owner, TGlobalParameterMainWin
     resize(610, 373);
     setMinimumSize(300, 300);
 
-    ListView = new TListView(this);
-    Grid = new TDrawGridSEView(this);
+    // The grid fills its parent (alClient): both views share one client area above the buttons.
+    auto* client = new QWidget(this);
+    ListView = new TListView(client);
+    Grid = new TDrawGridSEView(client);
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->addWidget(ListView);
     PanelButton = new QWidget(this);
     PanelButton->setFixedHeight(42);
     BtnAll = new QPushButton(PanelButton);
@@ -76,8 +81,7 @@ TDlgGlobalParameter::TDlgGlobalParameter(QWidget* owner, TGlobalParameterMainWin
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(ListView);
-    layout->addWidget(Grid);
+    layout->addWidget(client);
     layout->addWidget(PanelButton);
 
     connect(BtnAll, &QPushButton::clicked, this, [this] { BtnAllClick(); });
