@@ -4,6 +4,8 @@
 #include "tests/app/FrameFixture.h"
 #include "tests/dialogs/globalparam/MarkedObject.h"
 #include "views/DrawGridSEView.h"
+#include "platform/FileIo.h"
+#include "platform/MemoryStream.h"
 #include "views/TreeNode.h"
 
 #include <QAction>
@@ -64,6 +66,33 @@ TEST_F(MainWindowGlobalParameter, NothingWithoutASelectedNode)
     Ui.OnModal([&shown](QDialog&) { return ++shown, 2; });
     Main->CreateDlgGlobalParameter();
     EXPECT_EQ(shown, 0);
+}
+
+} // namespace
+
+namespace {
+
+using SaveBackup = MainWindowGlobalParameter;
+
+TEST_F(SaveBackup, WritesTheStreamCreatingTheFolders)
+{
+    platform::TMemoryStream stream;
+    stream.Write(std::string_view("<DB>\r\n</DB>\r\n"));
+    const std::string file = Folder + "Vantu/GlobalParameter/01_01_002_2.gps";
+    EXPECT_TRUE(Main->SaveGlobalParameterToFile(stream, file));
+    EXPECT_EQ(platform::ReadWholeFile(file), stream.Bytes());
+    EXPECT_FALSE(Main->SaveGlobalParameterToFile(stream, "")) << "no name";
+}
+
+TEST_F(SaveBackup, AFolderThatCannotBeMadeIsTold)
+{
+    platform::WriteFileAtomically(Folder + "Sperre", "x");
+    platform::TMemoryStream stream;
+    const std::string file = Folder + "Sperre/01_01_002_2.gps";
+    EXPECT_FALSE(Main->SaveGlobalParameterToFile(stream, file));
+    ASSERT_EQ(Ui.boxes().size(), 1u);
+    EXPECT_EQ(Ui.boxes()[0].text, "Cannot create save file:\n" + file);
+    EXPECT_EQ(Ui.boxes()[0].caption, "Error Autosave");
 }
 
 } // namespace
