@@ -1,8 +1,15 @@
 #include "climalib/ReglernebenstellenRaumtemperaturMessung.h"
+#include "dialogs/project/DlgGlobalParameter.h"
 #include "dialogs/project/GlobalParameterReport.h"
+#include "dialogs/project/GlobalParameterTable.h"
+#include "outside/tablebox/DrawGridSE.h"
+#include "tests/support/RecordingWindow.h"
+#include "views/DrawGridSEView.h"
+#include "views/TreeNode.h"
 #include "platform/Cp1252.h"
 #include "tests/dialogs/globalparam/RunFixture.h"
 
+#include <QPushButton>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -59,6 +66,42 @@ TEST_F(MeasurementCopy, ALowerLimitAboveTheTargetsUpperOneIsRefusedAndReported)
     const std::size_t others = text.find("Nicht ge\xE4nderte Produkte:\n");
     ASSERT_NE(others, std::string::npos);
     EXPECT_NE(text.find("01.01.002 Tastsensor Wohnen     Fehler  " + reason, others), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+using namespace globalparamtest;
+using Messung = TReglernebenstellenRaumtemperaturMessung;
+
+// Step 1 over the extension unit's measurement as the program shows it.
+TEST(MeasurementMarking, TheRealPageShowsItsMarksAndAllMarksThem)
+{
+    testsupport::ScriptedUi ui;
+    FakeMainWindow main;
+    Messung messung(0, 1, 0, "Raumtemperaturmessung", 10);
+    TTreeNode node;
+    node.SetData(&messung);
+    TDlgGlobalParameter dialog(nullptr, &main, &node, 1, nullptr, TGlobalParameterGridLook{},
+                               [](TDlgGlobalParameter&, const std::vector<std::string>&) { return 2; });
+    main.Dialog = &dialog;
+    const TDrawGridSE& grid = dialog.Grid->Grid();
+    EXPECT_EQ(grid.GetColCount(), 3);
+    ASSERT_GT(grid.GetRowCount(), 0);
+    int marks = 0;
+    for (int row = 0; row < grid.GetRowCount(); ++row)
+        marks += grid.GetCell(2, row) != nullptr;
+    EXPECT_GT(marks, 0);
+    EXPECT_FALSE(dialog.BtnNext->isEnabled());
+
+    dialog.BtnAll->click();
+    testsupport::DeliverPostedMessages();
+    EXPECT_TRUE(messung.ChangeGlobalParameter());
+    EXPECT_TRUE(dialog.BtnNext->isEnabled());
+    std::vector<std::string> table;
+    ASSERT_TRUE(ParamTableToStringList(&grid, &table));
+    EXPECT_EQ(table.size(), static_cast<std::size_t>(2 * grid.GetRowCount() + 1));
 }
 
 } // namespace
