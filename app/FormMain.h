@@ -2,6 +2,7 @@
 
 #include "app/Timer.h"
 #include "device/MainWindowServices.h"
+#include "dialogs/project/GlobalParameterMainWindow.h"
 #include "platform/WindowMessages.h"
 
 #include <QMainWindow>
@@ -56,7 +57,7 @@ struct TFormMainFactories {
 // editing of devices: the host link object, the device models by host device id, the display
 // preview. It stays hidden while no device is edited. Its operations are split into files by
 // concern (FormMainSettings.cpp, FormMainEndEdit.cpp, …).
-class TFormMain : public QMainWindow, public TMainWindowServices {
+class TFormMain : public QMainWindow, public TMainWindowServices, public TGlobalParameterMainWindow {
     Q_OBJECT
 
 public:
@@ -255,6 +256,16 @@ public:
 
     void CreateDlgLinkToGrpAddr();
     void CreateDlgGlobalParameter();
+
+    // --- TGlobalParameterMainWindow (FormMainProjectTools.cpp) ---
+
+    platform::HWND GlobalParameterWindow() const override { return GetHandle(); }
+    TDeviceInstanz* GlobalParameterDevice() const override;
+    std::string GlobalParameterProgramFolder() const override;
+    // Needs a current device model and a name; creates missing folders. A folder that cannot
+    // be made ("Cannot create save file") or a file not written ("Fehler beim Schreiben der
+    // Datei.") is told in a box and answers false.
+    bool SaveGlobalParameterToFile(const platform::TMemoryStream& stream, const std::string& fileName) override;
 
     // --- Commands whose operations come with their own files (FormMainPendingCommands.cpp) ---
 

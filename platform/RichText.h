@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+class QTextCursor;
 class QTextDocument;
 
 namespace platform {
