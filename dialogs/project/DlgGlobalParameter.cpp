@@ -180,24 +180,22 @@ void TDlgGlobalParameter::AktualisiereAnsicht(TTreeNode* node, int column, int r
 
 void TDlgGlobalParameter::ShowChildList(TTreeNode* node)
 {
-    {
-        const TUpdateGuard<TListView*> guard(ListView);
-        ListView->Clear();
-        ListView->show();
-        ListView->setDragEnabled(true);
-        Grid->Grid().Clear();
-        Grid->hide();
-        const QFontMetrics metrics(ListView->font());
-        int widest = MinCaptionWidth;
-        for (int i = 0; i < node->Count(); ++i) {
-            TTreeNode* child = node->Item(i);
-            TListItem* item = ListView->Add(child->Text());
-            item->SetImageIndex(child->ImageIndex());
-            item->SetData(child->Data());
-            widest = std::max(widest, metrics.horizontalAdvance(platform::ToQString(child->Text())));
-        }
-        ListView->SetColumnWidth(widest + 50);
+    const TUpdateGuard<TListView*> guard(ListView);
+    ListView->Clear();
+    ListView->show();
+    ListView->setDragEnabled(true);
+    Grid->Grid().Clear();
+    Grid->hide();
+    const QFontMetrics metrics(ListView->font());
+    int widest = MinCaptionWidth;
+    for (int i = 0; i < node->Count(); ++i) {
+        TTreeNode* child = node->Item(i);
+        TListItem* item = ListView->Add(child->Text());
+        item->SetImageIndex(child->ImageIndex());
+        item->SetData(child->Data());
+        widest = std::max(widest, metrics.horizontalAdvance(platform::ToQString(child->Text())));
     }
+    ListView->SetColumnWidth(widest + 50);
 }
 
 void TDlgGlobalParameter::ShowGrid(int column, int row)
