@@ -1,3 +1,4 @@
+#include "app/FirstWindowExit.h"
 #include "app/Startup.h"
 #include "dialogs/options/OptionsDialogTalvoFactory.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // The program ends only when the main window closes itself.
     QApplication::setQuitOnLastWindowClosed(false);
+    TFirstWindowExit firstWindowExit;
+    if (TFirstWindowExit::Wanted())
+        application.installEventFilter(&firstWindowExit);
     platform::TQtUiService ui;
     const platform::TScopedUiService service(ui);
     std::vector<std::string> arguments(argv, argv + argc);
