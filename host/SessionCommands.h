@@ -15,6 +15,7 @@ namespace host {
 //                                hash before and after
 //   event <Name> key=value…      raises one event and prints its answers
 //   run --script FILE            runs a session script; the first mismatch ends it non-zero
+//                                (its "expect bus address=A matches=RE|none" reads the bus)
 int EditCommand(const TEditorOptions& options, const std::string& device, std::ostream& out, std::ostream& err);
 int EventCommand(const TEditorOptions& options, const std::string& name, const std::vector<std::string>& args,
                  std::ostream& out, std::ostream& err);

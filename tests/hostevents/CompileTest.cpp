@@ -6,6 +6,7 @@
 #include "tests/hostevents/HostEventFixture.h"
 
 #include <filesystem>
+#include <ostream>
 #include <stdexcept>
 
 namespace hosttest {
@@ -98,6 +99,11 @@ struct ThrowCase {
     std::function<void()> Fail;
     std::string Text;
 };
+
+void PrintTo(const ThrowCase& kind, std::ostream* out)
+{
+    *out << kind.Name;
+}
 
 class CompileThrows : public Compile, public ::testing::WithParamInterface<ThrowCase> {};
 

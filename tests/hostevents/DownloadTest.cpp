@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 
 namespace hosttest {
 namespace {
@@ -69,6 +70,11 @@ struct DownloadCase {
     std::vector<std::string> Steps;
     std::int32_t Result;
 };
+
+void PrintTo(const DownloadCase& request, std::ostream* out)
+{
+    *out << request.Name;
+}
 
 class DownloadModes : public Download, public ::testing::WithParamInterface<DownloadCase> {};
 
@@ -171,6 +177,11 @@ struct ExceptionCase {
     std::string Text;
     std::string Detail;
 };
+
+void PrintTo(const ExceptionCase& kind, std::ostream* out)
+{
+    *out << kind.Name;
+}
 
 class DownloadThrows : public Download, public ::testing::WithParamInterface<ExceptionCase> {};
 
