@@ -3,6 +3,7 @@
 #include "host/HostDeviceRows.h"
 #include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
+#include "host/SimulatedBus.h"
 #include "host/SqlStatement.h"
 
 #include <charconv>
@@ -79,7 +80,11 @@ std::optional<QJsonArray> THostDriver::Arguments(const std::string& name, std::m
             args.erase(given);
         switch (argument.Kind) {
         case hostlink::TArgKind::Int: {
-            const auto value = text.empty() ? std::optional<std::int64_t>(0) : Number(text);
+            // Addresses may be given as area.line.device.
+            const auto address = text.find('.') != std::string::npos ? ParsePhysicalAddress(text) : std::nullopt;
+            const auto value = address ? std::optional<std::int64_t>(*address)
+                               : text.empty() ? std::optional<std::int64_t>(0)
+                                              : Number(text);
             if (!value) {
                 err_ << "etshost: " << argument.Name << " is no number: " << text << "\n";
                 return std::nullopt;

@@ -228,6 +228,7 @@ TEts2Cdi::TEts2Cdi(const std::string& databasePath)
 {
     try {
         db_ = std::make_unique<host::TProjectDatabase>(databasePath);
+        projectPath_ = databasePath;
     } catch (const std::exception&) {
         db_.reset();
     }

@@ -34,6 +34,8 @@ public:
     TEts2Cdi& operator=(const TEts2Cdi&) = delete;
 
     bool IsConnected() const { return db_ != nullptr; }
+    // The project file the link reads; empty when it has none open.
+    const std::string& ProjectPath() const { return projectPath_; }
 
     virtual int DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record);
     virtual int DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record);
@@ -127,6 +129,7 @@ private:
     host::TSqlStatement& Statement(TDalKind kind, bool byId);
 
     std::unique_ptr<host::TProjectDatabase> db_;
+    std::string projectPath_;
     std::array<TCursor, DalKindCount> cursors_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> walkStatements_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> byIdStatements_;
