@@ -35,6 +35,7 @@ class TPreviewManagerFactory;
 class TPreviewManagerServices;
 class TTalvoZielsystem;
 struct DAL_DEVICE;
+struct tagDownloadRs232Options;
 struct tagEIB_BASE_PROGRAMMING;
 namespace platform {
 class TMemoryStream;
@@ -207,6 +208,21 @@ public:
     // data; false, the data unchanged, without a device, a stream, or a first line.
     bool RebuildCharacterDataHeader(platform::TMemoryStream* data, platform::TMemoryStream* charSet);
 
+    // --- Serial download (FormMainDownloadRs232.cpp) ---
+
+    // The serial-download library's options dialog over the data module's serial settings;
+    // true, the settings taken over, when the user confirmed. False, nothing shown, while the
+    // serial download is off; "DLL not found!" when the library or its entry is missing.
+    bool DownloadRs232Options();
+    // Programs the current device over the serial line, device after device in continue mode,
+    // with the library's connection, progress and status dialogs; true when the library was
+    // used to the end.
+    bool DownloadRs232Start();
+    // One transfer of the current device with the options' line and mode; true when the device
+    // was programmed. The device's data block is written back and the data module's modified
+    // flag cleared on every way out.
+    bool DoDownloadRs232(void* progressDialog, tagDownloadRs232Options options);
+
     // --- Device hand-over and device map (FormMainHandOver.cpp) ---
 
     bool SetDevice(int id, bool show);
@@ -279,8 +295,6 @@ public:
     void ResetAktDevInst();
     void OpenCharTab();
     void JumpToObject();
-    void DownloadRs232Start();
-    bool DownloadRs232Options();
     void ReconstructDevice();
     bool ReadDeviceImage(bool ask, const std::string& file);
     bool ReconstructDeviceImage(bool ask, const std::string& file, std::int32_t mode);

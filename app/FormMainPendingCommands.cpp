@@ -17,12 +17,5 @@ PENDING(SeitenVorschau(), "SeitenVorschau")
 PENDING(Import(), "Import")
 PENDING(Export(), "Export")
 PENDING(OpenCharTab(), "OpenCharTab")
-PENDING(DownloadRs232Start(), "DownloadRs232Start")
 
 #undef PENDING
-
-bool TFormMain::DownloadRs232Options()
-{
-    LOG_FKT_START("TFormMain::DownloadRs232Options");
-    return false;
-}
