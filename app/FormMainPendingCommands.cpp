@@ -11,12 +11,8 @@
         LOG_FKT_START("TFormMain::" name);                                                                             \
     }
 
-PENDING(Drucken(), "Drucken")
-PENDING(DruckeInDatei(), "DruckeInDatei")
-PENDING(SeitenVorschau(), "SeitenVorschau")
 PENDING(Import(), "Import")
 PENDING(Export(), "Export")
-PENDING(OpenCharTab(), "OpenCharTab")
 PENDING(DownloadRs232Start(), "DownloadRs232Start")
 
 #undef PENDING

@@ -7,6 +7,8 @@
 
 class QColor;
 class QDialog;
+class QPrinter;
+class QWidget;
 
 namespace platform {
 
@@ -89,6 +91,12 @@ public:
     // The colour dialog, starting on the colour, with the custom colours in its first places:
     // true, with the colour replaced, when the user chose one; false on Cancel.
     virtual bool ChooseColor(QColor& color, const std::vector<QColor>& customColors);
+    // Shows the window without waiting for it (a preview that stays open beside the program).
+    // Without a real service the window is not shown.
+    virtual void ShowWindow(QWidget& window);
+    // The printer dialog on the printer: true, with the printer set up, when the user chose to
+    // print; false on Cancel. Without a real service: false.
+    virtual bool PrintDialog(QPrinter& printer);
     // Has the desktop open the file (a program is started with the parameters); false when
     // that failed.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters);
