@@ -92,13 +92,11 @@ TEST_F(PrintTest, PreviewAndPrintDifferOnlyInThePreviewFlag)
 TEST_F(PrintTest, ASecondPrintDestroysTheFirstReportBeforeMakingItsOwn)
 {
     Main->SeitenVorschau();
-    TSorvReport* first = Main->GetReport();
     Main->SeitenVorschau();
     EXPECT_NE(Main->GetReport(), nullptr);
     EXPECT_EQ(Log().Reports.size(), 2u);
     EXPECT_EQ(std::count(Log().Calls.begin(), Log().Calls.end(), "Destroyed 0"), 1);
     EXPECT_EQ(std::count(Log().Calls.begin(), Log().Calls.end(), "Destroyed 1"), 0);
-    (void)first;
 }
 
 TEST_F(PrintTest, TheHeaderAndTheCharacterTableTexts)
