@@ -11,6 +11,7 @@
 #include "device/SharedTextConstants.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
+#include "outside/printout/SorvReport.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
 #include "platform/TraceLog.h"

@@ -3,9 +3,11 @@
 #include "app/Timer.h"
 #include "device/MainWindowServices.h"
 #include "dialogs/project/GlobalParameterMainWindow.h"
+#include "outside/printout/ReportRecords.h"
 #include "platform/WindowMessages.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -32,6 +34,8 @@ class TImagebuildFactory;
 class TFormVerwFactory;
 class TOptionsDialogFactory;
 class TPreviewManagerFactory;
+class TPrintoutFactory;
+class TSorvReport;
 class TPreviewManagerServices;
 class TTalvoZielsystem;
 struct DAL_DEVICE;
@@ -42,8 +46,9 @@ class TMemoryStream;
 }
 
 // Where the main window gets the objects it makes; what is not given takes the program's own:
-// placeholder configuration windows, TDeviceInstanzTalvo, no preview, no options dialog, a host
-// link without a project (offline), imagebuild's compiler and devicelink's target systems.
+// placeholder configuration windows, TDeviceInstanzTalvo, no preview, no options dialog, the
+// printout library's reports, a host link without a project (offline), imagebuild's compiler and
+// devicelink's target systems.
 struct TFormMainFactories {
     const TFormVerwFactory* Windows = nullptr;
     const TDeviceModelFactory* DeviceModels = nullptr;
@@ -51,6 +56,7 @@ struct TFormMainFactories {
     const TOptionsDialogFactory* Options = nullptr;
     const TImagebuildFactory* Imagebuild = nullptr;
     const TDevicelinkFactory* Devicelink = nullptr;
+    const TPrintoutFactory* Reports = nullptr;
     std::function<std::unique_ptr<TEts2Cdi_Extended1>(const std::string& moduleName)> HostLink;
 };
 
@@ -282,18 +288,32 @@ public:
     // be made ("Cannot create save file") or a file not written ("Fehler beim Schreiben der
     // Datei.") is told in a box and answers false.
     bool SaveGlobalParameterToFile(const platform::TMemoryStream& stream, const std::string& fileName) override;
+    // --- The printed report (FormMainPrint.cpp) ---
+
+    void SeitenVorschau();
+    void Drucken();
+    // Asks for the file (the extension pdf is made sure of), then PdfDrucken.
+    void DruckeInDatei();
+    void PdfDrucken(const std::string& file);
+    // The report library chooses the file's format by its extension.
+    void VpeDrucken(const std::string& file);
+    // Builds and starts the report of the current device in the active configuration window;
+    // the report replaces the former one and stays until the next or the end of the window.
+    void MakeDrucken(TRecReportInfo info);
+    TSorvReport* GetReport() const { return Report.get(); }
+
+    // --- The character table (FormMainCharTab.cpp) ---
+
+    // Brings the open character table to the front, or opens the current device's.
+    void OpenCharTab();
 
     // --- Commands whose operations come with their own files (FormMainPendingCommands.cpp) ---
 
-    void Drucken();
-    void DruckeInDatei();
-    void SeitenVorschau();
     void Import();
     void Export();
     void Kopieren();
     void Einfuegen();
     void ResetAktDevInst();
-    void OpenCharTab();
     void JumpToObject();
     void ReconstructDevice();
     bool ReadDeviceImage(bool ask, const std::string& file);
@@ -311,7 +331,7 @@ public:
     std::int32_t TimeoutCloseInterval = 0;
     std::int32_t DeleteDeviceId = -1;
     std::map<std::int32_t, std::unique_ptr<TDeviceInstanzTalvo>> MapDevInst;
-    QWidget* ZeichentabelleFenster = nullptr;
+    QPointer<QWidget> ZeichentabelleFenster;
     std::uint8_t SavedWindowState = 0; // 0 normal, 1 minimised, 2 maximised
     std::string DatenPfad;
     std::string ModulName;
@@ -381,6 +401,8 @@ private:
     // rises further.
     std::pair<const QEvent*, std::uint64_t> KeyOfWindows{nullptr, 0};
     platform::TWindowRegistration Registration;
+    // The last report; its preview may still be open.
+    std::unique_ptr<TSorvReport> Report;
 };
 
 // The one main window, set while it lives.

@@ -11,11 +11,7 @@
         LOG_FKT_START("TFormMain::" name);                                                                             \
     }
 
-PENDING(Drucken(), "Drucken")
-PENDING(DruckeInDatei(), "DruckeInDatei")
-PENDING(SeitenVorschau(), "SeitenVorschau")
 PENDING(Import(), "Import")
 PENDING(Export(), "Export")
-PENDING(OpenCharTab(), "OpenCharTab")
 
 #undef PENDING

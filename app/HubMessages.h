@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outside/viewkit/CharTabMessages.h"
 #include "platform/WindowMessages.h"
 
 // The messages to the main window that only its hub names: those the outside libraries send
@@ -11,7 +12,6 @@ inline constexpr platform::UINT WM_USER_IGNORED104 = platform::WM_USER + 104;
 inline constexpr platform::UINT WM_USER_SHOWOBJECTINVIEW = platform::WM_USER + 110;      // 0, data object
 inline constexpr platform::UINT WM_USER_LOADCOLOR = platform::WM_USER + 111;             // sent (0, 0)
 inline constexpr platform::UINT WM_USER_LOADSIZE = platform::WM_USER + 113;              // sent (0, 0)
-inline constexpr platform::UINT WM_USER_CHARTABCLOSED = platform::WM_USER + 115;
 inline constexpr platform::UINT WM_USER_UPDATEACTIVETREE = platform::WM_USER + 120;
 inline constexpr platform::UINT WM_USER_GETPHYSADR = platform::WM_USER + 134;            // device id, std::string*
 inline constexpr platform::UINT WM_USER_ETSOBJEKTCHECK = platform::WM_USER + 136;        // sent (0, 0)
@@ -23,7 +23,6 @@ inline constexpr platform::UINT WM_USER_SETETSOBJEKTVALUE = platform::WM_USER + 
 inline constexpr platform::UINT WM_USER_SETETSOBJEKTFLAG = platform::WM_USER + 155;      // on, object number
 inline constexpr platform::UINT WM_USER_SETOBJIDENTTODATA = platform::WM_USER + 158;     // handle, ident
 inline constexpr platform::UINT WM_USER_IGNORED160 = platform::WM_USER + 160;
-inline constexpr platform::UINT WM_USER_CHARTABOPENED = platform::WM_USER + 161;         // 0, the window
 inline constexpr platform::UINT WM_USER_GLOBALPARAMETERINITDATA = platform::WM_USER + 183; // passed on
 inline constexpr platform::UINT WM_USER_GETSHOWGLOBALPARAMETERTAG = platform::WM_USER + 184;
 inline constexpr platform::UINT WM_USER_GRIDENTERCELL = platform::WM_USER + 189;         // 0, TCell*

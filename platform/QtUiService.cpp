@@ -14,6 +14,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QUrl>
 
@@ -198,6 +200,19 @@ void TQtUiService::StopProgress()
 int TQtUiService::ShowModal(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+void TQtUiService::ShowWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+bool TQtUiService::PrintDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool TQtUiService::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)

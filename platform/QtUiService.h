@@ -31,6 +31,8 @@ public:
     bool PrinterSetup(QPrinter& printer) override;
     bool SaveFileDialog(TFileDialogInfo& info) override;
     bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
+    void ShowWindow(QWidget& window) override;
+    bool PrintDialog(QPrinter& printer) override;
     bool ShellOpen(const std::string& file, const std::string& parameters) override;
 
 private:

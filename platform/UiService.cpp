@@ -79,6 +79,13 @@ bool TUiService::SaveFileDialog(TFileDialogInfo&)
     return false;
 }
 
+void TUiService::ShowWindow(QWidget&) {}
+
+bool TUiService::PrintDialog(QPrinter&)
+{
+    return false;
+}
+
 bool TUiService::ShellOpen(const std::string&, const std::string&)
 {
     return false;

@@ -8,6 +8,7 @@
 class QColor;
 class QDialog;
 class QPrinter;
+class QWidget;
 
 namespace platform {
 
@@ -93,6 +94,12 @@ public:
     // The printer set-up dialog on the printer: true, with the printer set up, on OK; false on
     // Cancel. Without a real service: false.
     virtual bool PrinterSetup(QPrinter& printer);
+    // Shows the window without waiting for it (a preview that stays open beside the program).
+    // Without a real service the window is not shown.
+    virtual void ShowWindow(QWidget& window);
+    // The printer dialog on the printer: true, with the printer set up, when the user chose to
+    // print; false on Cancel. Without a real service: false.
+    virtual bool PrintDialog(QPrinter& printer);
     // Has the desktop open the file (a program is started with the parameters); false when
     // that failed.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters);

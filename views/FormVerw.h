@@ -60,6 +60,7 @@ public:
     TTreeNode* AddChildNode2Data(TDataBasis* parent, TDataBasis* object, bool makeVisible) override;
     void DeleteNode(TTreeNode* node, TDataBasis* object) override;
     TTreeNode* GetNodeFromData(TDataBasis* object) const override;
+    TTreeView* GetTree() const override { return Tree; }
     TDataBasis* GetSelData() const override;
     TTreeNode* GetSelectedNode() const override;
     void SelectNode(TDataBasis* object) override;

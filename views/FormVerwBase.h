@@ -14,6 +14,7 @@ class TDrawGridSE;
 class TListView;
 class TSorvGrpAdrBasis;
 class TTreeNode;
+class TTreeView;
 
 // A configuration window as the main window and the commands see it: an MDI child that shows
 // one device model's functions as a tree beside a parameter grid or a child list, with an
@@ -47,6 +48,8 @@ public:
     virtual void TreeCollapse() {}
     virtual void TreeExpand() {}
 
+    // The window's function tree, or none while it has none.
+    virtual TTreeView* GetTree() const { return nullptr; }
     // The data object of the selected node, or none.
     virtual TDataBasis* GetSelData() const { return nullptr; }
     // The selected tree node, or none.

@@ -1,6 +1,7 @@
 #include "outside/viewkit/DisplayZeile.h"
 
 #include "outside/viewkit/CharacterCell.h"
+#include "outside/viewkit/DispLine.h"
 
 #include <algorithm>
 
@@ -39,12 +40,8 @@ void TDisplayZeile::Draw()
 
 void TDisplayZeile::DrawCharacter(const std::vector<std::uint32_t>& rows, int left)
 {
-    for (int y = 0; y < CharacterHeight; ++y)
-        for (int x = 0; x < CharacterWidth; ++x) {
-            if (!CharacterPixel(rows, x, y))
-                continue;
-            for (int dy = 0; dy < Scale; ++dy)
-                for (int dx = 0; dx < Scale; ++dx)
-                    Canvas->SetPixel((left + x) * Scale + dx, (OffsetTop + y) * Scale + dy, LineColor);
-        }
+    const TDispLine line(Canvas);
+    const int count = std::min(CharacterHeight, static_cast<int>(rows.size()));
+    for (int y = 0; y < count; ++y)
+        line.Paint(left, OffsetTop + y, rows[static_cast<std::size_t>(y)], CharacterWidth, Scale, LineColor);
 }

@@ -5,12 +5,17 @@
 #include "climalib/RaumtemperaturSchaltuhr.h"
 #include "views/DlgRaumtempSchaltuhrDaten.h"
 #include "views/DlgSchaltuhrDaten.h"
+#include "outside/viewkit/Zeichentabelle.h"
 #include "tests/app/FrameFixture.h"
+#include "tests/app/SpyReports.h"
+#include "views/TreeView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -289,6 +294,163 @@ TEST_F(CommandsTest, TheRoomTemperatureEditorWritesTheRecordOnOkOnly)
     Main->ShowDlgRaumtempSchaltuhr();
     EXPECT_EQ(shown, 2);
     EXPECT_NE(device->GetDatenSatz(uhr)->ToString(), before);
+}
+
+} // namespace
+
+namespace {
+
+// The character table of the device's character set and the print commands in the running
+// main window.
+class CharTableTest : public CommandsTest {
+protected:
+    void TearDown() override
+    {
+        DeleteZeichentabelle(Main->GetHandle());
+        Pump();
+    }
+
+    static std::vector<TZeichentabelle*> Tables()
+    {
+        std::vector<TZeichentabelle*> tables;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* table = qobject_cast<TZeichentabelle*>(window))
+                tables.push_back(table);
+        return tables;
+    }
+};
+
+TEST_F(CharTableTest, TheCommandOpensTheTableWhichAnnouncesItself)
+{
+    Dm->AZeichensatz->trigger();
+    ASSERT_EQ(Tables().size(), 1u);
+    TZeichentabelle* table = Tables()[0];
+    EXPECT_EQ(table->Characters().size(), 256u);
+    EXPECT_EQ(table->MainWindow(), Main->GetHandle());
+    EXPECT_TRUE(Main->ZeichentabelleFenster.isNull()); // posted
+    Pump();
+    EXPECT_EQ(Main->ZeichentabelleFenster.data(), table);
+    const QString folder = QStringLiteral(PANELCONF_SCREENSHOT_DIR "/commands");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(table->grab().save(folder + QStringLiteral("/char_table.png")));
+}
+
+TEST_F(CharTableTest, ASecondCommandOnlyRaisesTheOpenTable)
+{
+    Main->OpenCharTab();
+    Pump();
+    TZeichentabelle* table = Tables().at(0);
+    table->lower();
+    Main->OpenCharTab();
+    Pump();
+    EXPECT_EQ(Tables(), std::vector<TZeichentabelle*>{table});
+    EXPECT_EQ(Main->ZeichentabelleFenster.data(), table);
+}
+
+TEST_F(CharTableTest, ClosingTheTableTellsTheMainWindow)
+{
+    Main->OpenCharTab();
+    Pump();
+    ASSERT_FALSE(Main->ZeichentabelleFenster.isNull());
+    DeleteZeichentabelle(Main->GetHandle() + 1); // another main window's: not this one
+    Pump();
+    EXPECT_EQ(Tables().size(), 1u);
+    DeleteZeichentabelle(Main->GetHandle());
+    Pump();
+    EXPECT_THAT(Tables(), IsEmpty());
+    EXPECT_TRUE(Main->ZeichentabelleFenster.isNull());
+    Main->OpenCharTab(); // a new one after the close
+    Pump();
+    EXPECT_EQ(Tables().size(), 1u);
+}
+
+TEST_F(CharTableTest, NoDeviceOrNoCharacterSetOpensNone)
+{
+    device->CharSetStream.Clear();
+    Main->OpenCharTab();
+    Main->AktDevInst = nullptr;
+    Main->OpenCharTab();
+    Pump();
+    EXPECT_THAT(Tables(), IsEmpty());
+}
+
+TEST_F(CharTableTest, AnUnreadableCharacterSetGivesAnEmptyTable)
+{
+    device->CharSetStream = platform::TMemoryStream(std::string("not a character set"));
+    Main->OpenCharTab();
+    ASSERT_EQ(Tables().size(), 1u);
+    EXPECT_THAT(Tables()[0]->Characters(), IsEmpty());
+}
+
+class PrintCommandsTest : public CommandsTest {
+protected:
+    void SetUp() override
+    {
+        Reports = &Spies;
+        CommandsTest::SetUp();
+        TTreeNode* node = Tree.Add(device->GetDeviceName());
+        node->SetData(device->GetDevice());
+        First().Tree = &Tree;
+    }
+    // The main window goes before the tree and the reports' log of the test.
+    void TearDown() override { Main.reset(); }
+
+    frametest::SpyReports Spies;
+    TTreeView Tree;
+};
+
+TEST_F(PrintCommandsTest, CtrlPInAConfigurationWindowPrints)
+{
+    QTest::keyClick(&First(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(Spies.Log.Reports.size(), 1u);
+    EXPECT_FALSE(Spies.Log.Reports[0].Info.Preview);
+    EXPECT_EQ(Spies.Log.Calls.back(), "Start 0");
+}
+
+TEST_F(PrintCommandsTest, TheMenuCommandsReachTheReport)
+{
+    Dm->APrintPreview->trigger();
+    Dm->APrint->trigger();
+    Ui.AnswerFile(Folder + "bericht");
+    Dm->APrintFile->trigger();
+    ASSERT_EQ(Spies.Log.Reports.size(), 3u);
+    EXPECT_TRUE(Spies.Log.Reports[0].Info.Preview);
+    EXPECT_FALSE(Spies.Log.Reports[1].Info.Preview);
+    EXPECT_EQ(Spies.Log.Reports[2].Info.OutputFile, Folder + "bericht.pdf");
+}
+
+// The preview of the library's own report, offscreen: shown, grabbed and closed.
+class PrintPreviewTest : public CommandsTest {
+protected:
+    void SetUp() override
+    {
+        CommandsTest::SetUp();
+        TTreeNode* node = Tree.Add(device->GetDeviceName());
+        node->SetData(device->GetDevice());
+        node->SetImageIndex(0);
+        TTreeNode* child = Tree.AddChild(node, "Uhrzeit");
+        child->SetData(object);
+        First().Tree = &Tree;
+    }
+    void TearDown() override { Main.reset(); }
+
+    TTreeView Tree;
+};
+
+TEST_F(PrintPreviewTest, ThePreviewShowsTheReport)
+{
+    Main->SeitenVorschau();
+    ASSERT_EQ(Ui.shownWindows().size(), 1u);
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(Ui.shownWindows()[0].data());
+    ASSERT_NE(preview, nullptr);
+    preview->resize(700, 800);
+    preview->show();
+    Pump();
+    const QString folder = QStringLiteral(PANELCONF_SCREENSHOT_DIR "/commands");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(preview->grab().save(folder + QStringLiteral("/print_preview.png")));
+    preview->close();
+    EXPECT_EQ(Main->GetReport()->Content().Items.size(), 2u);
 }
 
 } // namespace

@@ -62,6 +62,7 @@ void FrameFixture::Start(std::vector<std::string> arguments)
     factories.Windows = UsePlaceholders ? nullptr : &Windows;
     factories.Previews = &Previews;
     factories.Options = Options;
+    factories.Reports = Reports;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<TEts2CdiFaults>(ProjectPath);
         Link = link.get();

@@ -6,6 +6,7 @@
 #include "app/OptionsDialogFactory.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostlink/Ets2CdiFaults.h"
+#include "outside/printout/PrintoutFactory.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
 #include "views/FormVerwBase.h"
@@ -89,6 +90,7 @@ public:
         ++Calls["AktualisiereAnsicht(" + std::to_string(column) + "," + std::to_string(row) + ")"];
     }
     void SelectNode(TDataBasis* object) override { SelectedNode = object; }
+    TTreeView* GetTree() const override { return Tree; }
     TTreeNode* AddChildNode2Data(TDataBasis* parent, TDataBasis* object, bool makeVisible) override
     {
         AddedNodes.push_back({parent, object, makeVisible});
@@ -108,6 +110,8 @@ public:
         bool MakeVisible;
     };
     std::vector<AddedNode> AddedNodes;
+    // The function tree the window shows, when a test gives it one.
+    TTreeView* Tree = nullptr;
     bool ThrowOnTreeExpand = false;
     bool ThrowOnSetRegData = false;
     std::map<std::string, int> Calls;
@@ -189,6 +193,8 @@ protected:
     bool UsePlaceholders = false;
     // The options dialog's factory the main window gets; none by default.
     const TOptionsDialogFactory* Options = nullptr;
+    // The report factory the main window gets; the library's own by default.
+    const TPrintoutFactory* Reports = nullptr;
 };
 
 } // namespace frametest

@@ -142,6 +142,18 @@ bool ScriptedUi::ShellOpen(const std::string& file, const std::string& parameter
     return shellAnswer_;
 }
 
+void ScriptedUi::ShowWindow(QWidget& window)
+{
+    calls_.push_back({CallKind::ShowWindow, window.windowTitle().toStdString(), {}, 0});
+    shownWindows_.emplace_back(&window);
+}
+
+bool ScriptedUi::PrintDialog(QPrinter&)
+{
+    calls_.push_back({CallKind::PrintDialog, {}, {}, 0});
+    return printAnswer_;
+}
+
 std::vector<ScriptedUi::Call> ScriptedUi::calls(CallKind kind) const
 {
     std::vector<Call> found;

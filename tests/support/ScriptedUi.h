@@ -3,6 +3,8 @@
 #include "platform/UiService.h"
 
 #include <QColor>
+#include <QPointer>
+#include <QWidget>
 
 #include <cstdint>
 #include <deque>
@@ -47,6 +49,8 @@ public:
         ShellOpen,
         ChooseColor,
         PrinterSetup,
+        ShowWindow,
+        PrintDialog,
     };
     // One call in the order made. Texts and style as given; `value` is the cursor or the step.
     struct Call {
@@ -77,6 +81,8 @@ public:
     // The next colour dialogs take these answers in order: a colour is OK with it, none is
     // Cancel. Without a scripted answer they are cancelled.
     void AnswerColor(std::optional<QColor> color) { colors_.push_back(color); }
+    // The answer of every printer dialog from now on (false: cancelled).
+    void PrintDialogAnswer(bool prints) { printAnswer_ = prints; }
     // The answer of every shell open from now on.
     void ShellOpenAnswer(bool succeeds) { shellAnswer_ = succeeds; }
 
@@ -96,7 +102,12 @@ public:
     bool ShellOpen(const std::string& file, const std::string& parameters) override;
     bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
     bool PrinterSetup(QPrinter& printer) override;
+    // Records the window; it is not shown.
+    void ShowWindow(QWidget& window) override;
+    bool PrintDialog(QPrinter& printer) override;
 
+    // The windows the program asked to show, in order; none for those gone since.
+    const std::vector<QPointer<QWidget>>& shownWindows() const { return shownWindows_; }
     // Files and parameters the shell was asked to open, in order.
     const std::vector<std::pair<std::string, std::string>>& shellOpens() const { return shellOpens_; }
     // The file dialogs shown, as they were set up.
@@ -130,6 +141,8 @@ private:
     std::vector<QColor> colorStarts_;
     std::vector<QColor> customColors_;
     bool shellAnswer_ = true;
+    bool printAnswer_ = false;
+    std::vector<QPointer<QWidget>> shownWindows_;
     std::vector<std::pair<std::string, std::string>> shellOpens_;
     std::vector<platform::TFileDialogInfo> fileDialogs_;
     platform::TScopedUiService scope_;
