@@ -2,9 +2,6 @@
 // fallback after a failed import and the reset.
 #include "app/Spredit.h"
 #include "device/product/DatenTyp.h"
-#include "host/ProductTemplate.h"
-#include "host/ProjectDatabase.h"
-#include "host/SqlStatement.h"
 #include "outside/addrlink/AddrlinkTypes.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/sysfunc/TalvoSystem.h"
@@ -39,21 +36,9 @@ int CountOfTyp(const TDeviceInstanz& device, int typ)
     return count;
 }
 
-// Gives the programs of the project the parameters and objects of this product, as etshost init.
-void AddProductTemplate(const std::string& path)
-{
-    host::TProjectDatabase project(path);
-    std::vector<std::int64_t> programs;
-    host::TSqlStatement query(project.Sql(), "SELECT id FROM program ORDER BY id");
-    while (query.Step())
-        programs.push_back(query.Int64(0));
-    for (const std::int64_t program : programs)
-        host::FillProductTemplate(project.Sql(), program);
-}
-
 class NewDeviceTest : public ::testing::Test {
 protected:
-    void SetUp() override { AddProductTemplate(project_.ProjectPath()); }
+    void SetUp() override { testsupport::AddProductTemplate(project_.ProjectPath()); }
 
     platform::TScopedClock clock_{QDateTime(QDate(2026, 12, 10), QTime(12, 0))};
     DeviceProject project_;
