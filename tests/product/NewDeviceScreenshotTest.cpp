@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "tests/support/DeviceProject.h"
 #include "tests/views/support/TreeBesideGrid.h"
+#include "outside/datacore/DataBasis.h"
 #include "views/DrawGridSEView.h"
 #include "views/TreeView.h"
 
@@ -34,7 +35,19 @@ TEST(NewDeviceScreenshot, DemoDeviceThreeInTheTreeBesideTheSystemObjectsGrid)
     for (const int typ : {DT_TALVO_DISPLAY, DT_TALVO_DATUM_UHRZEIT_SENDEN, DT_IR_FERNBEDIENUNG, DT_TASTSENSOR_FUNKTION,
                           DT_REGLER_FUNKTION, DT_ETS_OBJEKT})
         EXPECT_TRUE(below.contains(typ)) << typ;
-    window.Tree->expandAll();
+    // The keys and the controller's pages in view, each key closed.
+    int pages = 0;
+    for (const auto& [handle, object] : device->GetDataPointerMap()) {
+        const int typ = object->GetTyp();
+        if (typ == DT_TASTSENSOR_FUNKTION || typ == DT_TS_BETAETIGUNG || typ == DT_REGLER_FUNKTION)
+            if (TTreeNode* node = window.CtrlTree.GetNodeFromData(object))
+                node->setExpanded(true);
+        const TDataBasis* parent = device->FindHandle(object->GetParentHandle());
+        if (parent != nullptr && parent->GetTyp() == DT_REGLER_FUNKTION && typ != DT_ETS_OBJEKT)
+            ++pages;
+    }
+    EXPECT_EQ(pages, 5);
+    root->setExpanded(true);
     window.CtrlTree.SelectNode(system);
     window.ShowInGrid(*system);
     EXPECT_GT(window.View->Grid().GetRowCount(), 2);

@@ -2,7 +2,10 @@
 // fallback after a failed import and the reset.
 #include "app/Spredit.h"
 #include "device/product/DatenTyp.h"
+#include "host/ProjectDatabase.h"
 #include "outside/addrlink/AddrlinkTypes.h"
+#include "outside/addrlink/EtsObjekt.h"
+#include "outside/hostdata/EtsDeviceParam.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/Clock.h"
@@ -98,6 +101,68 @@ TEST_F(NewDeviceTest, WrittenAndReopenedGivesTheSameObjects)
     ASSERT_TRUE(reopened->GetDataFromServer(project_.Window(), false));
     EXPECT_EQ(Objects(*reopened), written);
 }
+
+TEST_F(NewDeviceTest, NoKeysMakeNoDevice)
+{
+    {
+        host::TProjectDatabase db(project_.ProjectPath());
+        db.Sql().Execute("UPDATE device_parameter SET value = 0 WHERE device_id = 1 AND parameter_id IN "
+                         "(SELECT id FROM parameter WHERE display_order = 61)");
+    }
+    auto device = project_.MakeDevice();
+    EXPECT_FALSE(device->CreateNewDevice(project_.Window()));
+    EXPECT_EQ(device->GetDevice(), nullptr);
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_SYSTEM), 0);
+}
+
+// The demo devices: the default configuration follows the type number's clock and infrared bits.
+struct DemoDevice {
+    const char* Name;
+    std::int32_t Id;
+    bool Clock;
+    bool Infrared;
+};
+
+class DefaultConfigurationTest : public NewDeviceTest, public ::testing::WithParamInterface<DemoDevice> {};
+
+TEST_P(DefaultConfigurationTest, SwitchesTheFixedObjectsAndMakesTheHardwaresFunctions)
+{
+    const DemoDevice& demo = GetParam();
+    auto device = project_.MakeDevice(demo.Id);
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    std::map<int, int> positions; // type -> position id of the objects below the system object
+    for (const auto& [handle, object] : device->GetDataPointerMap())
+        if (object->GetParentHandle() == device->GetDevice()->GetHandle() && object->GetTyp() != DT_ETS_OBJEKT)
+            positions[object->GetTyp()] = object->GetPosId();
+    EXPECT_EQ(positions[DT_TALVO_DISPLAY], 2);
+    EXPECT_EQ(positions.contains(DT_TALVO_DATUM_UHRZEIT_SENDEN), demo.Clock);
+    if (demo.Clock) {
+        EXPECT_EQ(positions[DT_TALVO_DATUM_UHRZEIT_SENDEN], 9);
+    }
+    EXPECT_EQ(positions.contains(DT_IR_FERNBEDIENUNG), demo.Infrared);
+
+    const TEtsDeviceParam parameters(project_.MainWindow().GetEts2Cdi(), demo.Id);
+    const std::int32_t fixed = demo.Clock ? 2 : 1;
+    for (const auto& [order, expected] : {std::pair{3300, fixed}, {3305, fixed}, {4100, 1}}) {
+        std::int32_t value = -1;
+        EXPECT_FALSE(parameters.GetDeviceParamData(static_cast<std::int16_t>(order), value)) << order;
+        EXPECT_EQ(value, expected) << order;
+    }
+    if (!demo.Clock) {
+        for (const int number : {57, 58}) {
+            const TEtsObjekt* object = device->GetObjectFromObjectNr(number);
+            ASSERT_NE(object, nullptr) << number;
+            EXPECT_EQ(object->GetObjektWert(), 0);
+            EXPECT_TRUE(object->GetEnableCellFlagStatus());
+        }
+    }
+    EXPECT_EQ(project_.Boxes(), 0u) << project_.LastBox();
+}
+
+INSTANTIATE_TEST_SUITE_P(Demo, DefaultConfigurationTest,
+                         ::testing::Values(DemoDevice{"Flur", 1, false, false}, DemoDevice{"Wohnen", 2, false, true},
+                                           DemoDevice{"Kueche", 3, true, true}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 class ResetTest : public NewDeviceTest, public ::testing::WithParamInterface<bool> {};
 
