@@ -1,6 +1,8 @@
 // A new device on the demo project: its default objects, the written block read back, the
 // fallback after a failed import and the reset.
+#include "app/Spraddrlink.h"
 #include "app/Spredit.h"
+#include "app/Sprsysfunc.h"
 #include "device/product/DatenTyp.h"
 #include "host/ProjectDatabase.h"
 #include "outside/addrlink/AddrlinkTypes.h"
@@ -10,6 +12,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "platform/Clock.h"
 #include "tests/support/DeviceProject.h"
+#include "tests/support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 
@@ -185,5 +188,32 @@ TEST_P(ResetTest, GivesANewDeviceAgainAndKeepsTheQuestionSwitch)
 }
 
 INSTANTIATE_TEST_SUITE_P(WithAndWithoutProgress, ResetTest, ::testing::Bool());
+
+TEST_F(NewDeviceTest, ResetToldOfAnObjectItCannotSwitchOffAndGoesOnWithThePhysicalAddress)
+{
+    auto device = project_.MakeDevice();
+    ASSERT_TRUE(device->CreateNewDevice(project_.Window())) << project_.LastBox();
+    // A communication object of a display order the project does not have.
+    TDatenStruktur* broken = device->GetDatenSatz(0, device->GetDevice()->GetHandle(), 999);
+    broken->Typ = DT_ETS_OBJEKT;
+    broken->Name = "Kaputt";
+    broken->Param4 = 77;
+    broken->Param16 = 9999;
+
+    const testsupport::ScriptedUi ui;
+    EXPECT_TRUE(device->Reset(false));
+    // The host's refusal as the model reports it, then the reset's own warning.
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_NE(ui.boxes()[0].text.find("DisplayOrder: 9999"), std::string::npos);
+    EXPECT_EQ(ui.boxes()[1].text, Sprsysfunc::Text11055 + "\n" + Spraddrlink::Text1020 + ": Kaputt\n" +
+                                      Spraddrlink::Text1019 + ": 77");
+    EXPECT_EQ(ui.boxes()[1].caption, Spredit::Text9018);
+    EXPECT_EQ(ui.boxes()[1].style, static_cast<unsigned>(platform::MB_ICONWARNING));
+    auto* system = dynamic_cast<TTalvoSystem*>(device->GetDevice());
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(system->GetPhysAdr(), device->GetPhysAdr(DeviceProject::DeviceId));
+    EXPECT_FALSE(system->GetPhysAdr().empty());
+    EXPECT_EQ(CountOfTyp(*device, DT_TALVO_DISPLAY), 1);
+}
 
 } // namespace
