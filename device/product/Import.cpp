@@ -38,6 +38,36 @@ std::string OrUnknown(const std::string& value)
     return value.empty() ? "unknown" : value;
 }
 
+// Writes the device's data block once: when asked, else when it goes out of scope (an early
+// answer or an exception).
+class TStoreBlock {
+public:
+    explicit TStoreBlock(TDeviceInstanz& device) : device_(device) {}
+    ~TStoreBlock()
+    {
+        if (written_)
+            return;
+        try {
+            Write();
+        } catch (const std::exception&) {
+            // The import that is leaving already answers false.
+        } catch (const E_DatenManager&) {
+        }
+    }
+    TStoreBlock(const TStoreBlock&) = delete;
+    TStoreBlock& operator=(const TStoreBlock&) = delete;
+
+    bool Write()
+    {
+        written_ = true;
+        return device_.WriteBlob();
+    }
+
+private:
+    TDeviceInstanz& device_;
+    bool written_ = false;
+};
+
 bool ThreeLevels()
 {
     const TDataModuleServices* dataModule = TDataModuleServices::Current();
@@ -171,6 +201,10 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
                 RemapGroupAddresses(records, used);
         }
 
+        // From here on the project holds the imported communication objects with new ids: the
+        // stored block is written on every way out, or the next opening finds objects the
+        // project no longer has.
+        TStoreBlock store(*this);
         if (!SorvImportAbgleich(&records, withGroupAddresses))
             return false;
 
@@ -185,7 +219,7 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
             dataModule->fDatenKonvertiert = false;
         }
         CleanUpBlob(true);
-        return true;
+        return store.Write();
     } catch (const std::exception&) {
         return false;
     } catch (const E_DatenManager&) {

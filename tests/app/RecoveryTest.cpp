@@ -1,7 +1,10 @@
 #include "app/RecoveryRules.h"
 #include "tests/app/FrameFixture.h"
 
+#include "app/Spredit.h"
 #include "device/CommaText.h"
+#include "platform/FileIo.h"
+#include "tests/support/DeviceProject.h"
 #include "views/ViewMessages.h"
 
 #include <QAction>
@@ -266,6 +269,33 @@ TEST_F(RestoreTest, AnAcceptedRestoreAsksWithTheBackupsDateAndImportsIt)
     EXPECT_EQ(Windows.Made[0]->Calls["TreeBeginUpdate"], 1);
     EXPECT_EQ(Windows.Made[0]->Calls["TreeEndUpdate"], 1);
     EXPECT_TRUE(Dm->GetTimerAutoSave().Enabled());
+}
+
+// A restored device is stored at once: the restore gave the project's communication objects new
+// ids, so the block written before would not fit them at the next opening.
+TEST_F(RestoreTest, TheRestoredDeviceOpensAgainWithTheSameObjects)
+{
+    testsupport::AddProductTemplate(ProjectPath);
+    Start();
+    platform::WriteFileAtomically(Dm->CharSetFileName, testsupport::DeviceProject::CharSet());
+    platform::WriteFileAtomically(Dm->DeviceTextFileName, testsupport::DeviceProject::DeviceText());
+    constexpr std::int32_t id = 3;
+    ASSERT_TRUE(Main->SetDevice(id, false));
+    const std::size_t objects = Main->AktDevInst->GetDataPointerMap().size();
+    ASSERT_TRUE(Main->SaveToFile("0"));
+    const std::size_t before = Ui.boxes().size();
+
+    Main->RestoreSaveCopy();
+    // The question, the import's end and the object check's summary.
+    ASSERT_EQ(Ui.boxes().size(), before + 3);
+    EXPECT_EQ(Ui.boxes()[before + 1].text, Spredit::Text9149);
+
+    DAL_DEVICE record;
+    record.DeviceId = id;
+    ASSERT_TRUE(Main->DeleteDevice(&record));
+    ASSERT_TRUE(Main->SetDevice(id, false));
+    EXPECT_EQ(Main->AktDevInst->GetDataPointerMap().size(), objects);
+    EXPECT_EQ(Ui.boxes().size(), before + 3) << Ui.boxes().back().caption << ": " << Ui.boxes().back().text;
 }
 
 using DeviceIdParameterTest = RecoveryFixture;

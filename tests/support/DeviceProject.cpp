@@ -2,6 +2,7 @@
 
 #include "host/DemoProject.h"
 #include "host/DeviceBlob.h"
+#include "host/ProductTemplate.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
 #include "outside/addrlink/AddrlinkFactory.h"
@@ -146,10 +147,10 @@ DeviceProject::DeviceProject()
     platform::WriteFileAtomically(dataModule_.GetDeviceTextFileName(), DeviceText());
 }
 
-std::unique_ptr<ProjectDevice> DeviceProject::MakeDevice()
+std::unique_ptr<ProjectDevice> DeviceProject::MakeDevice(std::int32_t id)
 {
     DAL_DEVICE record;
-    record.DeviceId = DeviceId;
+    record.DeviceId = id;
     auto device = std::make_unique<ProjectDevice>(&window_, &record, nullptr);
     window_.SetDevice(device.get());
     return device;
@@ -224,6 +225,17 @@ std::string DeviceProject::DeviceText()
 {
     return "SX Version: 1. 0 Typ:SORV/DeviceText Device:Vantu LCID:0x0407 CPID: 1252\r\n"
            "T\xFCr offen\r\nFenster offen\r\nLicht an\r\n";
+}
+
+void AddProductTemplate(const std::string& projectPath)
+{
+    host::TProjectDatabase project(projectPath);
+    std::vector<std::int64_t> programs;
+    host::TSqlStatement query(project.Sql(), "SELECT id FROM program ORDER BY id");
+    while (query.Step())
+        programs.push_back(query.Int64(0));
+    for (const std::int64_t program : programs)
+        host::FillProductTemplate(project.Sql(), program);
 }
 
 std::int64_t FillAddressSpace(const std::string& projectPath)

@@ -108,8 +108,9 @@ public:
     DeviceProject(const DeviceProject&) = delete;
     DeviceProject& operator=(const DeviceProject&) = delete;
 
-    // A device model for the project's device, known to the main window.
-    std::unique_ptr<ProjectDevice> MakeDevice();
+    // A device model for the project's device (or another of its devices), known to the main
+    // window.
+    std::unique_ptr<ProjectDevice> MakeDevice(std::int32_t id = DeviceId);
     // Builds a device of `records` records (the system object, display, date/time sending and
     // communication objects with one or two group-address links each, every further link an
     // additional record) and stores its data block in the project. False when it could not.
@@ -138,6 +139,10 @@ private:
     ProjectMainWindow window_;
     CountingUi ui_;
 };
+
+// Gives the programs of the project the parameters and objects of this product, as etshost init
+// does.
+void AddProductTemplate(const std::string& projectPath);
 
 // Adds main groups 0-15 with middle groups 0-7 and sub groups 0-255 (the whole address space) to
 // the project of the path; answers the number of sub groups it then has.
