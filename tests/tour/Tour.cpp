@@ -107,18 +107,20 @@ bool TTour::Trigger(const char* action) const
     return true;
 }
 
-void TTour::Raise(const char* name, const std::vector<std::int64_t>& args)
+QJsonObject TTour::Raise(const char* name, const std::vector<std::int64_t>& args)
 {
     QJsonArray values;
     for (const std::int64_t value : args)
         values.append(QJsonValue(static_cast<qint64>(value)));
     const QJsonObject event{{"type", "event"}, {"name", name}, {"args", values}, {"seq", 1}};
-    const auto work = [this, &event] { link_->RaiseEvent(event); };
+    QJsonObject reply;
+    const auto work = [this, &event, &reply] { reply = link_->RaiseEvent(event); };
     if (link_->RunEvent)
         link_->RunEvent("TEts2Cdi_Extended1", work);
     else
         work();
     Pump();
+    return reply;
 }
 
 bool TTour::Select(const std::string& name) const

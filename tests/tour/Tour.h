@@ -4,6 +4,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/tour/TourUi.h"
 
+#include <QJsonObject>
 #include <QPixmap>
 
 #include <cstdint>
@@ -56,9 +57,12 @@ public:
     // disabled.
     bool Trigger(const char* action) const;
     // Raises a host event with its arguments as the host sends them; the reply.
-    void Raise(const char* name, const std::vector<std::int64_t>& args);
+    QJsonObject Raise(const char* name, const std::vector<std::int64_t>& args);
     // Selects the device's data object of that name in the first configuration window.
     bool Select(const std::string& name) const;
+    // The demo project's file.
+    std::string Project() const { return folder_ + "demo.ets"; }
+
     // The device's data object of that name; null when there is none.
     TDataBasis* Object(const std::string& name) const;
     // Sets the value of the grid row with that caption through the cell's editor.

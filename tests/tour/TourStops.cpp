@@ -6,6 +6,10 @@
 #include "app/FormMain.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
+#include "dialogs/project/FDlgGaCheck.h"
+#include "dialogs/project/FDlgGrpAddrChange.h"
+#include "host/ProjectDatabase.h"
+#include "host/SqlDatabase.h"
 #include "dialogs/project/GrpAddrEdit.h"
 #include "outside/tablebox/DrawGridSE.h"
 #include "platform/UiService.h"
@@ -20,6 +24,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +137,30 @@ void OpenGroupAddressSelection(TTour& tour)
     ActivateRow(tour, "Gruppenadressen");
     tour.Window().GridView->Grid().ClickEllipsis();
     TTour::Pump();
+}
+
+// The backup copy of device 1 restored (Gerät > Sicherungskopie wiederherstellen) after the group
+// address its time object is linked to has gone from the project: the check of the group
+// addresses opens. The handler gets every window the restore shows after its question.
+void RestoreWithAMissingGroupAddress(TTour& tour, TTourUi::TModalHandler handler)
+{
+    constexpr std::int32_t subGroup = 2;
+    const QJsonObject linked = tour.Raise("LinkObjToSubGroup", {1, 57, subGroup});
+    ASSERT_EQ(linked.value("result").toInt(), 1);
+    tour.Trigger("AAutoSave");
+    // The host has the device's data exported meanwhile: the editor reads the group addresses
+    // afresh at its next need.
+    tour.Raise("ExportDevice", {1});
+    {
+        host::TProjectDatabase project(tour.Project());
+        project.Sql().Execute("DELETE FROM sub_group WHERE id = " + std::to_string(subGroup));
+    }
+    tour.Ui().OnModal([handler = std::move(handler)](QWidget& shown) {
+        if (auto* box = dynamic_cast<QMessageBox*>(&shown); box != nullptr && box->standardButtons().testFlag(QMessageBox::Yes))
+            return static_cast<int>(platform::IDYES);
+        return handler(shown);
+    });
+    tour.Trigger("ARestoreSaveCopy");
 }
 
 const std::vector<TTourStart::TSetting> Tools = {
@@ -284,6 +313,36 @@ const std::vector<TTourStop>& TourStops()
                  return TTourUi::Escape;
              });
              OpenGroupAddressSelection(tour);
+         }},
+        {"grpaddr_import_check",
+         "Prüfung der Gruppenadressen beim Wiederherstellen der Sicherungskopie (Gerät > Sicherungskopie "
+         "wiederherstellen): die Adresse 1/0/2 des Objekts Uhrzeit fehlt inzwischen im Projekt",
+         {},
+         [](TTour& tour) {
+             RestoreWithAMissingGroupAddress(tour, [&tour](QWidget& shown) {
+                 if (dynamic_cast<TFDlgGaCheck*>(&shown) != nullptr)
+                     tour.Grab(shown);
+                 return TTourUi::Escape;
+             });
+         }},
+        {"grpaddr_change",
+         "Gruppenadresse ändern: aus der Prüfung der Gruppenadressen für die fehlende Adresse 1/0/2 geöffnet "
+         "(Schaltfläche Adresse ändern)",
+         {},
+         [](TTour& tour) {
+             RestoreWithAMissingGroupAddress(tour, [&tour](QWidget& shown) {
+                 if (auto* check = dynamic_cast<TFDlgGaCheck*>(&shown)) {
+                     QTreeWidgetItem* first = check->ListView->topLevelItem(0);
+                     if (first != nullptr) {
+                         check->ListView->setCurrentItem(first);
+                         first->setSelected(true);
+                         check->ButtonChange->click();
+                     }
+                 } else if (dynamic_cast<TFDlgGrpAddrChange*>(&shown) != nullptr) {
+                     tour.Grab(shown);
+                 }
+                 return TTourUi::Escape;
+             });
          }},
         Modal("goto_object", "ASearchCommObject",
               "Gehe zu Kommunikationsobjekt (Projektierung > Objekt suchen), Nummer 57 eingegeben", {},
