@@ -16,9 +16,12 @@
 #include "views/DrawGridSEView.h"
 #include "views/FDockMeld.h"
 #include "views/FormVerw.h"
+#include "views/TreeNode.h"
+#include "views/TreeView.h"
 
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
@@ -253,6 +256,23 @@ const std::vector<TTourStop>& TourStops()
              TTour::Pump();
              tour.Grab(tour.Main());
          }},
+        {"config_popup",
+         "Projektierungsfenster: Kontextmenü des Funktionsbaums, mit der rechten Maustaste auf dem Objekt Uhrzeit "
+         "geöffnet",
+         {},
+         [](TTour& tour) {
+             TFormVerw& window = tour.Window();
+             TTreeNode* node = window.GetNodeFromData(tour.Object(TimeObject));
+             ASSERT_NE(node, nullptr);
+             const QPoint at = window.Tree->visualItemRect(node).center();
+             QTest::mousePress(window.Tree->viewport(), Qt::RightButton, {}, at);
+             TTour::Pump();
+             ASSERT_TRUE(window.PopupMenu1->isVisible());
+             window.PopupMenu1->move(window.Tree->viewport()->mapToGlobal(at));
+             TTour::Pump();
+             tour.GrabWith(tour.Main(), *window.PopupMenu1);
+             window.PopupMenu1->hide();
+         }},
         {"preview_full",
          "Vorschau (Projektierung > Vorschau): Bild des Geräts mit Anzeige und Tasten, im Hauptfenster",
          {},
@@ -284,7 +304,7 @@ const std::vector<TTourStop>& TourStops()
               [](TTour& tour) { tour.Select(TimeObject); }),
         {"grpaddr_select",
          "Gruppenadressen des Objekts Uhrzeit wählen (Schaltfläche der Rasterzeile Gruppenadressen): links die "
-         "passenden Adressen des Projekts, rechts die verknüpften",
+         "passenden Adressen des Projekts, rechts die verknüpften (noch keine)",
          {},
          [](TTour& tour) {
              tour.Ui().OnModal([&tour](QWidget& shown) {
