@@ -5,11 +5,9 @@
 #include "app/FormMain.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/datacore/DataBasis.h"
-#include "dialogs/options/OptionsDialogTalvoFactory.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/IniFile.h"
 #include "views/FormVerw.h"
-#include "views/PreviewManagerTalvoFactory.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,11 +27,6 @@
 
 namespace tour {
 namespace {
-
-// The program's own windows, previews and options dialog, as its main function has them.
-const TFormVerwWindows Windows;
-const TPreviewManagerTalvoFactory Previews;
-const TOptionsDialogTalvoFactory Options;
 
 // The demo project as `etshost init` makes it.
 void InitProject(const std::string& project)
@@ -58,9 +51,9 @@ TTour::TTour(const TTourStart& start, std::string picture)
     for (const TTourStart::TSetting& setting : start.Settings)
         platform::WritePrivateProfileString(setting.Section, setting.Key, setting.Value, dm_->IniFileName);
     TFormMainFactories factories;
-    factories.Windows = &Windows;
-    factories.Previews = &Previews;
-    factories.Options = &Options;
+    factories.Windows = &windows_;
+    factories.Previews = &previews_;
+    factories.Options = &options_;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<TEts2Cdi_Extended1>(folder_ + "demo.ets");
         link_ = link.get();

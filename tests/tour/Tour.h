@@ -1,8 +1,11 @@
 #pragma once
 
+#include "dialogs/options/OptionsDialogTalvoFactory.h"
 #include "tests/app/FrameFixture.h"
 #include "tests/support/TempDir.h"
 #include "tests/tour/TourUi.h"
+#include "views/FormVerw.h"
+#include "views/PreviewManagerTalvoFactory.h"
 
 #include <QJsonObject>
 #include <QPixmap>
@@ -91,6 +94,10 @@ private:
     std::string picture_;
     bool grabbed_ = false;
     TTourUi ui_;
+    // The program's own windows, previews and options dialog, as its main function has them.
+    const TFormVerwWindows windows_;
+    const TPreviewManagerTalvoFactory previews_;
+    const TOptionsDialogTalvoFactory options_;
     TEts2Cdi_Extended1* link_ = nullptr;
     std::unique_ptr<TDM> dm_;
     std::unique_ptr<TFormMain> main_;
