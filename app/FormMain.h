@@ -2,6 +2,7 @@
 
 #include "app/Timer.h"
 #include "device/MainWindowServices.h"
+#include "dialogs/project/GlobalParameterMainWindow.h"
 #include "platform/WindowMessages.h"
 
 #include <QMainWindow>
@@ -23,24 +24,32 @@ class QMenu;
 class TDeviceInstanz;
 class TDeviceInstanzTalvo;
 class TDeviceModelFactory;
+class TDevicelinkFactory;
 class TEts2Cdi_Extended1;
 class TFormVerwBase;
 class TGlobalParameterDialogServices;
+class TImagebuildFactory;
 class TFormVerwFactory;
 class TOptionsDialogFactory;
 class TPreviewManagerFactory;
 class TPreviewManagerServices;
+class TTalvoZielsystem;
 struct DAL_DEVICE;
 struct tagEIB_BASE_PROGRAMMING;
+namespace platform {
+class TMemoryStream;
+}
 
 // Where the main window gets the objects it makes; what is not given takes the program's own:
 // placeholder configuration windows, TDeviceInstanzTalvo, no preview, no options dialog, a host
-// link without a project (offline).
+// link without a project (offline), imagebuild's compiler and devicelink's target systems.
 struct TFormMainFactories {
     const TFormVerwFactory* Windows = nullptr;
     const TDeviceModelFactory* DeviceModels = nullptr;
     const TPreviewManagerFactory* Previews = nullptr;
     const TOptionsDialogFactory* Options = nullptr;
+    const TImagebuildFactory* Imagebuild = nullptr;
+    const TDevicelinkFactory* Devicelink = nullptr;
     std::function<std::unique_ptr<TEts2Cdi_Extended1>(const std::string& moduleName)> HostLink;
 };
 
@@ -48,7 +57,7 @@ struct TFormMainFactories {
 // editing of devices: the host link object, the device models by host device id, the display
 // preview. It stays hidden while no device is edited. Its operations are split into files by
 // concern (FormMainSettings.cpp, FormMainEndEdit.cpp, …).
-class TFormMain : public QMainWindow, public TMainWindowServices {
+class TFormMain : public QMainWindow, public TMainWindowServices, public TGlobalParameterMainWindow {
     Q_OBJECT
 
 public:
@@ -180,8 +189,23 @@ public:
 
     // --- Download for the host (FormMainDownload.cpp) ---
 
+    // Programs the device's address, or reads it out and loads its image, or both, as the mode
+    // asks; ends the program afterwards unless the host is too old or the group addresses
+    // cannot be refreshed.
     void OnCdiDoDownload2(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id, std::uint16_t newAddress,
                           std::uint16_t oldAddress, const tagEIB_BASE_PROGRAMMING& programming, std::int16_t mode);
+    // Hands the current device's six download flags to the target; nothing without either.
+    void SetSystemFlags(TTalvoZielsystem* target);
+
+    // --- Compile (FormMainCompile.cpp) ---
+
+    // Builds the current device's image into the target with imagebuild; true when it reported
+    // success. False without a device, when its associations or its character set cannot be
+    // converted, and after an exception (shown).
+    bool Compiler(TTalvoZielsystem* target);
+    // Puts the first line of the character set (its version line) and a NUL in front of the
+    // data; false, the data unchanged, without a device, a stream, or a first line.
+    bool RebuildCharacterDataHeader(platform::TMemoryStream* data, platform::TMemoryStream* charSet);
 
     // --- Device hand-over and device map (FormMainHandOver.cpp) ---
 
@@ -232,6 +256,16 @@ public:
 
     void CreateDlgLinkToGrpAddr();
     void CreateDlgGlobalParameter();
+
+    // --- TGlobalParameterMainWindow (FormMainProjectTools.cpp) ---
+
+    platform::HWND GlobalParameterWindow() const override { return GetHandle(); }
+    TDeviceInstanz* GlobalParameterDevice() const override;
+    std::string GlobalParameterProgramFolder() const override;
+    // Needs a current device model and a name; creates missing folders. A folder that cannot
+    // be made ("Cannot create save file") or a file not written ("Fehler beim Schreiben der
+    // Datei.") is told in a box and answers false.
+    bool SaveGlobalParameterToFile(const platform::TMemoryStream& stream, const std::string& fileName) override;
 
     // --- Commands whose operations come with their own files (FormMainPendingCommands.cpp) ---
 

@@ -2,13 +2,24 @@
 
 #include "app/DataModule.h"
 #include "device/product/DeviceInstanzTalvo.h"
+#include "app/ProgramPath.h"
+#include "app/Spredit.h"
+#include "dialogs/project/DlgGlobalParameter.h"
 #include "dialogs/project/DlgLinkToGrpAddr.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
 #include "dialogs/project/FDlgGaCheck.h"
 #include "dialogs/project/GrpAddrNameQuery.h"
 #include "dialogs/project/LinkToGrpAddr.h"
+#include "outside/hostlink/Ets2CdiExtended1.h"
+#include "platform/FileIo.h"
+#include "platform/MemoryStream.h"
 #include "platform/TraceLog.h"
+#include "platform/UiService.h"
 #include "views/FormVerwBase.h"
+#include "views/TreeView.h"
+
+#include <filesystem>
+#include <system_error>
 
 // The project tools opened from the main window: linking an object to a group address, the
 // selection of an object's group addresses and the global-parameter wizard.
@@ -45,4 +56,54 @@ std::unique_ptr<TGaCheckServices> TFormMain::CreateGaCheck(const TGrpAdrNodes& m
 void TFormMain::CreateDlgGlobalParameter()
 {
     LOG_FKT_START("TFormMain::CreateDlgGlobalParameter");
+    if (!Ets2Cdi || !AktDevInst || !FormVerw || !DM)
+        return;
+    TTreeNode* node = FormVerw->GetSelectedNode();
+    if (!node)
+        return;
+    const TGlobalParameterGridLook look{DM->GridColorCommon,       DM->GridColorCell, DM->GridColorTitle,
+                                        DM->GridColorCellReadOnly, DM->GridLineWidth, DM->fGridAutoSize,
+                                        DM->GridColDefWidth};
+    TDlgGlobalParameter dialog(this, this, node, HostDeviceIdOf(AktDevInst), Ets2Cdi.get(), look,
+                               TSelectDeviceOpener{});
+    DlgGlobalParameter = &dialog;
+    struct TForget {
+        TGlobalParameterDialogServices*& pointer;
+        ~TForget() { pointer = nullptr; }
+    } forget{DlgGlobalParameter};
+    dialog.ShowModal();
+}
+
+TDeviceInstanz* TFormMain::GlobalParameterDevice() const
+{
+    return AktDevInst;
+}
+
+std::string TFormMain::GlobalParameterProgramFolder() const
+{
+    const std::string folder = std::filesystem::path(ProgramModulePath()).parent_path().string();
+    return folder.empty() ? std::string() : folder + "/";
+}
+
+bool TFormMain::SaveGlobalParameterToFile(const platform::TMemoryStream& stream, const std::string& fileName)
+{
+    LOG_FKT_START("TFormMain::SaveGlobalParameterToFile");
+    if (!AktDevInst || fileName.empty())
+        return false;
+    const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+        std::filesystem::create_directories(folder, error);
+        if (error || !std::filesystem::is_directory(folder, error)) {
+            platform::MessageBox("Cannot create save file:\n" + fileName, "Error Autosave", platform::MB_OK);
+            return false;
+        }
+    }
+    try {
+        platform::WriteFileAtomically(fileName, stream.Bytes());
+    } catch (const std::exception&) {
+        platform::MessageBox(Spredit::Text9130 + "\n" + fileName, Spredit::Text9017, platform::MB_OK);
+        return false;
+    }
+    return true;
 }

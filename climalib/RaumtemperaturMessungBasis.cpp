@@ -5,6 +5,7 @@
 #include "platform/UiService.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -12,6 +13,13 @@ using B = TRaumtemperaturMessungBasis;
 
 // The object operations in the order CreateObjects and DeleteObjects run them.
 constexpr std::array ObjectOperations{&B::ModifyExternerTempFuehlerObjekt, &B::ModifyTemperaturalarmObjekte};
+
+// A temperature in tenths as the grid shows it: one decimal place, a decimal comma.
+std::string TenthsText(std::int32_t tenths)
+{
+    const std::int32_t magnitude = tenths < 0 ? -tenths : tenths;
+    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "," + std::to_string(magnitude % 10);
+}
 
 } // namespace
 
@@ -307,8 +315,19 @@ int TRaumtemperaturMessungBasis::WriteGlobalParameter(TRecordTable* table, TDate
         return -9;
     if (const int fits = CheckGlobalParameterTarget(*table, *target); fits != 1)
         return fits;
-    // Each limit goes by its own mark: copying one of them alone can leave the target's lower
-    // limit at or above its upper one.
+    // The pair of limits the copy would leave in the target must keep lower < upper, as the
+    // grid does; otherwise the target keeps its record.
+    if (ChangeParameter(tagUntererTemperaturwert) || ChangeParameter(tagObererTemperaturwert)) {
+        std::int32_t lower = target->Param10;
+        std::int32_t upper = target->Param11;
+        WriteParameter(lower, MakeDoubleToInt(UntererTemperaturwert, 1), tagUntererTemperaturwert);
+        WriteParameter(upper, MakeDoubleToInt(ObererTemperaturwert, 1), tagObererTemperaturwert);
+        if (lower >= upper) {
+            message = "Unterer Temperaturwert " + TenthsText(lower) + " nicht unter oberem " + TenthsText(upper) +
+                      ": nicht \xFC""bernommen";
+            return -9;
+        }
+    }
     WriteParameter(target->Param4, Messwertbildung, tagMesswertbildung);
     WriteParameter(target->Param5, AbgleichInternerFuehler, tagAbgleichInternerFuehler);
     WriteParameter(target->Param6, AbgleichExternerFuehler, tagAbgleichExternerFuehler);

@@ -3,6 +3,7 @@
 #include "device/CharSetVersion.h"
 #include "device/ConfigWindowServices.h"
 #include "device/DataObjectRegistry.h"
+#include "device/DeviceHostRecords.h"
 #include "device/DatenManager.h"
 #include "device/DatenStruktur.h"
 #include "device/GrpAdrNodes.h"
@@ -243,6 +244,10 @@ public:
     // configuration windows drop their group-address nodes first, and the middle and sub nodes,
     // the loaded flag and the address cache go with the old nodes.
     void GetGrpAdrFromServer();
+    // The two halves of GetGrpAdrFromServer: the main groups read from the project, and the
+    // nodes made over them.
+    void ReadMainGroupsFromServer();
+    void MakeMainGroupNodes();
     // Makes sure the middle and sub nodes exist (loading them behind the status text); answers
     // the host's group addresses.
     TEtsGruppenAdressen* LoadGrpAdr();
@@ -485,8 +490,16 @@ private:
     struct TSectionFileSource;
     bool LoadSectionOrFile(platform::TMemoryStream* block, platform::TMemoryStream* target,
                            const TSectionFileSource& source);
-    // The three reads of a physical address; false when one fails.
+    // The three reads of a physical address; false when one fails. This device's comes from the
+    // records of the open while there are such.
     bool ReadPhysAdrParts(std::int32_t deviceId, std::int32_t& area, std::int32_t& line, std::int32_t& device);
+    // Reads what the project holds of the device itself.
+    void ReadHostRecords(TDeviceHostRecords& records);
+    // The reads of GetDataFromServer, in one snapshot of the project: the block (false when it
+    // cannot be read), the device's own records and the main groups.
+    bool ReadOpenFromServer(TEts2Cdi* link, const char*& data, std::int32_t& size);
+    // The device's own records while GetDataFromServer runs, read once at its start.
+    std::unique_ptr<TDeviceHostRecords> OpenRecords;
 
     // The data module's group-address levels; 3 without a data module.
     int GrpAdrLevel() const;

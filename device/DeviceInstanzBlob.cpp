@@ -17,6 +17,7 @@
 #include "outside/datacore/DataBasis.h"
 #include "outside/datacore/EibHandle.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
+#include "outside/hostlink/HostReadSnapshot.h"
 #include "platform/Cp1252.h"
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
@@ -43,6 +44,19 @@ std::string LastChangeText(const std::string& path)
     return platform::FromQString(QLocale::system().toString(changed, QStringLiteral(" MMMM d, yyyy , hh:mm")));
 }
 
+// Runs the action when the scope is left, however.
+template <class TAction>
+class TAtScopeEnd {
+public:
+    explicit TAtScopeEnd(TAction action) : action_(std::move(action)) {}
+    ~TAtScopeEnd() { action_(); }
+    TAtScopeEnd(const TAtScopeEnd&) = delete;
+    TAtScopeEnd& operator=(const TAtScopeEnd&) = delete;
+
+private:
+    TAction action_;
+};
+
 } // namespace
 
 TEts2Cdi* TDeviceInstanz::GetEts2Cdi() const
@@ -56,7 +70,17 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
     TEts2Cdi* link = GetEts2Cdi();
     const char* data = nullptr;
     std::int32_t size = 0;
-    if (!link || !link->BlobRead(data, size, EtsDeviceId)) {
+    // What the steps of the open ask of the project is read at once, and handed on until the
+    // open ends. Main groups read for an open that fails go again when the device had none.
+    OpenRecords = std::make_unique<TDeviceHostRecords>();
+    const bool hadGroups = EtsGruppenAdressen != nullptr;
+    bool opened = false;
+    const TAtScopeEnd forget([&] {
+        OpenRecords.reset();
+        if (!opened && !hadGroups)
+            EtsGruppenAdressen.reset();
+    });
+    if (!ReadOpenFromServer(link, data, size)) {
         platform::MessageBox(Spredit::Text9097, Spredit::Text9040, platform::MB_OK | platform::MB_ICONINFORMATION);
         BlobFromBackup = true;
         if (!LoadBackupCopy())
@@ -64,11 +88,12 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
     } else {
         if (size == 0 && !CreateNewDeviceBlock(mainWindow, data, size))
             return false;
-        // The link's bytes are copied at once; they are the link's and valid until its next read.
+        // The link's bytes are copied at once and then given back.
         BlobStream.Clear();
         BlobStream.SetSize(static_cast<std::size_t>(size));
         BlobStream.SetPosition(0);
         BlobStream.Write(data, static_cast<std::size_t>(size));
+        link->ReleaseBlob();
     }
 
     DumpBlobStream(KEY_WRITEREADBLOB, KEY_READBLOB);
@@ -76,7 +101,11 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
     if (!InitData())
         return false;
 
-    GetGrpAdrFromServer();
+    MakeMainGroupNodes();
+    opened = true;
+    // The alignment may change the device's parameters: from here on the project is asked.
+    const std::string physAdr = GetPhysAdr(EtsDeviceId);
+    OpenRecords.reset();
 
     if (!DatenAbgleich(true, false)) {
         platform::MessageBox(Spredit::Text9095, Spredit::Text9048, platform::MB_OK | platform::MB_ICONWARNING);
@@ -97,12 +126,22 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
     if (Device) {
         auto* etsDevice = dynamic_cast<TSorvEtsDevice*>(Device);
         if (etsDevice)
-            etsDevice->SetPhysAdr(GetPhysAdr(EtsDeviceId));
+            etsDevice->SetPhysAdr(physAdr);
         Device->Write(*GetDatenSatz(Device));
         if (etsDevice && MainForm)
             MainForm->UpdateObjektAnzahl(etsDevice->GetObjektAnzahl(), etsDevice->GetMaxObjektAnzahl());
     }
     return true;
+}
+
+bool TDeviceInstanz::ReadOpenFromServer(TEts2Cdi* link, const char*& data, std::int32_t& size)
+{
+    // Nothing here waits for the user: the snapshot ends before the open goes on.
+    const THostReadSnapshot snapshot(link);
+    const bool blockRead = link && link->BlobRead(data, size, EtsDeviceId);
+    ReadHostRecords(*OpenRecords);
+    ReadMainGroupsFromServer();
+    return blockRead;
 }
 
 bool TDeviceInstanz::LoadBackupCopy()

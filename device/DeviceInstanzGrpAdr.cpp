@@ -63,11 +63,24 @@ int TDeviceInstanz::GrpAdrLevel() const
 void TDeviceInstanz::GetGrpAdrFromServer()
 {
     LOG_FKT_START("TDeviceInstanz::GetGrpAdrFromServer");
+    ReadMainGroupsFromServer();
+    MakeMainGroupNodes();
+}
+
+void TDeviceInstanz::ReadMainGroupsFromServer()
+{
     if (!EtsGruppenAdressen)
         EtsGruppenAdressen = std::make_unique<TEtsGruppenAdressen>(GetEts2Cdi(), EtsDeviceId);
     EtsGruppenAdressen->ThreeLevels = GrpAdrLevel() == 3;
+    // The open has read the device already.
+    if (OpenRecords && OpenRecords->HasDevice)
+        EtsGruppenAdressen->SetProject(EtsDeviceId, OpenRecords->Device.ProjectId);
     EtsGruppenAdressen->LoadAllMainGroups(EtsDeviceId);
     LOG_FKT_START_TEXT("TDeviceInstanz::GetGrpAdrFromServer", platform::LOG_LEVEL_NORMAL, "--GA geladen--");
+}
+
+void TDeviceInstanz::MakeMainGroupNodes()
+{
 
     // No window may keep a node that is about to go.
     if (MainForm) {

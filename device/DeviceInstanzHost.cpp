@@ -16,27 +16,67 @@ namespace {
 // Device parameter that holds the device's type number.
 constexpr std::int16_t donTypenNummer = 60;
 
+// The line and area of the device record; false when one cannot be read.
+bool ReadLineAndArea(TEts2Cdi& link, const DAL_DEVICE& deviceRecord, std::int32_t& area, std::int32_t& line)
+{
+    DAL_LINE lineRecord;
+    if (link.DalGetLineData(DAL_GET_BY_ID, deviceRecord.LineId, DAL_ANY, &lineRecord) != DAL_OK)
+        return false;
+    DAL_AREA areaRecord;
+    if (link.DalGetAreaData(DAL_GET_BY_ID, lineRecord.AreaId, DAL_ANY, &areaRecord) != DAL_OK)
+        return false;
+    area = areaRecord.Number;
+    line = lineRecord.Number;
+    return true;
+}
+
+std::string PhysAdrText(std::int32_t area, std::int32_t line, std::int32_t device)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d.%02d.%03d", static_cast<int>(area), static_cast<int>(line),
+                  static_cast<int>(device));
+    return text;
+}
+
 } // namespace
 
 bool TDeviceInstanz::ReadPhysAdrParts(std::int32_t deviceId, std::int32_t& area, std::int32_t& line,
                                       std::int32_t& device)
 {
+    if (OpenRecords && deviceId == EtsDeviceId) {
+        if (!OpenRecords->HasPhysAdr)
+            return false;
+        area = OpenRecords->Area;
+        line = OpenRecords->Line;
+        device = OpenRecords->DeviceNumber;
+        return true;
+    }
     TEts2Cdi* link = GetEts2Cdi();
     if (!link)
         return false;
     DAL_DEVICE deviceRecord;
     if (link->DalGetDeviceData(DAL_GET_BY_ID, deviceId, DAL_ANY, DAL_ANY, DAL_ANY, DAL_ANY, &deviceRecord) != DAL_OK)
         return false;
-    DAL_LINE lineRecord;
-    if (link->DalGetLineData(DAL_GET_BY_ID, deviceRecord.LineId, DAL_ANY, &lineRecord) != DAL_OK)
+    if (!ReadLineAndArea(*link, deviceRecord, area, line))
         return false;
-    DAL_AREA areaRecord;
-    if (link->DalGetAreaData(DAL_GET_BY_ID, lineRecord.AreaId, DAL_ANY, &areaRecord) != DAL_OK)
-        return false;
-    area = areaRecord.Number;
-    line = lineRecord.Number;
     device = deviceRecord.DeviceNumber;
     return true;
+}
+
+void TDeviceInstanz::ReadHostRecords(TDeviceHostRecords& records)
+{
+    TEts2Cdi* link = GetEts2Cdi();
+    if (link &&
+        link->DalGetDeviceData(DAL_GET_BY_ID, EtsDeviceId, DAL_ANY, DAL_ANY, DAL_ANY, DAL_ANY, &records.Device) == DAL_OK) {
+        records.HasDevice = true;
+        records.HasProject =
+            link->DalGetProjectData(DAL_GET_BY_ID, records.Device.ProjectId, &records.Project) == DAL_OK;
+        records.HasPhysAdr = ReadLineAndArea(*link, records.Device, records.Area, records.Line);
+        records.DeviceNumber = records.Device.DeviceNumber;
+    }
+    if (!EtsDeviceParam)
+        EtsDeviceParam = std::make_unique<TEtsDeviceParam>(link, EtsDeviceId);
+    records.TypeNumberFailed = EtsDeviceParam->GetDeviceParamData(donTypenNummer, records.TypeNumber);
 }
 
 std::string TDeviceInstanz::GetPhysAdr(std::int32_t deviceId)
@@ -47,10 +87,7 @@ std::string TDeviceInstanz::GetPhysAdr(std::int32_t deviceId)
     std::int32_t device = 0;
     if (!ReadPhysAdrParts(deviceId, area, line, device))
         return {};
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d.%02d.%03d", static_cast<int>(area), static_cast<int>(line),
-                  static_cast<int>(device));
-    return text;
+    return PhysAdrText(area, line, device);
 }
 
 std::uint16_t TDeviceInstanz::GetPhysAddr(std::int32_t deviceId)
@@ -69,30 +106,28 @@ std::uint16_t TDeviceInstanz::GetPhysAddr(std::int32_t deviceId)
 tagRecDeviceEtsInfo TDeviceInstanz::GetDeviceEtsInfo()
 {
     LOG_FKT_START("TDeviceInstanz::GetDeviceEtsInfo");
-    tagRecDeviceEtsInfo info;
-    TEts2Cdi* link = GetEts2Cdi();
-    DAL_DEVICE deviceRecord;
-    if (link &&
-        link->DalGetDeviceData(DAL_GET_BY_ID, EtsDeviceId, DAL_ANY, DAL_ANY, DAL_ANY, DAL_ANY, &deviceRecord) == DAL_OK) {
-        info.DeviceName = deviceRecord.Name;
-        info.DeviceDescription = deviceRecord.Description;
-        DAL_PROJECT projectRecord;
-        if (link->DalGetProjectData(DAL_GET_BY_ID, deviceRecord.ProjectId, &projectRecord) == DAL_OK)
-            info.ProjectName = projectRecord.Name;
-    }
-    info.PhysAdrText = GetPhysAdr(EtsDeviceId);
+    TDeviceHostRecords read;
+    if (!OpenRecords)
+        ReadHostRecords(read);
+    const TDeviceHostRecords& records = OpenRecords ? *OpenRecords : read;
 
-    if (!EtsDeviceParam)
-        EtsDeviceParam = std::make_unique<TEtsDeviceParam>(link, EtsDeviceId);
-    std::int32_t typeNumber = 0;
-    if (EtsDeviceParam->GetDeviceParamData(donTypenNummer, typeNumber)) {
+    tagRecDeviceEtsInfo info;
+    if (records.HasDevice) {
+        info.DeviceName = records.Device.Name;
+        info.DeviceDescription = records.Device.Description;
+        if (records.HasProject)
+            info.ProjectName = records.Project.Name;
+    }
+    if (records.HasPhysAdr)
+        info.PhysAdrText = PhysAdrText(records.Area, records.Line, records.DeviceNumber);
+    if (records.TypeNumberFailed) {
         const std::string text = std::string("GetDeviceParamData(donTypenNummer)") + "\nFile: " + __FILE__ +
                                  "\nLine: " + std::to_string(__LINE__) + "\n";
         platform::MessageBox(text, "DeviceInstanz::GetDeviceEtsInfo-Error", platform::MB_OK | platform::MB_ICONERROR);
         throw std::runtime_error(text);
     }
-    info.TypeNumber = typeNumber;
-    info.TypeNumberText = std::to_string(typeNumber);
+    info.TypeNumber = records.TypeNumber;
+    info.TypeNumberText = std::to_string(records.TypeNumber);
     return info;
 }
 

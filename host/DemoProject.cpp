@@ -140,6 +140,10 @@ void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
            "VALUES (1, ?1, ?2, ?3, ?4, ?5)",
            {Version(1, 3), Version(0, 125), importFolder, DemoHostIniName, hostFolder});
 
+    // This host links and unlinks objects itself before it tells the editor.
+    Insert(db, "INSERT INTO profile (section, key, value) VALUES (?1, ?2, ?3)",
+           {"[Switches]", "CdiLinkToSubGroup", "1"});
+
     const auto project = Insert(db, "INSERT INTO project (name) VALUES (?1)", {"Talvo Demo"});
     const auto area = Insert(db, "INSERT INTO area (project_id, number, name) VALUES (?1, 1, ?2)",
                              {project, "Gebäude"});

@@ -7,6 +7,7 @@
 #include "host/ProductTemplate.h"
 #include "host/ProjectDatabase.h"
 #include "host/SessionCommands.h"
+#include "host/SimulatedBus.h"
 #include "host/SqlError.h"
 #include "host/SqlStatement.h"
 #include "platform/FileIo.h"
@@ -35,7 +36,9 @@ constexpr const char* Usage =
     "       etshost blob --db FILE --device ID --put IN\n"
     "       etshost edit [--db FILE] [--editor PROGRAM] [--module NAME] <AREA.LINE.DEVICE|ID>\n"
     "       etshost event [--db FILE] [--editor PROGRAM] [--module NAME] <Name> [key=value…]\n"
-    "       etshost run [--db FILE] [--editor PROGRAM] [--module NAME] --script FILE\n";
+    "       etshost run [--db FILE] [--editor PROGRAM] [--module NAME] --script FILE\n"
+    "       etshost bus [--db FILE] [AREA.LINE.DEVICE [--get OUT]]\n"
+    "       etshost sim [--db FILE] [OPERATION=OUTCOME…]\n";
 
 // The words after the command: options with their values, and the remaining words in order.
 struct TArguments {
@@ -120,6 +123,7 @@ int Init(const std::string& path, std::ostream& out)
             programs.push_back(query.Int64(0));
         for (const std::int64_t program : programs)
             FillProductTemplate(db, program);
+        TSimulatedBus(db).PutProjectDevices();
     });
     if (!WriteDemoHostIni(hostFolder))
         out << "Could not write the host's ini file in " << hostFolder << "\n";
@@ -178,6 +182,74 @@ int PutBlob(const std::string& path, std::int32_t id, const std::string& file, s
     return ExitOk;
 }
 
+std::string BusLine(const TBusDevice& device)
+{
+    const auto time = [](const std::string& text) { return text.empty() ? std::string("never") : text; };
+    return PhysicalAddressText(device.Address) + "  device " + std::to_string(device.DeviceId) + ", image "
+           + std::to_string(device.Image.size()) + " bytes, address programmed " + time(device.AddressTime)
+           + ", downloaded " + time(device.DownloadTime) + "\n";
+}
+
+// Lists the bus, shows the device at an address, or writes its image to a file.
+int Bus(const std::string& path, const std::vector<std::string>& words, const std::string* file, std::ostream& out,
+        std::ostream& err)
+{
+    if (file != nullptr && IsPartOfProject(*file, path)) {
+        err << "etshost: " << *file << " is the project or one of its files; the image is not written there\n";
+        return ExitFailed;
+    }
+    TProjectDatabase project(path);
+    const TSimulatedBus bus(project.Sql());
+    if (words.empty()) {
+        for (const TBusDevice& device : bus.Devices())
+            out << BusLine(device);
+        return ExitOk;
+    }
+    const std::optional<std::uint16_t> address = ParsePhysicalAddress(words[0]);
+    if (!address) {
+        err << "etshost: " << words[0] << " is no physical address (area 0-15, line 0-15, device 0-255)\n";
+        return ExitUsage;
+    }
+    const std::optional<TBusDevice> device = bus.Device(*address);
+    if (!device) {
+        err << "etshost: no device answers at " << words[0] << "\n";
+        return ExitFailed;
+    }
+    if (file == nullptr) {
+        out << BusLine(*device);
+        return ExitOk;
+    }
+    platform::WriteFileAtomically(*file, device->Image);
+    out << "Wrote the " << device->Image.size() << " bytes of the image at " << words[0] << " to " << *file << "\n";
+    return ExitOk;
+}
+
+// Forces outcomes on operations of the bus; without any, shows them.
+int Sim(const std::string& path, const std::vector<std::string>& words, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::pair<std::string, TSimOutcome>> changes;
+    for (const std::string& word : words) {
+        const std::size_t equals = word.find('=');
+        const std::string operation = word.substr(0, equals);
+        const auto outcome = equals == std::string::npos ? std::nullopt : ParseSimOutcome(word.substr(equals + 1));
+        if (!IsSimOperation(operation) || !outcome) {
+            err << "etshost: " << word << " is no OPERATION=OUTCOME; operations:";
+            for (const char* name : SimOperations)
+                err << " " << name;
+            err << "; outcomes: ok fail platform-exception other-exception\n";
+            return ExitUsage;
+        }
+        changes.emplace_back(operation, *outcome);
+    }
+    TProjectDatabase project(path);
+    TSimulatedBus bus(project.Sql());
+    for (const auto& [operation, outcome] : changes)
+        bus.SetOutcome(operation, outcome);
+    for (const char* operation : SimOperations)
+        out << operation << "=" << SimOutcomeText(bus.Outcome(operation)) << "\n";
+    return ExitOk;
+}
+
 bool OnScreen()
 {
     const auto set = [](const char* name) {
@@ -209,12 +281,21 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (HasOnly(*arguments, {"--db", "--device", "--put"}))
             return PutBlob(options.at("--db"), DeviceId(options.at("--device")), options.at("--put"), out, err);
     }
+    const std::string project = options.contains("--db") ? options.at("--db") : std::string(ETSHOST_DEMO_PROJECT);
+    if (command == "bus" && words.size() <= 1) {
+        for (const auto& [option, value] : options)
+            if (option != "--db" && (option != "--get" || words.empty()))
+                return -1;
+        return Bus(project, words, options.contains("--get") ? &options.at("--get") : nullptr, out, err);
+    }
+    if (command == "sim" && (options.empty() || HasOnly(*arguments, {"--db"})))
+        return Sim(project, words, out, err);
     if (command == "edit" || command == "event" || command == "run") {
         for (const auto& [option, value] : options)
             if (option != "--db" && option != "--editor" && option != "--module" && option != "--script")
                 return -1;
         TEditorOptions editor;
-        editor.Project = options.contains("--db") ? options.at("--db") : std::string(ETSHOST_DEMO_PROJECT);
+        editor.Project = project;
         editor.Editor = options.contains("--editor") ? options.at("--editor") : std::string(ETSHOST_EDITOR);
         if (options.contains("--module"))
             editor.Module = options.at("--module");

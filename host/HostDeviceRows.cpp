@@ -57,6 +57,31 @@ std::optional<std::int32_t> AddDevice(TSqlDatabase& db, std::int32_t modelDevice
     return device;
 }
 
+std::vector<std::pair<std::int32_t, std::int32_t>> DeviceParameterValues(TSqlDatabase& db, std::int32_t deviceId)
+{
+    std::vector<std::pair<std::int32_t, std::int32_t>> values;
+    TSqlStatement query(db, "SELECT p.display_order, dp.value FROM device_parameter dp "
+                            "JOIN parameter p ON p.id = dp.parameter_id WHERE dp.device_id = ?1 ORDER BY p.display_order");
+    query.Bind(1, deviceId);
+    while (query.Step())
+        values.emplace_back(query.Int(0), query.Int(1));
+    return values;
+}
+
+void SetDeviceParameterValues(TSqlDatabase& db, std::int32_t deviceId,
+                              const std::vector<std::pair<std::int32_t, std::int32_t>>& values)
+{
+    TSqlTransaction transaction(db);
+    for (const auto& [order, value] : values) {
+        TSqlStatement find(db, "SELECT dp.id FROM device_parameter dp JOIN parameter p ON p.id = dp.parameter_id "
+                               "WHERE dp.device_id = ?1 AND p.display_order = ?2");
+        find.Bind(1, deviceId).Bind(2, order);
+        if (find.Step())
+            SetDeviceParameterValue(db, find.Int(0), value);
+    }
+    transaction.Commit();
+}
+
 void RemoveDevice(TSqlDatabase& db, std::int32_t deviceId)
 {
     TSqlStatement remove(db, "DELETE FROM device WHERE id = ?1");

@@ -19,6 +19,13 @@ class TSqlDatabase;
 // the values. The new id, or none when there is no model device.
 std::optional<std::int32_t> AddDevice(TSqlDatabase& db, std::int32_t modelDeviceId, bool copyValues);
 
+// The device's parameter values by display order, in that order.
+std::vector<std::pair<std::int32_t, std::int32_t>> DeviceParameterValues(TSqlDatabase& db, std::int32_t deviceId);
+
+// Sets the device's parameters of the display orders given (others stay); its objects follow.
+void SetDeviceParameterValues(TSqlDatabase& db, std::int32_t deviceId,
+                              const std::vector<std::pair<std::int32_t, std::int32_t>>& values);
+
 // Removes the device with its parameters, objects and links.
 void RemoveDevice(TSqlDatabase& db, std::int32_t deviceId);
 

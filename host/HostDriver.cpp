@@ -3,10 +3,12 @@
 #include "host/HostDeviceRows.h"
 #include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
+#include "host/SimulatedBus.h"
 #include "host/SqlStatement.h"
 
 #include <charconv>
 #include <filesystem>
+#include <fstream>
 
 namespace host {
 
@@ -34,6 +36,43 @@ std::string Folder(std::string folder)
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
     return folder;
+}
+
+// The host's own part of a device's export: its parameter values, one "order=value" line each,
+// beside the editor's file under the same stem.
+fs::path ParametersFile(const fs::path& exported)
+{
+    return fs::path(exported).replace_extension(".parameters");
+}
+
+void WriteParameters(const fs::path& file, const std::vector<std::pair<std::int32_t, std::int32_t>>& values)
+{
+    const fs::path temporary = fs::path(file) += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        for (const auto& [order, value] : values)
+            out << order << '=' << value << '\n';
+        if (!out.flush())
+            return;
+    }
+    fs::rename(temporary, file);
+}
+
+std::vector<std::pair<std::int32_t, std::int32_t>> ReadParameters(const fs::path& file)
+{
+    std::vector<std::pair<std::int32_t, std::int32_t>> values;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const auto order = Number(line.substr(0, equals));
+        const auto value = Number(line.substr(equals + 1));
+        if (order && value)
+            values.emplace_back(static_cast<std::int32_t>(*order), static_cast<std::int32_t>(*value));
+    }
+    return values;
 }
 
 } // namespace
@@ -79,7 +118,11 @@ std::optional<QJsonArray> THostDriver::Arguments(const std::string& name, std::m
             args.erase(given);
         switch (argument.Kind) {
         case hostlink::TArgKind::Int: {
-            const auto value = text.empty() ? std::optional<std::int64_t>(0) : Number(text);
+            // Addresses may be given as area.line.device.
+            const auto address = text.find('.') != std::string::npos ? ParsePhysicalAddress(text) : std::nullopt;
+            const auto value = address ? std::optional<std::int64_t>(*address)
+                               : text.empty() ? std::optional<std::int64_t>(0)
+                                              : Number(text);
             if (!value) {
                 err_ << "etshost: " << argument.Name << " is no number: " << text << "\n";
                 return std::nullopt;
@@ -159,6 +202,12 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
             return std::nullopt;
         }
         args["device"] = std::to_string(*made);
+        // A device imported from an export of this host gets its parameters back.
+        if (name == "ImportDevice" && args.contains("file")) {
+            const fs::path parameters = ParametersFile(args["file"]);
+            if (fs::exists(parameters))
+                SetDeviceParameterValues(db, *made, ReadParameters(parameters));
+        }
     }
     if (name == "CopyDevice" && !args.contains("device")) {
         const auto made = AddDevice(db, number("source"), true);
@@ -207,8 +256,10 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
             const fs::path copy = fs::path(folder) / fs::path(file).filename();
             std::error_code failed;
             fs::copy_file(file, copy, fs::copy_options::overwrite_existing, failed);
-            if (!failed)
+            if (!failed) {
                 file = copy.string();
+                WriteParameters(ParametersFile(copy), DeviceParameterValues(db, number("device")));
+            }
         }
     }
     return outcome;

@@ -181,6 +181,25 @@ CREATE TABLE sub_to_object (
 CREATE INDEX sub_to_object_by_object ON sub_to_object(device_object_id);
 )sql";
 
+// The bus the project's devices sit on, for the stand-in of the target system: a device by its
+// physical address (area << 12 | line << 8 | device), the host device it was programmed for
+// (0: none), its image and the UTC times of its last address and image programming ('':
+// never); and the outcome forced on an operation of the bus.
+constexpr const char* BusTables = R"sql(
+CREATE TABLE IF NOT EXISTS sim_device (
+    address       INTEGER PRIMARY KEY CHECK (address BETWEEN 0 AND 65535),
+    device_id     INTEGER NOT NULL DEFAULT 0,
+    image         BLOB    NOT NULL DEFAULT x'',
+    address_time  TEXT    NOT NULL DEFAULT '',
+    download_time TEXT    NOT NULL DEFAULT ''
+);
+
+CREATE TABLE IF NOT EXISTS sim_config (
+    operation TEXT PRIMARY KEY,
+    outcome   TEXT NOT NULL CHECK (outcome IN ('ok', 'fail', 'platform-exception', 'other-exception'))
+) WITHOUT ROWID;
+)sql";
+
 // The tables whose ids are never reused.
 constexpr const char* IdTables[] = {
     "device", "device_parameter", "device_object", "main_group", "middle_group", "sub_group", "sub_to_object",
@@ -206,34 +225,11 @@ std::int64_t PragmaValue(TSqlDatabase& db, const char* pragma)
     return query.Step() ? query.Int64(0) : 0;
 }
 
-} // namespace
-
-void Create(TSqlDatabase& db)
+// Layout 1 to 2, inside the caller's transaction.
+void UpgradeToStableIds(TSqlDatabase& db)
 {
-    db.Execute(Tables);
-    db.Execute("PRAGMA application_id = " + std::to_string(ApplicationId));
-    db.Execute("PRAGMA user_version = " + std::to_string(Version));
-}
-
-TFileKind Classify(TSqlDatabase& db)
-{
-    if (PragmaValue(db, "application_id") != ApplicationId)
-        return TFileKind::Foreign;
-    const std::int64_t version = PragmaValue(db, "user_version");
-    if (version == Version)
-        return TFileKind::Current;
-    if (version > Version)
-        return TFileKind::Newer;
-    return version >= 1 ? TFileKind::Earlier : TFileKind::Foreign;
-}
-
-void Upgrade(TSqlDatabase& db)
-{
-    TSqlTransaction transaction(db);
-    if (Classify(db) != TFileKind::Earlier)
-        return; // done meanwhile by another connection
-    // Layout 1 to 2: the tables whose ids are never reused are made anew with AUTOINCREMENT and
-    // their rows copied, ids and all; the indexes on them come back as they were.
+    // The tables whose ids are never reused are made anew with AUTOINCREMENT and their rows
+    // copied, ids and all; the indexes on them come back as they were.
     for (const char* table : IdTables) {
         std::string create;
         std::vector<std::string> indexes;
@@ -264,6 +260,39 @@ void Upgrade(TSqlDatabase& db)
         if (check.Step())
             throw E_Sql(SQLITE_CONSTRAINT_FOREIGNKEY, "the project's links between its tables are broken");
     }
+}
+
+} // namespace
+
+void Create(TSqlDatabase& db)
+{
+    db.Execute(Tables);
+    db.Execute(BusTables);
+    db.Execute("PRAGMA application_id = " + std::to_string(ApplicationId));
+    db.Execute("PRAGMA user_version = " + std::to_string(Version));
+}
+
+TFileKind Classify(TSqlDatabase& db)
+{
+    if (PragmaValue(db, "application_id") != ApplicationId)
+        return TFileKind::Foreign;
+    const std::int64_t version = PragmaValue(db, "user_version");
+    if (version == Version)
+        return TFileKind::Current;
+    if (version > Version)
+        return TFileKind::Newer;
+    return version >= 1 ? TFileKind::Earlier : TFileKind::Foreign;
+}
+
+void Upgrade(TSqlDatabase& db)
+{
+    TSqlTransaction transaction(db);
+    if (Classify(db) != TFileKind::Earlier)
+        return; // done meanwhile by another connection
+    if (PragmaValue(db, "user_version") < 2)
+        UpgradeToStableIds(db);
+    // Layout 2 to 3: the bus of the project's devices, empty.
+    db.Execute(BusTables);
     db.Execute("PRAGMA user_version = " + std::to_string(Version));
     transaction.Commit();
 }

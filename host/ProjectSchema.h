@@ -13,7 +13,8 @@ namespace ProjectSchema {
 // Marks the file as ours ("ETS2") and the layout of its tables.
 constexpr std::int32_t ApplicationId = 0x45545332;
 // 2: the ids of devices, device parameters and objects, groups and links are never reused.
-constexpr std::int32_t Version = 2;
+// 3: the bus of the project's devices (sim_device, sim_config).
+constexpr std::int32_t Version = 3;
 
 // Creates every table of an empty database and marks the file; run it inside a transaction.
 void Create(TSqlDatabase& db);

@@ -6,6 +6,7 @@
 #include "host/HostDriver.h"
 #include "host/ProcessMemory.h"
 #include "host/ProjectDatabase.h"
+#include "host/SimulatedBus.h"
 #include "host/SqlStatement.h"
 
 #include <QCryptographicHash>
@@ -216,9 +217,11 @@ private:
         }
         if (words[1] == "block" || words[1] == "file")
             return ExpectMatch(words);
+        if (words[1] == "bus")
+            return ExpectBus(words);
         if (words[1] == "memory")
             return ExpectMemory(words);
-        return Mismatch("expect return|box|exited|block|file|memory", line_);
+        return Mismatch("expect return|box|exited|block|file|bus|memory", line_);
     }
 
     // expect block device=N matches=RE, expect file path=P matches=RE
@@ -241,6 +244,31 @@ private:
         if (const auto error = Unmatched(*text, values["matches"], matched))
             return Mismatch("a pattern", *error);
         return matched || Mismatch("a match of " + values["matches"], "none in " + std::to_string(text->size()) + " bytes");
+    }
+
+    // expect bus address=A matches=RE: the image of the device that answers at A matches;
+    // expect bus address=A none: no device answers there.
+    bool ExpectBus(const std::vector<std::string>& words)
+    {
+        const bool none = words.size() == 4 && words[3] == "none";
+        std::map<std::string, std::string> values;
+        if (!KeyValues({words.begin() + 2, words.end() - (none ? 1 : 0)}, values) || !values.contains("address")
+            || values.contains("matches") == none)
+            return Mismatch("expect bus address=A matches=RE | none", line_);
+        const auto address = ParsePhysicalAddress(values["address"]);
+        if (!address)
+            return Mismatch("a physical address", values["address"]);
+        const auto device = TSimulatedBus(driver_.Project().Sql()).Device(*address);
+        if (none)
+            return !device || Mismatch("no device at " + values["address"], "device " + std::to_string(device->DeviceId));
+        if (!device)
+            return Mismatch("a device at " + values["address"], "none");
+        bool matched = false;
+        if (const auto error = Unmatched(device->Image, values["matches"], matched))
+            return Mismatch("a pattern", *error);
+        return matched
+               || Mismatch("a match of " + values["matches"],
+                           "none in the " + std::to_string(device->Image.size()) + " bytes of the image");
     }
 
     bool MarkMemory()

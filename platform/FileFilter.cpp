@@ -65,4 +65,17 @@ std::string ConvertFileFilter(const std::string& filter)
     return converted;
 }
 
+std::string NameWithFilterExtension(const std::string& name, const std::string& qtFilter)
+{
+    const std::size_t open = qtFilter.rfind('(');
+    const std::size_t close = qtFilter.find_first_of(" ;)", open == std::string::npos ? 0 : open + 1);
+    const std::string pattern =
+        open == std::string::npos ? qtFilter : qtFilter.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0 || pattern.find_first_of("*?", 2) != std::string::npos)
+        return name;
+    const std::size_t dot = name.rfind('.');
+    const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+    return stem.empty() ? name : stem + pattern.substr(1);
+}
+
 } // namespace platform

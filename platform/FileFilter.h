@@ -19,4 +19,8 @@ std::vector<TFileFilterEntry> ParseFileFilter(const std::string& filter);
 // already end with its patterns in parentheses gets them appended.
 std::string ConvertFileFilter(const std::string& filter);
 
+// The file name (without folder) with the extension of a Qt name filter's first pattern
+// ("RTF-Dateien (*.rtf)" gives ".rtf"); a filter for every file ("*.*", "*") leaves it.
+std::string NameWithFilterExtension(const std::string& name, const std::string& qtFilter);
+
 } // namespace platform

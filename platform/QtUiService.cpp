@@ -10,6 +10,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -86,6 +89,14 @@ bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
     }
     if (!info.DefaultExt.empty())
         dialog.setDefaultSuffix(ToQString(info.DefaultExt));
+    if (mode == QFileDialog::AcceptSave) {
+        // The name typed so far takes the extension of the chosen file type.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                edit->setText(ToQString(NameWithFilterExtension(FromQString(edit->text()), FromQString(filter))));
+        });
+    }
     if (!info.FileName.empty())
         dialog.selectFile(ToQString(info.FileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -201,6 +212,12 @@ bool TQtUiService::InputQuery(const std::string& caption, const std::string& pro
 bool TQtUiService::OpenFileDialog(TFileDialogInfo& info)
 {
     return RunFileDialog(QFileDialog::AcceptOpen, info);
+}
+
+bool TQtUiService::PrinterSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool TQtUiService::SaveFileDialog(TFileDialogInfo& info)

@@ -34,6 +34,7 @@ public:
     int ShowModal(QDialog& dialog) override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
     bool OpenFileDialog(TFileDialogInfo& info) override;
+    bool PrinterSetup(QPrinter& printer) override;
     bool SaveFileDialog(TFileDialogInfo& info) override;
     bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
     bool ShellOpen(const std::string& file, const std::string& parameters) override;

@@ -3,14 +3,17 @@
 #include "platform/Cp1252.h"
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QTextCharFormat>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -420,6 +423,161 @@ void ReadRtf(std::string_view rtf, QTextDocument& document)
         return;
     }
     TRtfReader(rtf, document).Read();
+}
+
+} // namespace platform
+
+namespace platform {
+namespace {
+
+// Writes one document as RTF: the font and colour tables first, then the runs.
+class TRtfWriter {
+public:
+    explicit TRtfWriter(const QTextDocument& document) : document_(document) {}
+
+    std::string Write()
+    {
+        CollectTables();
+        std::string body;
+        bool firstBlock = true;
+        for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+            if (!firstBlock)
+                body += "\\par\n";
+            firstBlock = false;
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.isValid())
+                    Run(fragment.charFormat(), fragment.text(), body);
+            }
+        }
+        std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+        for (std::size_t i = 0; i < fonts_.size(); ++i)
+            rtf += "{\\f" + std::to_string(i) + "\\fnil " + Escaped(fonts_[i]) + ";}";
+        rtf += "}\n{\\colortbl;";
+        for (const QColor& color : colors_)
+            rtf += "\\red" + std::to_string(color.red()) + "\\green" + std::to_string(color.green()) + "\\blue" +
+                   std::to_string(color.blue()) + ";";
+        rtf += "}\n" + body + "}";
+        return rtf;
+    }
+
+private:
+    static QString Family(const QTextCharFormat& format)
+    {
+        const QStringList families = format.fontFamilies().toStringList();
+        return families.isEmpty() ? QString() : families.front();
+    }
+
+    void CollectTables()
+    {
+        // Entry 0 is the document's own font: runs without a family of their own use it.
+        fonts_.push_back(FromQString(document_.defaultFont().family()));
+        for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                FontIndex(format);
+                ColorIndex(format);
+            }
+    }
+
+    std::size_t FontIndex(const QTextCharFormat& format)
+    {
+        const QString family = Family(format);
+        if (family.isEmpty())
+            return 0;
+        const std::string name = FromQString(family);
+        const auto found = std::find(fonts_.begin(), fonts_.end(), name);
+        if (found != fonts_.end())
+            return static_cast<std::size_t>(found - fonts_.begin());
+        fonts_.push_back(name);
+        return fonts_.size() - 1;
+    }
+
+    // 0 is the default colour; the table's entries count from 1.
+    std::size_t ColorIndex(const QTextCharFormat& format)
+    {
+        if (!format.hasProperty(QTextFormat::ForegroundBrush) || format.foreground().style() == Qt::NoBrush)
+            return 0;
+        const QColor color = format.foreground().color();
+        const auto found = std::find(colors_.begin(), colors_.end(), color);
+        if (found != colors_.end())
+            return static_cast<std::size_t>(found - colors_.begin()) + 1;
+        colors_.push_back(color);
+        return colors_.size();
+    }
+
+    void Run(const QTextCharFormat& format, const QString& text, std::string& out)
+    {
+        out += "{\\plain\\f" + std::to_string(FontIndex(format));
+        const double points = format.fontPointSize() > 0 ? format.fontPointSize() : document_.defaultFont().pointSizeF();
+        if (points > 0)
+            out += "\\fs" + std::to_string(static_cast<int>(points * 2 + 0.5));
+        if (format.fontWeight() >= QFont::Bold)
+            out += "\\b";
+        if (format.fontItalic())
+            out += "\\i";
+        if (format.fontUnderline())
+            out += "\\ul";
+        if (const std::size_t color = ColorIndex(format); color != 0)
+            out += "\\cf" + std::to_string(color);
+        out += ' ';
+        for (const QChar c : text)
+            Character(c, out);
+        out += '}';
+    }
+
+    static void Character(QChar c, std::string& out)
+    {
+        const char16_t code = c.unicode();
+        if (code == u'\t') {
+            out += "\\tab ";
+            return;
+        }
+        if (code == QChar::LineSeparator || code == u'\n') {
+            out += "\\line ";
+            return;
+        }
+        if (code == u'\\' || code == u'{' || code == u'}') {
+            out += '\\';
+            out += static_cast<char>(code);
+            return;
+        }
+        const std::string byte = FromQString(QString(c));
+        const bool representable = byte.size() == 1 && (byte[0] != '?' || code == u'?');
+        if (!representable) {
+            out += "\\u" + std::to_string(static_cast<std::int16_t>(code)) + "?";
+            return;
+        }
+        const auto value = static_cast<unsigned char>(byte[0]);
+        if (value < 0x20 || value >= 0x80) {
+            static constexpr char hex[] = "0123456789abcdef";
+            out += "\\'";
+            out += hex[value >> 4];
+            out += hex[value & 0x0F];
+            return;
+        }
+        out += static_cast<char>(value);
+    }
+
+    static std::string Escaped(const std::string& name)
+    {
+        std::string out;
+        for (const char c : name)
+            if (c != ';' && c != '{' && c != '}' && c != '\\')
+                out += c;
+        return out;
+    }
+
+    const QTextDocument& document_;
+    std::vector<std::string> fonts_;
+    std::vector<QColor> colors_;
+};
+
+} // namespace
+
+std::string WriteRtf(const QTextDocument& document)
+{
+    return TRtfWriter(document).Write();
 }
 
 } // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
+class QTextCursor;
 class QTextDocument;
 
 namespace platform {
@@ -14,5 +16,10 @@ namespace platform {
 // other destinations are skipped. Broken input gives the text it holds, never an exception;
 // input that does not start with "{\rtf" is taken as plain text in code page 1252.
 void ReadRtf(std::string_view rtf, QTextDocument& document);
+
+// The document as RTF that ReadRtf reads back: paragraphs, line breaks, tabs, bold, italic,
+// underline, size, font family and colour of each run; text in code page 1252 with \'hh
+// escapes, characters beyond it as \uN.
+std::string WriteRtf(const QTextDocument& document);
 
 } // namespace platform

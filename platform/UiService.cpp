@@ -69,6 +69,11 @@ bool TUiService::ChooseColor(QColor&, const std::vector<QColor>&)
     return false;
 }
 
+bool TUiService::PrinterSetup(QPrinter&)
+{
+    return false;
+}
+
 bool TUiService::SaveFileDialog(TFileDialogInfo&)
 {
     return false;

@@ -7,6 +7,7 @@
 
 class QColor;
 class QDialog;
+class QPrinter;
 
 namespace platform {
 
@@ -89,6 +90,9 @@ public:
     // The colour dialog, starting on the colour, with the custom colours in its first places:
     // true, with the colour replaced, when the user chose one; false on Cancel.
     virtual bool ChooseColor(QColor& color, const std::vector<QColor>& customColors);
+    // The printer set-up dialog on the printer: true, with the printer set up, on OK; false on
+    // Cancel. Without a real service: false.
+    virtual bool PrinterSetup(QPrinter& printer);
     // Has the desktop open the file (a program is started with the parameters); false when
     // that failed.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters);

@@ -286,6 +286,11 @@ TDataBasis* TFormVerw::GetSelData() const
     return CtrlTree->GetSelData();
 }
 
+TTreeNode* TFormVerw::GetSelectedNode() const
+{
+    return Tree->Selected();
+}
+
 void TFormVerw::SelectNode(TDataBasis* object)
 {
     LOG_FKT_START("TFormVerw::SelectNode");

@@ -61,6 +61,7 @@ public:
     void DeleteNode(TTreeNode* node, TDataBasis* object) override;
     TTreeNode* GetNodeFromData(TDataBasis* object) const override;
     TDataBasis* GetSelData() const override;
+    TTreeNode* GetSelectedNode() const override;
     void SelectNode(TDataBasis* object) override;
     void SetNodeImageIndex(TDataBasis* object, int imageIndex) override;
     void UpdateTreeNamesAndIcon() override;

@@ -49,6 +49,8 @@ public:
 
     // The data object of the selected node, or none.
     virtual TDataBasis* GetSelData() const { return nullptr; }
+    // The selected tree node, or none.
+    virtual TTreeNode* GetSelectedNode() const { return nullptr; }
     // Selects the object's node and shows it.
     virtual void SelectNode(TDataBasis* /*object*/) {}
     virtual TTreeNode* GetNodeFromData(TDataBasis* /*object*/) const { return nullptr; }

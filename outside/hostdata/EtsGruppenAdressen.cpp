@@ -76,6 +76,12 @@ std::uint16_t TEtsGruppenAdressen::Address(const TEtsMainGroup& main, std::int32
     return static_cast<std::uint16_t>(main.GetGrpAddr() | ((middleNumber & 7) << 8) | (subNumber & 255));
 }
 
+void TEtsGruppenAdressen::SetProject(std::int32_t deviceId, std::int32_t projectId)
+{
+    deviceId_ = deviceId;
+    projectId_ = projectId;
+}
+
 bool TEtsGruppenAdressen::LoadAllMainGroups(std::int32_t deviceId)
 {
     if (deviceId != deviceId_) {

@@ -30,6 +30,9 @@ public:
     // Loads the main groups of the device's project, in the host's order. False (nothing
     // changed) when the device or its groups cannot be read.
     bool LoadAllMainGroups(std::int32_t deviceId);
+    // The device's project as the caller has read it: the next load of that device's main
+    // groups does not read the device again.
+    void SetProject(std::int32_t deviceId, std::int32_t projectId);
     // Loads the middle and sub groups below the loaded main groups. False (nothing changed) when
     // they cannot be read.
     bool LoadMidSubGroups();

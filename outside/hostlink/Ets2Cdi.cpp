@@ -6,6 +6,7 @@
 #include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
+#include "host/SqlTransaction.h"
 #include "platform/Cp1252.h"
 
 #include <exception>
@@ -228,6 +229,7 @@ TEts2Cdi::TEts2Cdi(const std::string& databasePath)
 {
     try {
         db_ = std::make_unique<host::TProjectDatabase>(databasePath);
+        projectPath_ = databasePath;
     } catch (const std::exception&) {
         db_.reset();
     }
@@ -243,6 +245,42 @@ void TEts2Cdi::ReleaseWalk()
     heldWalk_ = -1;
     cursors_[kind].Walking = false;
     walkStatements_[kind]->Reset();
+}
+
+void TEts2Cdi::BeginReadSnapshot()
+{
+    snapshotWanted_ = true;
+}
+
+void TEts2Cdi::EndReadSnapshot()
+{
+    LeaveSnapshot();
+    snapshotWanted_ = false;
+}
+
+void TEts2Cdi::EnterSnapshot()
+{
+    if (!snapshotWanted_ || snapshot_ || !db_)
+        return;
+    try {
+        snapshot_ = std::make_unique<host::TSqlTransaction>(db_->Sql(), host::TSqlTransaction::TKind::Read);
+    } catch (const std::exception&) {
+        // Without the shared transaction each read takes its own, as outside a snapshot.
+        snapshot_.reset();
+    }
+}
+
+void TEts2Cdi::LeaveSnapshot()
+{
+    ReleaseWalk();
+    if (!snapshot_)
+        return;
+    try {
+        snapshot_->Commit();
+    } catch (const std::exception&) {
+        // Nothing was written in it: the destructor's rollback ends it as well.
+    }
+    snapshot_.reset();
 }
 
 TSqlStatement& TEts2Cdi::Statement(TDalKind kind, bool byId)
@@ -265,6 +303,7 @@ int TEts2Cdi::Read(TDalKind kind, int mode, std::initializer_list<std::int32_t> 
         return DAL_ERR;
     if (mode != DAL_GET_FIRST && mode != DAL_GET_NEXT && mode != DAL_GET_BY_ID)
         return DAL_ERR;
+    EnterSnapshot();
 
     std::int64_t after = std::numeric_limits<std::int64_t>::min();
     if (mode == DAL_GET_BY_ID) {
@@ -400,6 +439,7 @@ bool TEts2Cdi::BlobRead(const char*& data, std::int32_t& size, std::int32_t devi
     size = 0;
     if (!db_)
         return false;
+    EnterSnapshot();
     try {
         std::optional<std::string> bytes = host::ReadDeviceBlob(db_->Sql(), deviceId);
         if (!bytes || bytes->size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
@@ -413,9 +453,14 @@ bool TEts2Cdi::BlobRead(const char*& data, std::int32_t& size, std::int32_t devi
     return true;
 }
 
+void TEts2Cdi::ReleaseBlob()
+{
+    std::string().swap(blob_);
+}
+
 bool TEts2Cdi::BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId)
 {
-    ReleaseWalk();
+    LeaveSnapshot();
     if (!db_ || size < 0 || (data == nullptr && size > 0))
         return false;
     try {
@@ -431,6 +476,7 @@ bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
     ReleaseWalk();
     if (!db_)
         return false;
+    EnterSnapshot();
     try {
         TSqlStatement query(db_->Sql(), "SELECT import_folder, ini_name, host_folder, version, build "
                                         "FROM host_info WHERE id = 1");
@@ -452,7 +498,7 @@ bool TEts2Cdi::GetEtsInfo(tagETSINFO& info)
 template <class TAnswer, class TWrite>
 TAnswer TEts2Cdi::Write(TAnswer failure, const TWrite& write)
 {
-    ReleaseWalk();
+    LeaveSnapshot();
     if (!db_)
         return failure;
     try {

@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace host {
 class TProjectDatabase;
 class TSqlStatement;
+class TSqlTransaction;
 enum class TObjectFlag;
 }
 
@@ -34,6 +36,15 @@ public:
     TEts2Cdi& operator=(const TEts2Cdi&) = delete;
 
     bool IsConnected() const { return db_ != nullptr; }
+    // The project file the link reads; empty when it has none open.
+    const std::string& ProjectPath() const { return projectPath_; }
+
+    // The reads from here to EndReadSnapshot (of records, blocks and host information) share one
+    // read transaction, begun at the first of them: they see the project as it was then and take
+    // its locks once. A write of the link ends the transaction first; a read after it begins the
+    // next. Nothing that waits for the user may come between the two calls.
+    void BeginReadSnapshot();
+    void EndReadSnapshot();
 
     virtual int DalGetProjectData(int mode, std::int32_t id, DAL_PROJECT* record);
     virtual int DalGetAreaData(int mode, std::int32_t id, std::int32_t projectId, DAL_AREA* record);
@@ -56,6 +67,8 @@ public:
     // (no such device, database error). The bytes stay the link's and are valid until the next
     // BlobRead: copy them at once, never free them.
     virtual bool BlobRead(const char*& data, std::int32_t& size, std::int32_t deviceId);
+    // Gives back the bytes of the last BlobRead once they are copied; its data are no longer valid.
+    void ReleaseBlob();
     // Replaces the device's data block; false when it was not stored.
     virtual bool BlobWrite(const char* data, std::int32_t size, std::int32_t deviceId);
 
@@ -123,13 +136,20 @@ private:
     int SetObjectFlag(std::int32_t deviceObjectId, host::TObjectFlag flag, bool value);
     // Resets the statement a walk holds: the next read of any kind sees the project as it is.
     void ReleaseWalk();
+    // Begins the snapshot's transaction when one is wanted and none runs.
+    void EnterSnapshot();
+    // Ends the snapshot's transaction, if one runs (a snapshot stays wanted).
+    void LeaveSnapshot();
     // The prepared statement of a kind's walks or of its reads by id, made on first use.
     host::TSqlStatement& Statement(TDalKind kind, bool byId);
 
     std::unique_ptr<host::TProjectDatabase> db_;
+    std::string projectPath_;
     std::array<TCursor, DalKindCount> cursors_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> walkStatements_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> byIdStatements_;
     int heldWalk_ = -1; // the kind whose walk statement stands after its cursor; -1 = none
+    bool snapshotWanted_ = false;
+    std::unique_ptr<host::TSqlTransaction> snapshot_;
     std::string blob_;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -69,9 +68,58 @@ std::size_t AddressBytes(char type)
     }
 }
 
-// Adds the data bytes of one record to the image; false when the record is not sound. hadData
-// is set when the record carried a data byte.
-bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
+// The bytes of the image as they are read: the codes of a character set (below FlatCodes) in one
+// flat table of rows, BytesPerCharacter per code; any higher code, which only a stray address
+// gives, in a table of its own. A code is in the image once a byte of it came.
+class TFlatImage {
+public:
+    static constexpr std::uint64_t FlatCodes = 4096;
+
+    void Set(std::uint64_t address, std::uint8_t value)
+    {
+        const std::uint64_t code = address / BytesPerCharacter;
+        const auto row = static_cast<std::size_t>(address % BytesPerCharacter);
+        hadData_ = true;
+        if (code >= FlatCodes) {
+            far_[static_cast<int>(code)][row] = value;
+            return;
+        }
+        if (code >= present_.size()) {
+            // Room for a whole 8-bit set at once, doubled as higher codes come.
+            present_.resize(std::max({static_cast<std::size_t>(code) + 1, 2 * present_.size(), std::size_t{256}}), 0);
+            rows_.resize(present_.size() * BytesPerCharacter, 0);
+        }
+        present_[static_cast<std::size_t>(code)] = 1;
+        rows_[static_cast<std::size_t>(address)] = value;
+    }
+
+    bool HadData() const { return hadData_; }
+
+    // The characters in the map's form, in ascending order of code.
+    TCharacterMap Characters() const
+    {
+        TCharacterMap characters;
+        for (std::size_t code = 0; code < present_.size(); ++code) {
+            if (!present_[code])
+                continue;
+            const auto first = rows_.begin() + static_cast<std::ptrdiff_t>(code * BytesPerCharacter);
+            characters.emplace_hint(characters.end(), static_cast<int>(code),
+                                    std::vector<std::uint32_t>(first, first + BytesPerCharacter));
+        }
+        for (const auto& [code, rows] : far_)
+            characters.emplace_hint(characters.end(), code, std::vector<std::uint32_t>(rows.begin(), rows.end()));
+        return characters;
+    }
+
+private:
+    std::vector<std::uint8_t> present_;
+    std::vector<std::uint32_t> rows_;
+    std::map<int, std::array<std::uint32_t, BytesPerCharacter>> far_;
+    bool hadData_ = false;
+};
+
+// Adds the data bytes of one record to the image; false when the record is not sound.
+bool ReadRecord(std::string_view line, TFlatImage& image)
 {
     if (line.size() < 4 || line[0] != 'S')
         return false;
@@ -96,22 +144,8 @@ bool ReadRecord(std::string_view line, TCharacterMap& image, bool& hadData)
     std::uint64_t address = 0;
     for (std::size_t i = 1; i <= addressBytes; ++i)
         address = address << 8 | bytes[i];
-    // The rows of one character usually follow each other: its entry is looked up once for them.
-    std::vector<std::uint32_t>* rows = nullptr;
-    std::uint64_t character = 0;
-    for (std::size_t i = 1 + addressBytes; i < checksum; ++i, ++address) {
-        if (!rows || address / BytesPerCharacter != character) {
-            character = address / BytesPerCharacter;
-            const int code = static_cast<int>(character);
-            // Characters come in ascending order as a rule: then each goes to the end unsearched.
-            auto place = image.empty() || std::prev(image.end())->first < code ? image.end() : image.lower_bound(code);
-            if (place == image.end() || place->first != code)
-                place = image.emplace_hint(place, code, std::vector<std::uint32_t>(BytesPerCharacter, 0));
-            rows = &place->second;
-        }
-        (*rows)[address % BytesPerCharacter] = bytes[i];
-        hadData = true;
-    }
+    for (std::size_t i = 1 + addressBytes; i < checksum; ++i, ++address)
+        image.Set(address, bytes[i]);
     return true;
 }
 
@@ -122,8 +156,7 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
     if (!stream)
         return false;
     const std::string_view text = std::string_view(stream->Bytes()).substr(stream->Position());
-    TCharacterMap image;
-    bool hadData = false;
+    TFlatImage image;
     // A line ends at CR or at LF: the next of each is known, and searched for again once passed.
     std::size_t nextCr = text.find('\r');
     std::size_t nextLf = text.find('\n');
@@ -138,12 +171,12 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
         start = end + 1;
         if (line.empty() || line.starts_with("SX"))
             continue;
-        if (!ReadRecord(line, image, hadData))
+        if (!ReadRecord(line, image))
             return false;
     }
     stream->SetPosition(stream->Size());
-    if (!hadData)
+    if (!image.HadData())
         return false;
-    map = std::move(image);
+    map = image.Characters();
     return true;
 }

@@ -39,4 +39,29 @@ TEST(FileFilterParseTest, PairsKeepTheirOrder)
     EXPECT_EQ(entries[1].Patterns, "*.b");
 }
 
+struct TypeChangeCase {
+    const char* name;
+    const char* typed;
+    const char* filter;
+    const char* result;
+};
+
+class SaveDialogTypeChange : public ::testing::TestWithParam<TypeChangeCase> {};
+
+TEST_P(SaveDialogTypeChange, TheNameTakesTheTypesExtension)
+{
+    EXPECT_EQ(platform::NameWithFilterExtension(GetParam().typed, GetParam().filter), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveDialogTypeChange,
+    ::testing::Values(TypeChangeCase{"RtfToText", "Status.rtf", "Text-Dateien (*.txt)", "Status.txt"},
+                      TypeChangeCase{"TextToRtf", "Status.txt", "RTF-Dateien (*.rtf)", "Status.rtf"},
+                      TypeChangeCase{"NoExtensionYet", "Status", "RTF-Dateien (*.rtf)", "Status.rtf"},
+                      TypeChangeCase{"AllFilesLeaveIt", "Status.rtf", "Alle Dateien (*.*)", "Status.rtf"},
+                      TypeChangeCase{"FirstOfSeveral", "Vorlage.x", "Vorlagen (*.bu244 *.bd244)", "Vorlage.bu244"},
+                      TypeChangeCase{"DotsInTheName", "Bericht.v2.rtf", "Text-Dateien (*.txt)", "Bericht.v2.txt"},
+                      TypeChangeCase{"NothingTyped", "", "Text-Dateien (*.txt)", ""}),
+    [](const ::testing::TestParamInfo<TypeChangeCase>& info) { return std::string(info.param.name); });
+
 } // namespace

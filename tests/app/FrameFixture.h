@@ -80,6 +80,7 @@ public:
     }
     bool HasMeldeFenster() const override { return Melde; }
     TDataBasis* GetSelData() const override { return Selected; }
+    TTreeNode* GetSelectedNode() const override { return SelectedTreeNode; }
     void SetTreeSorted(bool sorted) override { ++Calls[sorted ? "SortByData" : "SortNone"]; }
     void SortTreeByText() override { ++Calls["SortByText"]; }
     void UpdateTreeNamesAndIcon() override { ++Calls["UpdateTreeNamesAndIcon"]; }
@@ -99,6 +100,7 @@ public:
     bool GridFocus = false;
     bool Melde = false;
     TDataBasis* Selected = nullptr;
+    TTreeNode* SelectedTreeNode = nullptr;
     TDataBasis* SelectedNode = nullptr;
     struct AddedNode {
         TDataBasis* Parent;

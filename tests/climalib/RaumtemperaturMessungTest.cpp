@@ -463,16 +463,68 @@ TEST_F(ReglerMessungGlobal, AnswersMinus9WithoutTheTargetsControllerRecord)
     EXPECT_EQ(Copy({3}, message), -9);
 }
 
-TEST_F(ReglerMessungGlobal, AOneLimitCopyCanLeaveTheTargetsLowerLimitAboveItsUpper)
+// A copy of the alarm limits keeps the target's lower limit below its upper one: (marked tags,
+// the page's limits, the target's limits in tenths, answer, the target's limits afterwards,
+// message).
+struct LimitCopyCase {
+    const char* name;
+    std::vector<int> marked;
+    double lower, upper;
+    std::int32_t targetLower, targetUpper;
+    int answer;
+    std::int32_t lowerAfter, upperAfter;
+    const char* message;
+};
+
+class LimitCopy : public ReglerMessungGlobal, public ::testing::WithParamInterface<LimitCopyCase> {};
+
+TEST_P(LimitCopy, KeepsLowerBelowUpper)
 {
-    // As specified: each limit goes by its own mark, without checking the pair.
+    const LimitCopyCase& c = GetParam();
+    page->UntererTemperaturwert = c.lower;
+    page->ObererTemperaturwert = c.upper;
+    page->AbgleichExternerFuehler = -7;
+    target.Param10 = c.targetLower;
+    target.Param11 = c.targetUpper;
+    for (const int tag : c.marked)
+        page->SetGlobalParameterValue(tag, gpvAendern);
+    page->SetGlobalParameterValue(B::tagAbgleichExternerFuehler, gpvAendern);
+    std::string message = "alt";
+    const auto table = RecordTable({targetController, target});
+    EXPECT_EQ(page->WriteGlobalParameter(table.get(), &target, message), c.answer);
+    EXPECT_EQ(target.Param10, c.lowerAfter);
+    EXPECT_EQ(target.Param11, c.upperAfter);
+    EXPECT_EQ(target.Param6, c.answer == 4 ? -7 : 0) << "nothing is written when the pair is refused";
+    EXPECT_EQ(message, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, LimitCopy,
+    ::testing::Values(
+        LimitCopyCase{"LowerAloneAboveTheTargetsUpper", {B::tagUntererTemperaturwert}, 34.0, 38.0, 70, 300, -9, 70, 300,
+                      "Unterer Temperaturwert 34,0 nicht unter oberem 30,0: nicht \xFC""bernommen"},
+        LimitCopyCase{"LowerAloneEqualToTheTargetsUpper", {B::tagUntererTemperaturwert}, 30.0, 38.0, 70, 300, -9, 70,
+                      300, "Unterer Temperaturwert 30,0 nicht unter oberem 30,0: nicht \xFC""bernommen"},
+        LimitCopyCase{"UpperAloneBelowTheTargetsLower", {B::tagObererTemperaturwert}, 7.0, 12.5, 150, 350, -9, 150, 350,
+                      "Unterer Temperaturwert 15,0 nicht unter oberem 12,5: nicht \xFC""bernommen"},
+        LimitCopyCase{"LowerAloneBelowTheTargetsUpper", {B::tagUntererTemperaturwert}, 29.9, 38.0, 70, 300, 4, 299,
+                      300, ""},
+        LimitCopyCase{"BothTogether", {B::tagUntererTemperaturwert, B::tagObererTemperaturwert}, 34.0, 38.0, 70, 300,
+                      4, 340, 380, ""},
+        LimitCopyCase{"NoLimitMarked", {}, 34.0, 38.0, 350, 300, 4, 350, 300, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using NebenstelleGlobal = PageGlobalFixture<Nebenstelle>;
+
+TEST_F(NebenstelleGlobal, TheExtensionUnitRefusesTheSamePair)
+{
     page->UntererTemperaturwert = 34.0;
-    page->ObererTemperaturwert = 38.0;
-    std::string message;
+    target.Param10 = 70;
     target.Param11 = 300;
-    EXPECT_EQ(Copy({8}, message), 4);
-    EXPECT_EQ(target.Param10, 340);
-    EXPECT_EQ(target.Param11, 300);
+    std::string message;
+    EXPECT_EQ(Copy({B::tagUntererTemperaturwert}, message), -9);
+    EXPECT_EQ(target.Param10, 70);
+    EXPECT_EQ(message, "Unterer Temperaturwert 34,0 nicht unter oberem 30,0: nicht \xFC""bernommen");
 }
 
 // ---- the extension unit's measurement ----

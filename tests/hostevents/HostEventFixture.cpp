@@ -68,6 +68,8 @@ void HostEventFixture::Start()
     TFormMainFactories factories;
     factories.Windows = &Windows;
     factories.DeviceModels = &Models;
+    factories.Imagebuild = Imagebuild;
+    factories.Devicelink = Devicelink;
     factories.HostLink = [this](const std::string&) {
         auto link = std::make_unique<RecordingLink>(ProjectPath);
         Link = link.get();

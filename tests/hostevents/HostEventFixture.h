@@ -101,6 +101,9 @@ protected:
     testsupport::ScriptedUi Ui;
     frametest::RecordingWindows Windows;
     AlignedDevices Models;
+    // The image compiler and target systems the main window is to use; none: the libraries' own.
+    const TImagebuildFactory* Imagebuild = nullptr;
+    const TDevicelinkFactory* Devicelink = nullptr;
     RecordingLink* Link = nullptr;
     std::unique_ptr<TDM> Dm;
     std::unique_ptr<TFormMain> Main;

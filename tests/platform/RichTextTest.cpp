@@ -1,12 +1,16 @@
 #include "platform/RichText.h"
 
+#include <QColor>
+#include <QFont>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -164,6 +168,71 @@ TEST(RichText, BrokenInputGivesItsText)
     for (const std::string& input : inputs)
         EXPECT_NO_THROW(platform::ReadRtf(input, document)) << input;
     EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 big \\u99999999999 x", document).left(4), QStringLiteral("big "));
+}
+
+} // namespace
+
+namespace {
+
+// One run of a written document: its text and what it looks like.
+struct TextRun {
+    QString text;
+    bool bold = false;
+    bool underline = false;
+    double points = 10;
+    QColor color = Qt::black;
+    QString family = QStringLiteral("DejaVu Sans");
+};
+
+QTextCharFormat FormatOf(const TextRun& run)
+{
+    QTextCharFormat format;
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    format.setFontUnderline(run.underline);
+    format.setFontPointSize(run.points);
+    format.setForeground(run.color);
+    format.setFontFamilies({run.family});
+    return format;
+}
+
+TEST(RichTextWriter, TheReaderGetsBackWhatWasWritten)
+{
+    const std::vector<TextRun> runs{
+        {QStringLiteral("Globale Parameter"), true, true, 14},
+        {QStringLiteral("Gr\u00FC\u00DFe \u20AC {x} \\ und \u03A9"), false, false, 10, QColor(0, 0x80, 0),
+         QStringLiteral("DejaVu Sans Mono")},
+        {QStringLiteral("rot"), true, false, 9, QColor(0xFF, 0, 0)},
+    };
+    QTextDocument written;
+    QTextCursor cursor(&written);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (i == 2)
+            cursor.insertBlock();
+        cursor.insertText(runs[i].text, FormatOf(runs[i]));
+    }
+
+    QTextDocument read;
+    platform::ReadRtf(platform::WriteRtf(written), read);
+
+    EXPECT_EQ(read.toPlainText(), written.toPlainText());
+    for (const TextRun& run : runs) {
+        SCOPED_TRACE(run.text.toStdString());
+        const QTextCharFormat format = FormatOf(read, run.text.left(3));
+        EXPECT_EQ(format.font().bold(), run.bold);
+        EXPECT_EQ(format.font().underline(), run.underline);
+        EXPECT_DOUBLE_EQ(format.fontPointSize(), run.points);
+        EXPECT_EQ(format.foreground().color(), run.color);
+        EXPECT_EQ(format.fontFamilies().toStringList().value(0), run.family);
+    }
+}
+
+TEST(RichTextWriter, WritesCodePage1252AsHexEscapes)
+{
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("\u00C4nderung"));
+    const std::string rtf = platform::WriteRtf(document);
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(rtf.find("\\'c4nderung"), std::string::npos);
 }
 
 } // namespace

@@ -118,6 +118,12 @@ bool ScriptedUi::ChooseColor(QColor& color, const std::vector<QColor>& customCol
     return true;
 }
 
+bool ScriptedUi::PrinterSetup(QPrinter& printer)
+{
+    calls_.push_back({CallKind::PrinterSetup, "", "", 0});
+    return printerSetup_ && printerSetup_(printer);
+}
+
 bool ScriptedUi::SaveFileDialog(platform::TFileDialogInfo& info)
 {
     calls_.push_back({CallKind::SaveFile, info.FileName, info.Title, 0});

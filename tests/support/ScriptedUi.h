@@ -46,6 +46,7 @@ public:
         SaveFile,
         ShellOpen,
         ChooseColor,
+        PrinterSetup,
     };
     // One call in the order made. Texts and style as given; `value` is the cursor or the step.
     struct Call {
@@ -66,6 +67,9 @@ public:
     // Modal dialogs are handed to the handler, which answers for the user (it may fill the
     // dialog first); without one they answer 2 (Cancel) unshown.
     void OnModal(std::function<int(QDialog&)> handler) { modal_ = std::move(handler); }
+    // The printer set-up answers through the handler, which may set the printer up; without
+    // one it is cancelled.
+    void OnPrinterSetup(std::function<bool(QPrinter&)> handler) { printerSetup_ = std::move(handler); }
     // The next input queries and file dialogs take these answers in order: a text is OK with
     // that value, none is Cancel. Without a scripted answer they are cancelled.
     void AnswerQuery(std::optional<std::string> answer) { queries_.push_back(std::move(answer)); }
@@ -91,6 +95,7 @@ public:
     bool SaveFileDialog(platform::TFileDialogInfo& info) override;
     bool ShellOpen(const std::string& file, const std::string& parameters) override;
     bool ChooseColor(QColor& color, const std::vector<QColor>& customColors) override;
+    bool PrinterSetup(QPrinter& printer) override;
 
     // Files and parameters the shell was asked to open, in order.
     const std::vector<std::pair<std::string, std::string>>& shellOpens() const { return shellOpens_; }
@@ -118,6 +123,7 @@ private:
     std::function<void()> onCancel_;
     std::int32_t cancelAtStep_ = -1;
     std::function<int(QDialog&)> modal_;
+    std::function<bool(QPrinter&)> printerSetup_;
     std::deque<std::optional<std::string>> queries_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<QColor>> colors_;
