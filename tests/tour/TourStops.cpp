@@ -5,7 +5,10 @@
 #include "app/DlgMyInputQuery.h"
 #include "app/FormMain.h"
 #include "device/product/DeviceInstanzTalvo.h"
+#include "dialogs/project/DlgGlobalParameter.h"
+#include "dialogs/project/DlgGlobalParameterStatus.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
+#include "dialogs/project/DlgSelectDevice.h"
 #include "dialogs/project/FDlgGaCheck.h"
 #include "dialogs/project/FDlgGrpAddrChange.h"
 #include "host/ProjectDatabase.h"
@@ -165,6 +168,18 @@ void RestoreWithAMissingGroupAddress(TTour& tour, TTourUi::TModalHandler handler
     });
     tour.Trigger("ARestoreSaveCopy");
 }
+
+// The global-parameter wizard on the controller's set points: step 1 with all parameters
+// marked; "Weiter" goes to step 2, where "Alle" and "Weiter" copy into every device and show the
+// status report. The handler gets each step and what else the wizard shows.
+void GlobalParameterWizard(TTour& tour, TTourUi::TModalHandler handler)
+{
+    tour.Select("Sollwerte");
+    tour.Ui().OnModal(std::move(handler));
+    tour.Trigger("AGlobalParameter");
+}
+
+const std::vector<TTourStart::TSetting> GlobalParameters = {{"Options", "EnableGlobalParameter", "1"}};
 
 const std::vector<TTourStart::TSetting> Tools = {
     {"Options", "ToolAccess", "1"},
@@ -333,6 +348,60 @@ const std::vector<TTourStop>& TourStops()
                  return TTourUi::Escape;
              });
              OpenGroupAddressSelection(tour);
+         }},
+        {"wizard_step1",
+         "Globale Parameter, Schritt 1 (Kontextmenü des Baums > Globale Parameter, in den Einstellungen "
+         "freigeschaltet): die Sollwerte des Reglers, alle Parameter markiert (Alle)",
+         WithSettings(GlobalParameters),
+         [](TTour& tour) {
+             GlobalParameterWizard(tour, [&tour](QWidget& shown) {
+                 if (auto* step1 = dynamic_cast<TDlgGlobalParameter*>(&shown)) {
+                     step1->BtnAll->click();
+                     TTour::Pump();
+                     tour.Grab(shown);
+                 }
+                 return TTourUi::Escape;
+             });
+         }},
+        {"wizard_step2",
+         "Globale Parameter, Schritt 2 (Weiter): die Geräte des Projekts, in die die markierten Parameter "
+         "kopiert werden können",
+         WithSettings(GlobalParameters),
+         [](TTour& tour) {
+             GlobalParameterWizard(tour, [&tour](QWidget& shown) {
+                 if (auto* step1 = dynamic_cast<TDlgGlobalParameter*>(&shown)) {
+                     step1->BtnAll->click();
+                     TTour::Pump();
+                     step1->BtnNext->click();
+                 } else if (dynamic_cast<TDlgSelectDevice*>(&shown) != nullptr) {
+                     tour.Grab(shown);
+                 }
+                 return TTourUi::Escape;
+             });
+         }},
+        {"wizard_step3",
+         "Globale Parameter, Schritt 3: Statusbericht nach dem Kopieren in alle Geräte (Alle, Weiter); die "
+         "beiden anderen Geräte des frischen Demo-Projekts, noch nie bearbeitet, stehen unter nicht geändert",
+         WithSettings(GlobalParameters),
+         [](TTour& tour) {
+             GlobalParameterWizard(tour, [&tour](QWidget& shown) {
+                 if (auto* step1 = dynamic_cast<TDlgGlobalParameter*>(&shown)) {
+                     step1->BtnAll->click();
+                     TTour::Pump();
+                     step1->BtnNext->click();
+                 } else if (auto* step2 = dynamic_cast<TDlgSelectDevice*>(&shown)) {
+                     step2->BtnAll->click();
+                     TTour::Pump();
+                     step2->BtnNext->click();
+                 } else if (dynamic_cast<TDlgGlobalParameterStatus*>(&shown) != nullptr) {
+                     tour.Grab(shown);
+                     return static_cast<int>(platform::IDOK);
+                 } else if (auto* box = dynamic_cast<QMessageBox*>(&shown);
+                            box != nullptr && box->standardButtons().testFlag(QMessageBox::Yes)) {
+                     return static_cast<int>(platform::IDYES);
+                 }
+                 return TTourUi::Escape;
+             });
          }},
         {"grpaddr_import_check",
          "Prüfung der Gruppenadressen beim Wiederherstellen der Sicherungskopie (Gerät > Sicherungskopie "
