@@ -76,13 +76,6 @@ Qt::CursorShape ShapeOf(TCursor cursor)
     return cursor == crHourGlass ? Qt::WaitCursor : Qt::ArrowCursor;
 }
 
-int Run(QMessageBox& box, unsigned style)
-{
-    box.setIcon(IconOf(style));
-    box.setStandardButtons(ButtonsOf(style));
-    box.setDefaultButton(FirstButtonOf(style));
-    return AnswerOf(box.exec());
-}
 
 // Runs the file dialog set up from info; true, with the choice in info, on OK.
 bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
@@ -117,6 +110,15 @@ bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
 
 } // namespace
 
+void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::string& caption, unsigned style)
+{
+    box.setWindowTitle(ToQString(caption));
+    box.setText(ToQString(text));
+    box.setIcon(IconOf(style));
+    box.setStandardButtons(ButtonsOf(style));
+    box.setDefaultButton(FirstButtonOf(style));
+}
+
 TQtUiService::~TQtUiService()
 {
     onCancel_ = nullptr;
@@ -128,9 +130,8 @@ TQtUiService::~TQtUiService()
 int TQtUiService::MessageBox(const std::string& text, const std::string& caption, unsigned style)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(ToQString(caption));
-    box.setText(ToQString(text));
-    return Run(box, style);
+    SetUpMessageBox(box, text, caption, style);
+    return AnswerOf(box.exec());
 }
 
 int TQtUiService::ShowDetailMessageBox(const std::string& text, const std::string& caption,
@@ -138,10 +139,9 @@ int TQtUiService::ShowDetailMessageBox(const std::string& text, const std::strin
                                        const std::string& function, unsigned style)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(ToQString(caption));
-    box.setText(ToQString(text));
+    SetUpMessageBox(box, text, caption, style);
     box.setDetailedText(ToQString(detail + "\n\n" + function + "\n" + file + ":" + std::to_string(line)));
-    return Run(box, style);
+    return AnswerOf(box.exec());
 }
 
 void TQtUiService::SetScreenCursor(TCursor cursor)

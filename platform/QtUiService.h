@@ -5,7 +5,13 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+class QMessageBox;
+
 namespace platform {
+
+// Caption, text, icon and buttons of a message box of the style (MB_…), the first button the
+// default one.
+void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::string& caption, unsigned style);
 
 // The program's UI service: Qt message boxes, the override cursor and a modal progress dialog.
 // Needs a QApplication.
