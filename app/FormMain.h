@@ -125,6 +125,14 @@ public:
     std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes& mainNodes, const TGrpAdrNodes& midSubNodes,
                                                     bool threeLevels, TUsedGroupAddrMap& used,
                                                     TNewGroupAddrList& toCreate) override;
+    // Imports the file into the current device, group addresses as TFDlgImport asks
+    // (FormMainImportExport.cpp); true when data were imported. cancelled tells whether the user
+    // cancelled the dialog or the check of the group addresses; nothing was imported then.
+    bool DatenImport(const std::string& file) override;
+    bool DatenImport(const std::string& file, bool& cancelled);
+    // Lets the user pick an initialisation file for the current device and imports it; on
+    // success the file is remembered for the device's type. False when nothing was imported.
+    bool ImportUserDaten() override;
 
     // --- Settings (FormMainSettings.cpp) ---
 
@@ -228,6 +236,13 @@ public:
     void ShowDlgRaumtempSchaltuhr();
     void ShowDlgSchaltuhr();
 
+    // --- Import and export of device data (FormMainImportExport.cpp) ---
+
+    // Asks, lets the user pick a data file of the device's type and imports it.
+    void Import();
+    // Writes the current device's data block into a file the user names.
+    void Export();
+
     // --- Project tools (FormMainProjectTools.cpp) ---
 
     void CreateDlgLinkToGrpAddr();
@@ -238,8 +253,6 @@ public:
     void Drucken();
     void DruckeInDatei();
     void SeitenVorschau();
-    void Import();
-    void Export();
     void Kopieren();
     void Einfuegen();
     void ResetAktDevInst();

@@ -14,8 +14,6 @@
 PENDING(Drucken(), "Drucken")
 PENDING(DruckeInDatei(), "DruckeInDatei")
 PENDING(SeitenVorschau(), "SeitenVorschau")
-PENDING(Import(), "Import")
-PENDING(Export(), "Export")
 PENDING(OpenCharTab(), "OpenCharTab")
 PENDING(DownloadRs232Start(), "DownloadRs232Start")
 
