@@ -141,6 +141,14 @@ public:
     std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes& mainNodes, const TGrpAdrNodes& midSubNodes,
                                                     bool threeLevels, TUsedGroupAddrMap& used,
                                                     TNewGroupAddrList& toCreate) override;
+    // Imports the file into the current device, group addresses as TFDlgImport asks
+    // (FormMainImportExport.cpp); true when data were imported. cancelled tells whether the user
+    // cancelled the dialog or the check of the group addresses; nothing was imported then.
+    bool DatenImport(const std::string& file) override;
+    bool DatenImport(const std::string& file, bool& cancelled);
+    // Lets the user pick an initialisation file for the current device and imports it; on
+    // success the file is remembered for the device's type. False when nothing was imported.
+    bool ImportUserDaten() override;
 
     // --- Settings (FormMainSettings.cpp) ---
 
@@ -274,6 +282,13 @@ public:
     void ShowDlgRaumtempSchaltuhr();
     void ShowDlgSchaltuhr();
 
+    // --- Import and export of device data (FormMainImportExport.cpp) ---
+
+    // Asks, lets the user pick a data file of the device's type and imports it.
+    void Import();
+    // Writes the current device's data block into a file the user names.
+    void Export();
+
     // --- Project tools (FormMainProjectTools.cpp) ---
 
     void CreateDlgLinkToGrpAddr();
@@ -307,10 +322,8 @@ public:
     // Brings the open character table to the front, or opens the current device's.
     void OpenCharTab();
 
-    // --- Commands whose operations come with their own files (FormMainPendingCommands.cpp) ---
+    // --- Further commands, each in a file of its concern (FormMainClipboard.cpp, FormMainReset.cpp, …) ---
 
-    void Import();
-    void Export();
     void Kopieren();
     void Einfuegen();
     void ResetAktDevInst();

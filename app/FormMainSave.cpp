@@ -1,6 +1,7 @@
 #include "app/FormMain.h"
 
 #include "app/DataModule.h"
+#include "app/DataSourceMark.h"
 #include "app/Spredit.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/viewkit/LoadS19.h"
@@ -45,22 +46,6 @@ bool SaveStream(const platform::TMemoryStream& stream, const std::string& target
     }
     return false;
 }
-
-// Puts the model's data source back when it goes.
-class TDataSourceMark {
-public:
-    TDataSourceMark(TDeviceInstanz& device, std::uint8_t mark) : Device(device), Previous(device.DataSrc)
-    {
-        Device.DataSrc = mark;
-    }
-    ~TDataSourceMark() { Device.DataSrc = Previous; }
-    TDataSourceMark(const TDataSourceMark&) = delete;
-    TDataSourceMark& operator=(const TDataSourceMark&) = delete;
-
-private:
-    TDeviceInstanz& Device;
-    std::uint8_t Previous;
-};
 
 } // namespace
 

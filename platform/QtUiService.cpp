@@ -101,9 +101,20 @@ bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
     }
     if (!info.FileName.empty())
         dialog.selectFile(ToQString(info.FileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    info.FileName = FromQString(dialog.selectedFiles().front());
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, (info.Options & ofOverwritePrompt) == 0);
+    QString chosen;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        chosen = dialog.selectedFiles().front();
+        const QFileInfo file(chosen);
+        if ((info.Options & ofNoReadOnlyReturn) == 0 || !file.exists() || file.isWritable())
+            break;
+        QMessageBox::warning(&dialog, dialog.windowTitle(),
+                             chosen + QStringLiteral("\nThe file is write-protected. Choose another name."));
+    }
+    info.FileName = FromQString(chosen);
     info.FilterIndex = static_cast<std::int32_t>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return true;
 }

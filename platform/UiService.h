@@ -51,6 +51,17 @@ struct TFileDialogInfo {
     std::string InitialDir;
     std::string FileName; // in: proposed; out: the chosen path
     std::string DefaultExt; // without the dot; added to a chosen name that has no extension
+    std::uint32_t Options = 0; // a set of the ofXxx bits below
+};
+
+// Options of a file dialog, with the numbers Windows gives them. An open dialog always asks for
+// a file that exists; a dialog can always be resized.
+enum : std::uint32_t {
+    ofOverwritePrompt = 0x00000002, // save: asks before a file that exists is chosen
+    ofPathMustExist = 0x00000800,
+    ofFileMustExist = 0x00001000,
+    ofNoReadOnlyReturn = 0x00008000, // a write-protected file cannot be chosen
+    ofEnableSizing = 0x00800000,
 };
 
 // Everything that asks or tells the user goes through this service: real dialogs in the
