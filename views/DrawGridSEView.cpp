@@ -250,7 +250,7 @@ void TDrawGridSEView::UpdateLayout()
 void TDrawGridSEView::SyncEditor()
 {
     const TObject* open = grid_.GetEditor();
-    if (editor_ && editor_->Editor() != open)
+    if (editor_ && !editor_->Shows(open))
         editor_.reset();
     if (!editor_ && open)
         editor_ = TGridCellEditor::Open(grid_, viewport(), this, this);
@@ -307,7 +307,8 @@ bool TDrawGridSEView::IsTitleRow(int row) const
 void TDrawGridSEView::paintEvent(QPaintEvent*)
 {
     // An editor opened or closed on the model directly is taken up once control is back.
-    if (grid_.GetEditor() != (editor_ ? editor_->Editor() : nullptr))
+    const TObject* open = grid_.GetEditor();
+    if (editor_ ? !editor_->Shows(open) : open != nullptr)
         QMetaObject::invokeMethod(this, &TDrawGridSEView::SyncEditor, Qt::QueuedConnection);
 
     QPainter painter(viewport());

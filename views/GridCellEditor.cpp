@@ -5,6 +5,7 @@
 #include "outside/tablebox/DrawGridSEEdit.h"
 #include "outside/tablebox/LkSpinEdit.h"
 #include "platform/Cp1252.h"
+#include "views/EllipsisEdit.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -27,11 +28,11 @@ std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidge
         widget = new QComboBox(parent);
     else if (dynamic_cast<TLkSpinEdit*>(editor))
         widget = new QDoubleSpinBox(parent);
-    else if (dynamic_cast<TDrawGridSEEdit*>(editor))
-        widget = new QLineEdit(parent);
+    else if (const auto* edit = dynamic_cast<TDrawGridSEEdit*>(editor))
+        widget = edit->Ellipsis ? new TEllipsisEdit(parent) : new QLineEdit(parent);
     if (!widget)
         return nullptr;
-    std::unique_ptr<TGridCellEditor> cellEditor(new TGridCellEditor(editor, widget, focusHome));
+    std::unique_ptr<TGridCellEditor> cellEditor(new TGridCellEditor(grid.GetEditorRef(), widget, focusHome));
     if (qobject_cast<QComboBox*>(widget))
         cellEditor->OpenCombo(grid);
     else if (qobject_cast<QDoubleSpinBox*>(widget))
@@ -44,9 +45,15 @@ std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidge
     return cellEditor;
 }
 
-TGridCellEditor::TGridCellEditor(const TObject* editor, QWidget* widget, QWidget* focusHome)
-    : editor_(editor), widget_(widget), focusHome_(focusHome)
+TGridCellEditor::TGridCellEditor(std::weak_ptr<const TObject> editor, QWidget* widget, QWidget* focusHome)
+    : editorRef_(std::move(editor)), editor_(editorRef_.lock().get()), widget_(widget), focusHome_(focusHome)
 {
+}
+
+bool TGridCellEditor::Shows(const TObject* open) const
+{
+    const std::shared_ptr<const TObject> editor = editorRef_.lock();
+    return editor && editor.get() == open;
 }
 
 TGridCellEditor::~TGridCellEditor()
@@ -125,4 +132,10 @@ void TGridCellEditor::OpenEdit(TDrawGridSE& grid)
         if (model->GetEditor() == editor)
             model->EditText(platform::FromQString(text));
     }));
+    if (auto* ellipsis = qobject_cast<TEllipsisEdit*>(line)) {
+        connections_.push_back(QObject::connect(ellipsis, &TEllipsisEdit::EllipsisClicked, ellipsis, [model, editor] {
+            if (model->GetEditor() == editor)
+                model->ClickEllipsis();
+        }));
+    }
 }

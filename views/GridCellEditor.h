@@ -27,20 +27,22 @@ public:
     TGridCellEditor(const TGridCellEditor&) = delete;
     TGridCellEditor& operator=(const TGridCellEditor&) = delete;
 
-    // The grid's editor this widget stands for; read only while the widget is made.
-    const TObject* Editor() const { return editor_; }
+    // True while the grid's open editor is the one this widget was made for. A closed editor
+    // never matches, even when a new one takes its address.
+    bool Shows(const TObject* open) const;
     QWidget* Widget() const { return widget_; }
     // Hands a value that is typed but not taken yet to the grid.
     void Commit();
 
 private:
-    TGridCellEditor(const TObject* editor, QWidget* widget, QWidget* focusHome);
+    TGridCellEditor(std::weak_ptr<const TObject> editor, QWidget* widget, QWidget* focusHome);
 
     void OpenCombo(TDrawGridSE& grid);
     void OpenSpin(TDrawGridSE& grid);
     void OpenEdit(TDrawGridSE& grid);
 
-    const TObject* editor_;
+    std::weak_ptr<const TObject> editorRef_;
+    const TObject* editor_; // read only while the widget is made
     QPointer<QWidget> widget_;
     QPointer<QWidget> focusHome_;
     std::vector<QMetaObject::Connection> connections_;

@@ -76,6 +76,7 @@ void AddEllipse(TDrawGridSE& grid, const TDataBasis& owner, const std::string& c
     TCell* value = grid.GetCell(1, grid.GetRowCount() - 1);
     value->Kind = TCell::ckEdit;
     value->ReadOnly = false;
+    value->Ellipsis = true;
 }
 
 } // namespace ValueRows

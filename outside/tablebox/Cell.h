@@ -54,4 +54,5 @@ public:
     int Decimals = 0;
     int Style = 0;    // the further integer the row was added with
     bool Flag = false; // the flag the row was added with
+    bool Ellipsis = false; // an edit cell with an ellipsis button (OnEllipseClick)
 };

@@ -107,6 +107,7 @@ std::shared_ptr<TObject> TDrawGridSE::OpenEditorFor(const TCell& cell) const
     case TCell::ckEdit: {
         auto edit = std::make_shared<TDrawGridSEEdit>();
         edit->Text = cell.Text;
+        edit->Ellipsis = cell.Ellipsis;
         return edit;
     }
     case TCell::ckComboBox:

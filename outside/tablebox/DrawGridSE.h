@@ -77,6 +77,8 @@ public:
     bool GetActiveCell(int& column, int& row) const;
     bool GetActiveCell() const { return editor_ != nullptr; }
     TObject* GetEditor() const { return editor_.get(); }
+    // The open editor for a view that must tell a later editor from it.
+    std::weak_ptr<const TObject> GetEditorRef() const { return editor_; }
     // Fits the open editor to its cell; the model keeps no geometry.
     void ResizeAktivFeld() {}
     // Closes and removes the open editor without raising an event.

@@ -10,4 +10,5 @@ public:
     std::string ClassName() const override { return "TDrawGridSEEdit"; }
 
     std::string Text;
+    bool Ellipsis = false; // shows the ellipsis button of its cell
 };

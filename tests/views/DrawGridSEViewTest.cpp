@@ -6,12 +6,14 @@
 #include "platform/SystemColors.h"
 #include "views/CtrlGrid.h"
 #include "views/DrawGridSEView.h"
+#include "views/EllipsisEdit.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -312,6 +314,40 @@ TEST_F(GridView, EditorsReportTheirInputWithColumnAndRow)
     using E = std::tuple<std::string, int, int>;
     EXPECT_EQ(events, (std::vector<E>{E{"combo \xC4ndern", 2, 4}, E{"spin 51", 1, 3}, E{"edit ab", 2, 1}}));
     EXPECT_EQ(grid().GetCell(2, 4)->Value, 1);
+}
+
+TEST_F(GridView, AnEllipsisCellShowsAButtonThatRaisesItsEvent)
+{
+    TCell plain = TextCell("Wohnen");
+    plain.Kind = TCell::ckEdit;
+    plain.ReadOnly = false;
+    TCell ellipsis = plain;
+    ellipsis.Text = "1/2/3";
+    ellipsis.Ellipsis = true;
+    grid().SetCell(0, 0, TextCell("Name"));
+    grid().SetCell(1, 0, plain);
+    grid().SetCell(0, 1, TextCell("Gruppenadressen"));
+    grid().SetCell(1, 1, ellipsis);
+    std::vector<std::tuple<std::string, int, int>> clicks;
+    grid().OnEllipseClick.Bind(
+        [&](TObject*, TCell& cell, int column, int row) { clicks.emplace_back(cell.Text, column, row); });
+
+    view.SetActiveCell(1, 0);
+    EXPECT_EQ(qobject_cast<TEllipsisEdit*>(view.EditorWidget()), nullptr) << "a plain edit has no button";
+
+    view.SetActiveCell(1, 1);
+    QApplication::processEvents();
+    auto* edit = qobject_cast<TEllipsisEdit*>(view.EditorWidget());
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QStringLiteral("1/2/3"));
+    const QRect button = edit->Button()->geometry();
+    EXPECT_TRUE(edit->Button()->isVisible());
+    EXPECT_EQ(button.right(), edit->rect().right());
+    EXPECT_EQ(button.height(), edit->height());
+
+    QTest::mouseClick(edit->Button(), Qt::LeftButton);
+    using E = std::tuple<std::string, int, int>;
+    EXPECT_EQ(clicks, (std::vector<E>{E{"1/2/3", 1, 1}}));
 }
 
 TEST_F(GridView, AClickOnACaptionActivatesTheValueOfItsRow)
