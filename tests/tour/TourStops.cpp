@@ -172,6 +172,15 @@ void RestoreWithAMissingGroupAddress(TTour& tour, TTourUi::TModalHandler handler
 // The global-parameter wizard on the controller's set points: step 1 with all parameters
 // marked; "Weiter" goes to step 2, where "Alle" and "Weiter" copy into every device and show the
 // status report. The handler gets each step and what else the wizard shows.
+// A wizard step with everything marked, then on to the next.
+template <class Step>
+void AllThenNext(Step& step)
+{
+    step.BtnAll->click();
+    TTour::Pump();
+    step.BtnNext->click();
+}
+
 void GlobalParameterWizard(TTour& tour, TTourUi::TModalHandler handler)
 {
     tour.Select("Sollwerte");
@@ -370,9 +379,7 @@ const std::vector<TTourStop>& TourStops()
          [](TTour& tour) {
              GlobalParameterWizard(tour, [&tour](QWidget& shown) {
                  if (auto* step1 = dynamic_cast<TDlgGlobalParameter*>(&shown)) {
-                     step1->BtnAll->click();
-                     TTour::Pump();
-                     step1->BtnNext->click();
+                     AllThenNext(*step1);
                  } else if (dynamic_cast<TDlgSelectDevice*>(&shown) != nullptr) {
                      tour.Grab(shown);
                  }
@@ -386,13 +393,9 @@ const std::vector<TTourStop>& TourStops()
          [](TTour& tour) {
              GlobalParameterWizard(tour, [&tour](QWidget& shown) {
                  if (auto* step1 = dynamic_cast<TDlgGlobalParameter*>(&shown)) {
-                     step1->BtnAll->click();
-                     TTour::Pump();
-                     step1->BtnNext->click();
+                     AllThenNext(*step1);
                  } else if (auto* step2 = dynamic_cast<TDlgSelectDevice*>(&shown)) {
-                     step2->BtnAll->click();
-                     TTour::Pump();
-                     step2->BtnNext->click();
+                     AllThenNext(*step2);
                  } else if (dynamic_cast<TDlgGlobalParameterStatus*>(&shown) != nullptr) {
                      tour.Grab(shown);
                      return static_cast<int>(platform::IDOK);
