@@ -15,6 +15,7 @@
 #include "host/SqlDatabase.h"
 #include "dialogs/project/GrpAddrEdit.h"
 #include "outside/tablebox/DrawGridSE.h"
+#include "outside/viewkit/Zeichentabelle.h"
 #include "platform/UiService.h"
 #include "views/DrawGridSEView.h"
 #include "views/FDockMeld.h"
@@ -22,6 +23,7 @@
 #include "views/TreeNode.h"
 #include "views/TreeView.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -34,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tour {
@@ -442,6 +445,37 @@ const std::vector<TTourStop>& TourStops()
                   if (auto* goTo = dynamic_cast<TDlgJumpToObj*>(&dialog))
                       QTest::keyClicks(goTo->EditObjNr, "57");
               }),
+        {"char_table",
+         "Zeichentabelle des Zeichensatzes des Geräts (Projektierung > Zeichensatz)",
+         {},
+         [](TTour& tour) {
+             ASSERT_TRUE(tour.Trigger("AZeichensatz"));
+             TTour::Pump();
+             const auto windows = QApplication::topLevelWidgets();
+             const auto table = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+                 return qobject_cast<const TZeichentabelle*>(window) != nullptr && window->isVisible();
+             });
+             ASSERT_NE(table, windows.end());
+             tour.Grab(**table);
+             (*table)->close();
+             TTour::Pump();
+         }},
+        {"print_preview",
+         "Seitenansicht (Gerät > Seitenansicht): der Bericht des Geräts mit seinen Funktionen und der "
+         "Zeichentabelle",
+         {},
+         [](TTour& tour) {
+             bool shown = false;
+             tour.Ui().OnModal([&tour, &shown](QWidget& window) {
+                 window.resize(900, 700);
+                 TTour::Pump();
+                 tour.Grab(window);
+                 shown = true;
+                 return TTourUi::Escape;
+             });
+             ASSERT_TRUE(tour.Trigger("APrintPreview"));
+             EXPECT_TRUE(shown);
+         }},
         {"message_box",
          "Meldung: das gesuchte Kommunikationsobjekt (Nummer 999) hat das Gerät nicht",
          {},

@@ -81,6 +81,14 @@ int TTourUi::ShowModal(QDialog& dialog)
     return answer == Escape ? platform::IDCANCEL : answer;
 }
 
+void TTourUi::ShowWindow(QWidget& window)
+{
+    window.show();
+    Pump();
+    if (modal_)
+        modal_(window);
+}
+
 bool TTourUi::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
 {
     platform::TInputQueryDialog dialog(caption, prompt, value, QApplication::activeWindow());

@@ -13,7 +13,8 @@ namespace tour {
 // The UI service of the tour: every dialog and box the program runs modally is shown on screen
 // without a loop of its own and handed to the handler, which may grab and fill it and answers for
 // the user; then it closes. Progress dialogs are the program's own, handed to the progress
-// handler at each step. File and colour dialogs are cancelled, the shell opens nothing.
+// handler at each step. Windows shown beside the program go to the handler too. File and colour
+// dialogs are cancelled, the shell opens nothing.
 class TTourUi final : public platform::TUiService {
 public:
     // The handler's answer that closes the window as Escape does: Cancel for a dialog, the
@@ -44,6 +45,8 @@ public:
     bool SaveFileDialog(platform::TFileDialogInfo&) override { return false; }
     bool ChooseColor(QColor&, const std::vector<QColor>&) override { return false; }
     bool ShellOpen(const std::string&, const std::string&) override { return false; }
+    // Shows the window and hands it to the handler; it stays open for its owner to close.
+    void ShowWindow(QWidget& window) override;
 
     // Lets the shown windows paint and the posted events run.
     static void Pump();
