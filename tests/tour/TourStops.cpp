@@ -3,6 +3,7 @@
 #include "app/DataModule.h"
 #include "app/DlgJumpToObj.h"
 #include "app/DlgMyInputQuery.h"
+#include "app/FDlgImport.h"
 #include "app/FormMain.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "dialogs/project/DlgGlobalParameter.h"
@@ -475,6 +476,25 @@ const std::vector<TTourStop>& TourStops()
              });
              ASSERT_TRUE(tour.Trigger("APrintPreview"));
              EXPECT_TRUE(shown);
+         }},
+        {"import_choice",
+         "Import von Gerätedaten (Gerät > Vorlage-Importieren..., Frage bejaht, Datei gewählt): die Wahl mit oder ohne "
+         "ETS-Gruppenadressen, wie sie sich öffnet",
+         {},
+         [](TTour& tour) {
+             bool chosen = false;
+             tour.Ui().AnswerOpenFile("Import.bup");
+             tour.Ui().OnModal([&tour, &chosen](QWidget& shown) {
+                 if (dynamic_cast<QMessageBox*>(&shown) != nullptr)
+                     return static_cast<int>(platform::IDYES);
+                 if (dynamic_cast<TFDlgImport*>(&shown) != nullptr) {
+                     tour.Grab(shown);
+                     chosen = true;
+                 }
+                 return TTourUi::Escape;
+             });
+             ASSERT_TRUE(tour.Trigger("AImport"));
+             EXPECT_TRUE(chosen);
          }},
         {"message_box",
          "Meldung: das gesuchte Kommunikationsobjekt (Nummer 999) hat das Gerät nicht",

@@ -81,6 +81,14 @@ int TTourUi::ShowModal(QDialog& dialog)
     return answer == Escape ? platform::IDCANCEL : answer;
 }
 
+bool TTourUi::OpenFileDialog(platform::TFileDialogInfo& info)
+{
+    if (openFile_.empty())
+        return false;
+    info.FileName = openFile_;
+    return true;
+}
+
 void TTourUi::ShowWindow(QWidget& window)
 {
     window.show();

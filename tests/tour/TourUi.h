@@ -13,7 +13,7 @@ namespace tour {
 // The UI service of the tour: every dialog and box the program runs modally is shown on screen
 // without a loop of its own and handed to the handler, which may grab and fill it and answers for
 // the user; then it closes. Progress dialogs are the program's own, handed to the progress
-// handler at each step. Windows shown beside the program go to the handler too. File and colour
+// handler at each step. Windows shown beside the program go to the handler too. Save and colour
 // dialogs are cancelled, the shell opens nothing.
 class TTourUi final : public platform::TUiService {
 public:
@@ -41,7 +41,9 @@ public:
     void StopProgress() override { inner_.StopProgress(); }
     int ShowModal(QDialog& dialog) override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
-    bool OpenFileDialog(platform::TFileDialogInfo&) override { return false; }
+    // The open dialog answers the file given here; without one it is cancelled.
+    void AnswerOpenFile(std::string file) { openFile_ = std::move(file); }
+    bool OpenFileDialog(platform::TFileDialogInfo& info) override;
     bool SaveFileDialog(platform::TFileDialogInfo&) override { return false; }
     bool ChooseColor(QColor&, const std::vector<QColor>&) override { return false; }
     bool ShellOpen(const std::string&, const std::string&) override { return false; }
@@ -59,6 +61,7 @@ private:
     platform::TQtUiService inner_;
     TModalHandler modal_;
     TProgressHandler progress_;
+    std::string openFile_;
     platform::TScopedUiService scope_;
 };
 
