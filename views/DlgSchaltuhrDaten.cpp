@@ -29,17 +29,6 @@ TDlgSchaltzeitenBasis::TPlaetze Plaetze()
     return plaetze;
 }
 
-QToolButton* WertPfeil(QWidget* parent, const char* name, Qt::ArrowType richtung, const QRect& platz)
-{
-    auto* pfeil = new QToolButton(parent);
-    pfeil->setObjectName(QLatin1String(name));
-    pfeil->setArrowType(richtung);
-    pfeil->setGeometry(platz);
-    pfeil->setFocusPolicy(Qt::NoFocus);
-    pfeil->setAutoRepeat(true);
-    return pfeil;
-}
-
 } // namespace
 
 TDlgSchaltuhrDaten::TDlgSchaltuhrDaten(QWidget* owner, TEts2Cdi* ets2Cdi, TDeviceInstanz* device,
@@ -77,8 +66,8 @@ TDlgSchaltuhrDaten::TDlgSchaltuhrDaten(QWidget* owner, TEts2Cdi* ets2Cdi, TDevic
     EdtWert->installEventFilter(this);
     connect(EdtWert, &QLineEdit::textEdited, this,
             [this](const QString& text) { Schaltuhr().SetWertText(platform::FromQString(text)); });
-    QToolButton* hoch = WertPfeil(GrpBoxWert, "UpDownWertHoch", Qt::UpArrow, {57, 20, 15, 11});
-    QToolButton* runter = WertPfeil(GrpBoxWert, "UpDownWertRunter", Qt::DownArrow, {57, 31, 15, 10});
+    QToolButton* hoch = Pfeil(GrpBoxWert, "UpDownWertHoch", Qt::UpArrow, {57, 20, 15, 11});
+    QToolButton* runter = Pfeil(GrpBoxWert, "UpDownWertRunter", Qt::DownArrow, {57, 31, 15, 10});
     connect(hoch, &QToolButton::clicked, this, [this] { Aktion([this] { Schaltuhr().WertSchritt(+1); }); });
     connect(runter, &QToolButton::clicked, this, [this] { Aktion([this] { Schaltuhr().WertSchritt(-1); }); });
 

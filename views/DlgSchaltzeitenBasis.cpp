@@ -34,17 +34,6 @@ QPushButton* Knopf(QWidget* parent, const char* name, const QRect& platz)
     return knopf;
 }
 
-QToolButton* Pfeil(QWidget* parent, const char* name, Qt::ArrowType richtung, const QRect& platz)
-{
-    auto* pfeil = new QToolButton(parent);
-    pfeil->setObjectName(QLatin1String(name));
-    pfeil->setArrowType(richtung);
-    pfeil->setGeometry(platz);
-    pfeil->setFocusPolicy(Qt::NoFocus);
-    pfeil->setAutoRepeat(true);
-    return pfeil;
-}
-
 } // namespace
 
 TDlgSchaltzeitenBasis::TDlgSchaltzeitenBasis(QWidget* owner, std::unique_ptr<TSchaltzeitenKern> kern,
@@ -65,6 +54,18 @@ TDlgSchaltzeitenBasis::TDlgSchaltzeitenBasis(QWidget* owner, std::unique_ptr<TSc
     BaueEingabe();
     BaueListe(plaetze, spaltenBreiten);
     BaueKnoepfe(plaetze);
+}
+
+QToolButton* TDlgSchaltzeitenBasis::Pfeil(QWidget* parent, const char* name, Qt::ArrowType richtung,
+                                          const QRect& platz)
+{
+    auto* pfeil = new QToolButton(parent);
+    pfeil->setObjectName(QLatin1String(name));
+    pfeil->setArrowType(richtung);
+    pfeil->setGeometry(platz);
+    pfeil->setFocusPolicy(Qt::NoFocus);
+    pfeil->setAutoRepeat(true);
+    return pfeil;
 }
 
 TDlgSchaltzeitenBasis::~TDlgSchaltzeitenBasis()

@@ -63,6 +63,8 @@ protected:
     virtual void AktualisiereEigene() = 0;
     // The locale's time separator.
     static char ZeitTrenner();
+    // An auto-repeating arrow button that takes no focus.
+    static QToolButton* Pfeil(QWidget* parent, const char* name, Qt::ArrowType richtung, const QRect& platz);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
