@@ -36,9 +36,7 @@ protected:
             return false;
         widget.setFocusPolicy(Qt::StrongFocus);
         widget.setFocus();
-        for (int i = 0; i < 100 && !widget.hasFocus(); ++i)
-            QTest::qWait(10);
-        return widget.hasFocus();
+        return QTest::qWaitFor([&widget] { return widget.hasFocus(); }, 5000);
     }
 };
 
