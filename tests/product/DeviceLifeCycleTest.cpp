@@ -74,12 +74,19 @@ protected:
     {
         ASSERT_TRUE(device_->WriteBlob()) << LastBox();
         const std::string block = StoredBlock();
-        const std::vector<TDatenStruktur> records = WellFormedRecords(block);
-        ASSERT_FALSE(records.empty());
+        written_ = WellFormedRecords(block);
+        ASSERT_FALSE(written_.empty());
         const std::vector<std::string> written = Objects();
         Open();
         EXPECT_EQ(Objects(), written);
-        ExpectReadBack(records);
+        ExpectReadBack(written_);
+    }
+
+    // The records of the block last written that have further records chained to them.
+    std::size_t ChainedRecords() const
+    {
+        return static_cast<std::size_t>(
+            std::count_if(written_.begin(), written_.end(), [](const TDatenStruktur& r) { return r.Next > 0; }));
     }
 
     // Each section once, its tags whole lines and nowhere else; every record line of the DB
@@ -187,6 +194,7 @@ protected:
 
     platform::TScopedClock clock_{QDateTime(QDate(2026, 12, 10), QTime(12, 0))};
     SwitchSysfunc sysfunc_;
+    std::vector<TDatenStruktur> written_;
 };
 
 TEST_F(LifeCycleTest, ANewDeviceSwitchedCheckedAndResetReopensAlikeEachTime)
@@ -213,14 +221,17 @@ TEST_F(LifeCycleTest, ANewDeviceSwitchedCheckedAndResetReopensAlikeEachTime)
     EXPECT_EQ(All(DT_SZENEN_FUNKTION).size(), 1u);
     EXPECT_TRUE(All(DT_REGLER_FUNKTION).empty());
     EXPECT_TRUE(All(DT_SCHALTUHR).empty());
-    // Two communication objects linked to group addresses: their records get chains.
+    // Communication objects linked to group addresses; the second link of one goes into a
+    // record chained to the object's own.
     LinkFirstObject(Find(DT_TS_TASTE), 1);
+    LinkFirstObject(Find(DT_TS_TASTE), 3);
     LinkFirstObject(Find(DT_SZENEN_FUNKTION), 2);
-    ASSERT_EQ(DeviceLinks(), 2);
+    ASSERT_EQ(DeviceLinks(), 3);
     ASSERT_TRUE(ui_.boxes().empty()) << LastBox();
     const std::vector<std::string> switched = Shape();
     ASSERT_NO_FATAL_FAILURE(WriteAndReopen());
     EXPECT_EQ(Shape(), switched);
+    EXPECT_GE(ChainedRecords(), 1u);
 
     // The device agrees with the project: only the success summary is shown.
     EXPECT_TRUE(device_->EtsObjektCheck());

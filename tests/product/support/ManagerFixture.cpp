@@ -19,6 +19,8 @@ void SwitchSystem::SetFunctions(bool keys, bool regler, bool nebenstelle, bool s
 
 bool SwitchSystem::ModifySystemZugriffBedienebenen()
 {
+    if (LibraryLock)
+        return TTalvoSystem::ModifySystemZugriffBedienebenen();
     ZugriffAufBedienebenen = LevelAfterLock;
     return true;
 }
@@ -29,6 +31,7 @@ std::unique_ptr<TTalvoSystem> SwitchSysfunc::CreateTalvoSystem(platform::HWND wi
                                                               std::int32_t handle, bool /*reserved*/) const
 {
     auto made = std::make_unique<SwitchSystem>(window, system, parent, name, hostDeviceId, value, handle);
+    made->LibraryLock = true;
     if (handle == 0 && NewFunctions) {
         const std::array<bool, 6>& f = *NewFunctions;
         made->SetFunctions(f[0], f[1], f[2], f[3], f[4], f[5]);

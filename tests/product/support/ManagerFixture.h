@@ -36,11 +36,14 @@ public:
     void SetZugriff(std::uint8_t value) { ZugriffAufBedienebenen = value; }
 
     std::uint8_t LevelAfterLock = T_DB_EnumTalvoSystem::zbGesperrt;
+    // The library's own adaptation in place of LevelAfterLock.
+    bool LibraryLock = false;
 };
 
 // Makes SwitchSystem objects in place of the library's system object, so that a device the model
 // makes or opens itself is switched as MakeSwitchSystem's is. A new one (handle 0) gets the
-// switches of NewFunctions when given, in SetFunctions' order.
+// switches of NewFunctions when given, in SetFunctions' order. Its access to the operating levels
+// adapts as the library's does.
 class SwitchSysfunc final : public TSysfuncFactory {
 public:
     std::unique_ptr<TTalvoSystem> CreateTalvoSystem(platform::HWND window, std::int32_t system, std::int32_t parent,
