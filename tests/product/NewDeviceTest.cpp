@@ -87,6 +87,13 @@ TEST_F(NewDeviceTest, WrittenAndReopenedGivesTheSameObjects)
     auto reopened = project_.MakeDevice();
     ASSERT_TRUE(reopened->GetDataFromServer(project_.Window(), false));
     EXPECT_EQ(Objects(*reopened), written);
+    // The treatment of the fixed objects of a device without clock is kept.
+    for (const int number : {57, 58}) {
+        const TEtsObjekt* object = reopened->GetObjectFromObjectNr(number);
+        ASSERT_NE(object, nullptr) << number;
+        EXPECT_EQ(object->GetObjektWert(), 0);
+        EXPECT_TRUE(object->GetEnableCellFlagStatus());
+    }
 }
 
 // Where the fixed initialisation file of init mode 2 is.
