@@ -7,6 +7,7 @@
 #include "device/product/DatenTyp.h"
 #include "host/DeviceBlob.h"
 #include "host/ProjectDatabase.h"
+#include "host/SqlStatement.h"
 #include "outside/keyplan/TsBetaetigung.h"
 #include "platform/Clock.h"
 #include "tests/product/support/ManagerFixture.h"
@@ -80,6 +81,7 @@ protected:
         Open();
         EXPECT_EQ(Objects(), written);
         ExpectReadBack(written_);
+        EXPECT_EQ(ModelObjectNumbers(), ProjectObjectNumbers());
     }
 
     // The records of the block last written that have further records chained to them.
@@ -180,6 +182,27 @@ protected:
             if (const TDatenStruktur* record = device_->FindDatenSatz(object->GetSystem(), object->GetHandle()))
                 orders.insert(record->Param16);
         return orders;
+    }
+
+    // The numbers of the device's communication objects in the model and in the project: the
+    // same when the two agree.
+    std::multiset<std::int32_t> ModelObjectNumbers() const
+    {
+        std::multiset<std::int32_t> numbers;
+        for (const TDataBasis* object : All(DT_ETS_OBJEKT))
+            if (const TDatenStruktur* record = device_->FindDatenSatz(object->GetSystem(), object->GetHandle()))
+                numbers.insert(record->Param4);
+        return numbers;
+    }
+    std::multiset<std::int32_t> ProjectObjectNumbers() const
+    {
+        host::TProjectDatabase project(path_);
+        host::TSqlStatement query(project.Sql(), "SELECT number FROM device_object WHERE device_id = " +
+                                                     std::to_string(keysensortest::KuecheDevice));
+        std::multiset<std::int32_t> numbers;
+        while (query.Step())
+            numbers.insert(static_cast<std::int32_t>(query.Int64(0)));
+        return numbers;
     }
 
     // The links of the device's objects to group addresses in the project.
