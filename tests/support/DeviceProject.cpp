@@ -119,6 +119,18 @@ platform::LRESULT ProjectMainWindow::Receive(platform::UINT message, platform::W
     }
 }
 
+bool ProjectMainWindow::ImportUserDaten()
+{
+    Imports.push_back("user");
+    return OnImportUserDaten ? OnImportUserDaten() : false;
+}
+
+bool ProjectMainWindow::DatenImport(const std::string& file)
+{
+    Imports.push_back(file);
+    return OnDatenImport ? OnDatenImport(file) : false;
+}
+
 std::size_t ProjectDevice::RecordCount() const
 {
     std::size_t count = 0;
@@ -149,9 +161,14 @@ DeviceProject::DeviceProject()
 
 std::unique_ptr<ProjectDevice> DeviceProject::MakeDevice(std::int32_t id)
 {
+    return MakeDevice(id, TObjectFactories{});
+}
+
+std::unique_ptr<ProjectDevice> DeviceProject::MakeDevice(std::int32_t id, const TObjectFactories& factories)
+{
     DAL_DEVICE record;
     record.DeviceId = id;
-    auto device = std::make_unique<ProjectDevice>(&window_, &record, nullptr);
+    auto device = std::make_unique<ProjectDevice>(&window_, &record, nullptr, factories);
     window_.SetDevice(device.get());
     return device;
 }

@@ -50,6 +50,15 @@ public:
     std::vector<TConfigWindowServices*> GetListFormVerw() const override { return Windows; }
     std::vector<TConfigWindowServices*> Windows;
 
+    // The imports of a new device: each call is noted in Imports ("user" for the user's file, else
+    // the file's name) and answered by its script; without one it answers false, as a main
+    // window without import does.
+    bool ImportUserDaten() override;
+    bool DatenImport(const std::string& file) override;
+    std::function<bool()> OnImportUserDaten;
+    std::function<bool(const std::string&)> OnDatenImport;
+    std::vector<std::string> Imports;
+
 private:
     platform::LRESULT Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 
@@ -111,6 +120,8 @@ public:
     // A device model for the project's device (or another of its devices), known to the main
     // window.
     std::unique_ptr<ProjectDevice> MakeDevice(std::int32_t id = DeviceId);
+    // The same, making its data objects through the factories given.
+    std::unique_ptr<ProjectDevice> MakeDevice(std::int32_t id, const TObjectFactories& factories);
     // Builds a device of `records` records (the system object, display, date/time sending and
     // communication objects with one or two group-address links each, every further link an
     // additional record) and stores its data block in the project. False when it could not.

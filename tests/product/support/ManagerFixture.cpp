@@ -19,8 +19,24 @@ void SwitchSystem::SetFunctions(bool keys, bool regler, bool nebenstelle, bool s
 
 bool SwitchSystem::ModifySystemZugriffBedienebenen()
 {
+    if (LibraryLock)
+        return TTalvoSystem::ModifySystemZugriffBedienebenen();
     ZugriffAufBedienebenen = LevelAfterLock;
     return true;
+}
+
+std::unique_ptr<TTalvoSystem> SwitchSysfunc::CreateTalvoSystem(platform::HWND window, std::int32_t system,
+                                                              std::int32_t parent, const std::string& name,
+                                                              std::int32_t hostDeviceId, std::int32_t value,
+                                                              std::int32_t handle, bool /*reserved*/) const
+{
+    auto made = std::make_unique<SwitchSystem>(window, system, parent, name, hostDeviceId, value, handle);
+    made->LibraryLock = true;
+    if (handle == 0 && NewFunctions) {
+        const std::array<bool, 6>& f = *NewFunctions;
+        made->SetFunctions(f[0], f[1], f[2], f[3], f[4], f[5]);
+    }
+    return made;
 }
 
 ManagerTest::ManagerTest() = default;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "outside/datacore/EibHandle.h"
+#include "outside/sysfunc/SysfuncFactory.h"
 #include "outside/sysfunc/TalvoSystem.h"
 #include "outside/tablebox/DrawGridSE.h"
 #include "tests/product/support/KeySensorFixture.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +24,34 @@ public:
         : TTalvoSystem(window, 0, 0, "Talvo", hostDeviceId, -1, 0, false)
     {
     }
+    // As the device model makes it, from a record or new.
+    SwitchSystem(platform::HWND window, std::int32_t system, std::int32_t parent, const std::string& name,
+                 std::int32_t hostDeviceId, std::int32_t value, std::int32_t handle)
+        : TTalvoSystem(window, system, parent, name, hostDeviceId, value, handle, false)
+    {
+    }
     // Key sensor, controller, extension unit, scenes, time switches 1 and 2.
     void SetFunctions(bool keys, bool regler, bool nebenstelle, bool szenen, bool uhr1, bool uhr2);
     bool ModifySystemZugriffBedienebenen() override;
     void SetZugriff(std::uint8_t value) { ZugriffAufBedienebenen = value; }
 
     std::uint8_t LevelAfterLock = T_DB_EnumTalvoSystem::zbGesperrt;
+    // The library's own adaptation in place of LevelAfterLock.
+    bool LibraryLock = false;
+};
+
+// Makes SwitchSystem objects in place of the library's system object, so that a device the model
+// makes or opens itself is switched as MakeSwitchSystem's is. A new one (handle 0) gets the
+// switches of NewFunctions when given, in SetFunctions' order. Its access to the operating levels
+// adapts as the library's does.
+class SwitchSysfunc final : public TSysfuncFactory {
+public:
+    std::unique_ptr<TTalvoSystem> CreateTalvoSystem(platform::HWND window, std::int32_t system, std::int32_t parent,
+                                                    const std::string& name, std::int32_t hostDeviceId,
+                                                    std::int32_t value, std::int32_t handle,
+                                                    bool reserved) const override;
+
+    std::optional<std::array<bool, 6>> NewFunctions;
 };
 
 class ManagerTest : public keysensortest::KeySensorTest {
