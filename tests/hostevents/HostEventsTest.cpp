@@ -273,14 +273,16 @@ TEST_F(HostEditObject, AnObjectWithoutANodeStillOpensTheEditor)
     EXPECT_TRUE(Main->isVisible());
 }
 
-TEST_F(HostEditObject, AnUnreadableObjectTriesDeviceZeroWhichFailsWithoutEndingTheProgram)
+TEST_F(HostEditObject, AnUnknownObjectAnswersZeroWithoutABoxOrAModel)
 {
     Start();
     Answers answers;
     Main->OnCdiEditObject(answers.ReturnNow, answers.Result, 999999);
     EXPECT_EQ(answers.Result, 0);
     EXPECT_TRUE(answers.ReturnNow);
-    EXPECT_TRUE(Main->MapDevInst.contains(0));
+    EXPECT_TRUE(Ui.boxes().empty());
+    EXPECT_TRUE(Main->MapDevInst.empty());
+    EXPECT_FALSE(Main->isVisible());
     EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
     EXPECT_FALSE(Ended);
 }
