@@ -1,5 +1,6 @@
 #include "tests/hostevents/HostEventFixture.h"
 
+#include "app/AutomationEditing.h"
 #include "app/SettingKeys.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -285,6 +286,18 @@ TEST_F(HostEditObject, AnUnknownObjectAnswersZeroWithoutABoxOrAModel)
     EXPECT_FALSE(Main->isVisible());
     EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
     EXPECT_FALSE(Ended);
+}
+
+// The link and export events hand the device over without showing it: the hidden editor edits
+// nothing until the host opens it.
+TEST_F(HostEditObject, ADeviceHandedOverHiddenIsNotEdited)
+{
+    Start();
+    ASSERT_TRUE(Main->SetDevice(1, false));
+    ASSERT_FALSE(Main->AktDevInst->GetDataPointerMap().empty());
+    const std::string name = Main->AktDevInst->GetDataPointerMap().begin()->second->GetName(false);
+    EXPECT_EQ(AutomationEditing::SelectObject(*Main, name), AutomationEditing::NotEditing);
+    EXPECT_EQ(AutomationEditing::SetCell(*Main, "Anzahl Tasten=4"), AutomationEditing::NotEditing);
 }
 
 TEST_F(HostEditObject, ACreateWhoseDeviceCannotBeMadeSaysSo)
