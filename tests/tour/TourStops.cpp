@@ -158,16 +158,21 @@ void OpenGroupAddressSelection(TTour& tour)
 
 // The backup copy of device 1 restored (Gerät > Sicherungskopie wiederherstellen) after the group
 // address its time object is linked to has gone from the project: the check of the group
-// addresses opens. The handler gets every window the restore shows after its question.
+// addresses opens. The host raises its events in its own order: between two edits it links the
+// time object and exports the device (the editor reads the group addresses afresh at its next
+// need); the backup copy of the next edit holds the link. The handler gets every window the
+// restore shows after its question.
 void RestoreWithAMissingGroupAddress(TTour& tour, TTourUi::TModalHandler handler)
 {
     constexpr std::int32_t subGroup = 2;
+    ASSERT_TRUE(tour.Trigger("ABeenden"));
     const QJsonObject linked = tour.Raise("LinkObjToSubGroup", {1, 57, subGroup});
     ASSERT_EQ(linked.value("result").toInt(), 1);
+    tour.Raise("EditParameters", {1});
     tour.Trigger("AAutoSave");
-    // The host has the device's data exported meanwhile: the editor reads the group addresses
-    // afresh at its next need.
+    tour.Trigger("ABeenden");
     tour.Raise("ExportDevice", {1});
+    tour.Raise("EditParameters", {1});
     {
         host::TProjectDatabase project(tour.Project());
         project.Sql().Execute("DELETE FROM sub_group WHERE id = " + std::to_string(subGroup));
