@@ -15,6 +15,13 @@
 namespace AutomationEditing {
 namespace {
 
+// Between the host's events the editor is hidden and its windows are empty: a device handed
+// over by an event that does not show it (a link, an export) is not being edited.
+bool Editing(const TFormMain& main)
+{
+    return main.isVisible();
+}
+
 TFormVerwBase* FirstWindow(const TFormMain& main)
 {
     const auto& windows = main.GetFormVerwList();
@@ -63,6 +70,8 @@ bool Enter(TDrawGridSE& grid, const std::string& value)
 
 std::string SelectObject(TFormMain& main, const std::string& name)
 {
+    if (!Editing(main))
+        return NotEditing;
     TFormVerwBase* window = FirstWindow(main);
     if (window == nullptr || main.AktDevInst == nullptr)
         return "no configuration window";
@@ -80,6 +89,8 @@ std::string SetCell(TFormMain& main, const std::string& assignment)
     const std::size_t equals = assignment.rfind('=');
     if (equals == std::string::npos)
         return "caption=value expected";
+    if (!Editing(main))
+        return NotEditing;
     const std::string caption = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
     TFormVerwBase* window = FirstWindow(main);

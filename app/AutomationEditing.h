@@ -6,8 +6,10 @@ class TFormMain;
 
 // The automation's edits in the first configuration window, as a user makes them: a data object
 // selected in the tree, a grid cell set through its in-place editor. Each answers what went
-// wrong (empty: done).
+// wrong (empty: done); while the editor is hidden between the host's events, NotEditing.
 namespace AutomationEditing {
+
+inline constexpr char NotEditing[] = "no device is being edited";
 
 // Selects the device's data object of that name.
 std::string SelectObject(TFormMain& main, const std::string& name);

@@ -11,6 +11,7 @@
 #include "platform/UiService.h"
 
 #include <cstddef>
+#include <stdexcept>
 
 namespace {
 
@@ -88,8 +89,12 @@ bool TFormMain::DownloadRs232Start()
         return false;
     }
 
-    const tagDownloadRs232Texts texts =
-        MakeDownloadRs232Texts(AktDevInst->GetDeviceEtsInfo().PhysAdrText, AktDevInst->GetDeviceName());
+    tagDownloadRs232Texts texts{};
+    try {
+        texts = MakeDownloadRs232Texts(AktDevInst->GetDeviceEtsInfo().PhysAdrText, AktDevInst->GetDeviceName());
+    } catch (const std::runtime_error&) {
+        return false; // the device has told why
+    }
     const tagDownloadRs232Options options = MakeDownloadRs232Options(*DM);
     void* const window = static_cast<QWidget*>(this);
     bool again = true;

@@ -224,10 +224,11 @@ void TFormMain::OnCdiEditObject(bool& CdiReturnNow, std::int32_t& CdiResult, std
     CdiReturnNow = false;
     DAL_DEVICE_OBJECT record;
     record.Size = DAL_DEVICE_OBJECT::RecordSize;
-    const int id = Ets2Cdi && Ets2Cdi->DalGetDeviceObjectData(DAL_GET_BY_ID, deviceObjectId, DAL_ANY, &record) == DAL_OK
-                       ? record.DeviceId
-                       : 0;
-    if (!OpenSorvVisible(id)) {
+    // An object the host cannot read belongs to no device: there is nothing to hand over, and
+    // no model is made for a device that does not exist.
+    const bool known =
+        Ets2Cdi && Ets2Cdi->DalGetDeviceObjectData(DAL_GET_BY_ID, deviceObjectId, DAL_ANY, &record) == DAL_OK;
+    if (!known || !OpenSorvVisible(record.DeviceId)) {
         CdiResult = 0;
         CdiReturnNow = true;
         platform::CloseLogFkt();

@@ -1,5 +1,6 @@
 #include "tests/hostevents/HostEventFixture.h"
 
+#include "app/AutomationEditing.h"
 #include "app/SettingKeys.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -273,16 +274,30 @@ TEST_F(HostEditObject, AnObjectWithoutANodeStillOpensTheEditor)
     EXPECT_TRUE(Main->isVisible());
 }
 
-TEST_F(HostEditObject, AnUnreadableObjectTriesDeviceZeroWhichFailsWithoutEndingTheProgram)
+TEST_F(HostEditObject, AnUnknownObjectAnswersZeroWithoutABoxOrAModel)
 {
     Start();
     Answers answers;
     Main->OnCdiEditObject(answers.ReturnNow, answers.Result, 999999);
     EXPECT_EQ(answers.Result, 0);
     EXPECT_TRUE(answers.ReturnNow);
-    EXPECT_TRUE(Main->MapDevInst.contains(0));
+    EXPECT_TRUE(Ui.boxes().empty());
+    EXPECT_TRUE(Main->MapDevInst.empty());
+    EXPECT_FALSE(Main->isVisible());
     EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
     EXPECT_FALSE(Ended);
+}
+
+// The link and export events hand the device over without showing it: the hidden editor edits
+// nothing until the host opens it.
+TEST_F(HostEditObject, ADeviceHandedOverHiddenIsNotEdited)
+{
+    Start();
+    ASSERT_TRUE(Main->SetDevice(1, false));
+    ASSERT_FALSE(Main->AktDevInst->GetDataPointerMap().empty());
+    const std::string name = Main->AktDevInst->GetDataPointerMap().begin()->second->GetName(false);
+    EXPECT_EQ(AutomationEditing::SelectObject(*Main, name), AutomationEditing::NotEditing);
+    EXPECT_EQ(AutomationEditing::SetCell(*Main, "Anzahl Tasten=4"), AutomationEditing::NotEditing);
 }
 
 TEST_F(HostEditObject, ACreateWhoseDeviceCannotBeMadeSaysSo)

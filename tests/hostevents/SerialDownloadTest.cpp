@@ -258,6 +258,22 @@ TEST_F(SerialDownload, SwitchedOffOrWithoutDeviceNothingIsShown)
     EXPECT_TRUE(Ui.boxes().empty());
 }
 
+TEST_F(SerialDownload, ADeviceWithoutATypeNumberIsReportedAndTheProgramRunsOn)
+{
+    Begin();
+    Answer("connect 1\nstatus 1\n");
+    host::TProjectDatabase(ProjectPath)
+        .Sql()
+        .Execute("DELETE FROM device_parameter WHERE device_id = 1 AND "
+                 "parameter_id = (SELECT id FROM parameter WHERE display_order = 60)");
+    Dm->ADownloadRs232Start->trigger();
+    ASSERT_EQ(Ui.boxes().size(), 1u);
+    EXPECT_EQ(Ui.boxes()[0].caption, "DeviceInstanz::GetDeviceEtsInfo-Error");
+    EXPECT_TRUE(Given().empty());
+    EXPECT_EQ(Targets.Made, 0);
+    EXPECT_FALSE(Ended);
+}
+
 // A download mode and the calls that follow the configuration.
 struct ModeCase {
     const char* Name;

@@ -6,6 +6,7 @@
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "views/FormVerw.h"
 
@@ -46,6 +47,10 @@ TTour::TTour(const TTourStart& start, std::string picture)
     InitProject(folder_ + "demo.ets");
     std::filesystem::create_directories(folder_ + "home");
     std::filesystem::copy(PANELCONF_DATA_DIR, folder_ + "home/Vantu", std::filesystem::copy_options::recursive);
+    // The serial-download library and its settings beside the program, as the build puts them.
+    std::filesystem::create_symlink(SERIALLINK_LIBRARY, folder_ + "home/seriallink.dll");
+    platform::WriteFileAtomically(folder_ + "home/serialsetup.ini",
+                                  "[DownloadRs232Options]\r\nDownloadRs232Enabled=1\r\n" + start.SerialSettings);
 
     dm_ = std::make_unique<TDM>(nullptr);
     for (const TTourStart::TSetting& setting : start.Settings)

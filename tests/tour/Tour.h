@@ -26,7 +26,9 @@ class TFormVerw;
 namespace tour {
 
 // How the program starts for a stop: its arguments, settings already in its settings file (as
-// an installation has them) and the demo device the host hands it first (0: none).
+// an installation has them), the serial-download settings beside the serial-download library
+// (lines of its options section, which the build switches on) and the demo device the host hands
+// it first (0: none).
 struct TTourStart {
     struct TSetting {
         const char* Section;
@@ -35,6 +37,7 @@ struct TTourStart {
     };
     std::vector<std::string> Arguments{"panelconf", "244_ID"};
     std::vector<TSetting> Settings;
+    std::string SerialSettings;
     std::int32_t Device = 1;
 };
 
@@ -65,6 +68,8 @@ public:
     bool Select(const std::string& name) const;
     // The demo project's file.
     std::string Project() const { return folder_ + "demo.ets"; }
+    // A file of that name in the stop's temporary folder.
+    std::string File(const std::string& name) const { return folder_ + name; }
 
     // The device's data object of that name; null when there is none.
     TDataBasis* Object(const std::string& name) const;

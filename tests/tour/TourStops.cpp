@@ -1,5 +1,7 @@
 #include "tests/tour/TourStops.h"
 
+#include "tests/tour/ModalWatch.h"
+
 #include "app/DataModule.h"
 #include "app/DlgJumpToObj.h"
 #include "app/DlgMyInputQuery.h"
@@ -25,12 +27,16 @@
 #include "views/TreeView.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -39,6 +45,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace tour {
 namespace {
@@ -151,16 +158,21 @@ void OpenGroupAddressSelection(TTour& tour)
 
 // The backup copy of device 1 restored (Gerät > Sicherungskopie wiederherstellen) after the group
 // address its time object is linked to has gone from the project: the check of the group
-// addresses opens. The handler gets every window the restore shows after its question.
+// addresses opens. The host raises its events in its own order: between two edits it links the
+// time object and exports the device (the editor reads the group addresses afresh at its next
+// need); the backup copy of the next edit holds the link. The handler gets every window the
+// restore shows after its question.
 void RestoreWithAMissingGroupAddress(TTour& tour, TTourUi::TModalHandler handler)
 {
     constexpr std::int32_t subGroup = 2;
+    ASSERT_TRUE(tour.Trigger("ABeenden"));
     const QJsonObject linked = tour.Raise("LinkObjToSubGroup", {1, 57, subGroup});
     ASSERT_EQ(linked.value("result").toInt(), 1);
+    tour.Raise("EditParameters", {1});
     tour.Trigger("AAutoSave");
-    // The host has the device's data exported meanwhile: the editor reads the group addresses
-    // afresh at its next need.
+    tour.Trigger("ABeenden");
     tour.Raise("ExportDevice", {1});
+    tour.Raise("EditParameters", {1});
     {
         host::TProjectDatabase project(tour.Project());
         project.Sql().Execute("DELETE FROM sub_group WHERE id = " + std::to_string(subGroup));
@@ -207,6 +219,55 @@ const std::vector<TTourStart::TSetting> Languages = {
     {"Sprache", "Count", "2"},      {"Sprache", "Sprache0", "Deutsch"}, {"Sprache", "SprachExt0", "DEU"},
     {"Sprache", "Sprache1", "English"}, {"Sprache", "SprachExt1", "ENU"},
 };
+
+// The first page of the PDF file drawn as a picture, as a person sees it on paper (100 dpi).
+QPixmap FirstPageOf(const std::string& pdf)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is missing: run scripts/setup";
+    const QString page = QString::fromStdString(pdf + "-1");
+    QProcess process;
+    process.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+                             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                             QStringLiteral("-singlefile"), QString::fromStdString(pdf), page});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QPixmap(page + QStringLiteral(".png"));
+}
+
+// The serial download as Ctrl+Alt+F12 in the configuration window starts it: its options, the
+// request to connect the device, the transfer's progress and its result. The serial-download
+// library runs these dialogs itself; the handler gets each of them.
+void SerialDownload(TTour& tour, TTourUi::TModalHandler handler)
+{
+    const TModalWatch watch(std::move(handler));
+    QWidget* tree = tour.Window().Tree;
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier);
+    TTour::Pump();
+}
+
+// A serial-download stop: every dialog before the one of that class is confirmed, that one is
+// grabbed (the progress beside the result, since it stays open until the result is confirmed).
+TTourStop SerialDialog(const char* name, const char* dialogClass, const char* caption)
+{
+    return {name, caption, {}, [dialogClass](TTour& tour) {
+                SerialDownload(tour, [&tour, dialogClass](QWidget& shown) {
+                    if (std::string_view(dialogClass) == "TDlgDownloadRs232Progress"
+                        && TModalWatch::IsA(shown, "TDlgDownloadRs232Status")) {
+                        QWidget* progress = TModalWatch::ShownWindow(dialogClass);
+                        EXPECT_NE(progress, nullptr) << "no progress beside the result";
+                        if (progress != nullptr)
+                            tour.Grab(*progress);
+                    } else if (TModalWatch::IsA(shown, dialogClass)) {
+                        tour.Grab(shown);
+                        return TTourUi::Escape;
+                    }
+                    return static_cast<int>(QDialog::Accepted);
+                });
+                EXPECT_TRUE(tour.Grabbed()) << "the serial download showed no " << dialogClass;
+            }};
+}
 
 } // namespace
 
@@ -477,6 +538,17 @@ const std::vector<TTourStop>& TourStops()
              ASSERT_TRUE(tour.Trigger("APrintPreview"));
              EXPECT_TRUE(shown);
          }},
+        {"printed_page",
+         "Gedruckte Seite (Gerät > Drucken, im Druckdialog in eine PDF-Datei gedruckt): die erste Seite des Berichts "
+         "von Gerät 1.1.1, als Bild mit 100 dpi",
+         {},
+         [](TTour& tour) {
+             const std::string pdf = tour.File("printed.pdf");
+             tour.Ui().AnswerPrintToFile(pdf);
+             ASSERT_TRUE(tour.Trigger("APrint"));
+             ASSERT_TRUE(QFile::exists(QString::fromStdString(pdf))) << "nothing printed";
+             tour.Grab(FirstPageOf(pdf));
+         }},
         {"import_choice",
          "Import von Gerätedaten (Gerät > Vorlage-Importieren..., Frage bejaht, Datei gewählt): die Wahl mit oder ohne "
          "ETS-Gruppenadressen, wie sie sich öffnet",
@@ -524,6 +596,15 @@ const std::vector<TTourStop>& TourStops()
              });
              tour.Trigger("ABeenden");
          }},
+        SerialDialog("serial_options", "TDlgDownloadRs232Options",
+                     "Serieller Download, Optionen (Strg+Alt+F12 im Projektierungsfenster, Bibliothek seriallink.dll "
+                     "neben dem Programm): Schnittstelle, Übertragung und Ablauf, wie serialsetup.ini sie hält"),
+        SerialDialog("serial_connect", "TDlgDownloadRs232ConnectDevice",
+                     "Serieller Download: Aufforderung, das Gerät 1.1.1 anzuschließen (nach OK in den Optionen)"),
+        SerialDialog("serial_progress", "TDlgDownloadRs232Progress",
+                     "Serieller Download: Fortschritt der Übertragung an Gerät 1.1.1 (nach OK beim Anschließen)"),
+        SerialDialog("serial_status", "TDlgDownloadRs232Status",
+                     "Serieller Download: Ergebnis der Übertragung an Gerät 1.1.1 (auf den simulierten Bus)"),
     };
     return stops;
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QTest>
 
@@ -86,6 +87,15 @@ bool TTourUi::OpenFileDialog(platform::TFileDialogInfo& info)
     if (openFile_.empty())
         return false;
     info.FileName = openFile_;
+    return true;
+}
+
+bool TTourUi::PrintDialog(QPrinter& printer)
+{
+    if (printFile_.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printFile_));
     return true;
 }
 

@@ -14,7 +14,7 @@ namespace tour {
 // without a loop of its own and handed to the handler, which may grab and fill it and answers for
 // the user; then it closes. Progress dialogs are the program's own, handed to the progress
 // handler at each step. Windows shown beside the program go to the handler too. Save and colour
-// dialogs are cancelled, the shell opens nothing.
+// dialogs are cancelled, the shell opens nothing; the printer dialog prints into a file when told.
 class TTourUi final : public platform::TUiService {
 public:
     // The handler's answer that closes the window as Escape does: Cancel for a dialog, the
@@ -45,6 +45,10 @@ public:
     void AnswerOpenFile(std::string file) { openFile_ = std::move(file); }
     bool OpenFileDialog(platform::TFileDialogInfo& info) override;
     bool SaveFileDialog(platform::TFileDialogInfo&) override { return false; }
+    // The printer dialog prints into the PDF file given here, as the user's choice of a file as
+    // the printer; without one it is cancelled.
+    void AnswerPrintToFile(std::string file) { printFile_ = std::move(file); }
+    bool PrintDialog(QPrinter& printer) override;
     bool ChooseColor(QColor&, const std::vector<QColor>&) override { return false; }
     bool ShellOpen(const std::string&, const std::string&) override { return false; }
     // Shows the window and hands it to the handler; it stays open for its owner to close.
@@ -62,6 +66,7 @@ private:
     TModalHandler modal_;
     TProgressHandler progress_;
     std::string openFile_;
+    std::string printFile_;
     platform::TScopedUiService scope_;
 };
 
