@@ -54,6 +54,19 @@ void TFormMain::HostEventLogStart()
         platform::InitLogFkt(Ets2Cdi.get(), DM->LogPriority, DM->LogMask, DM->fLogTime, "");
 }
 
+bool TFormMain::AcceptHostEvent(bool& CdiReturnNow, std::int32_t& CdiResult)
+{
+    DeleteDeviceId = -1;
+    if (!EtsVersionCheck()) {
+        CdiResult = 0;
+        CdiReturnNow = true;
+        return false;
+    }
+    HostEventLogStart();
+    TimerTimeoutClose.SetEnabled(false);
+    return true;
+}
+
 namespace {
 
 // The steps that end the events which do not open the editor.
@@ -119,14 +132,8 @@ void TFormMain::OnCdiDeleteDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
 void TFormMain::OnCdiEditParameters(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id)
 {
     LOG_FKT_START("TFormMain::OnCdiEditParameters");
-    DeleteDeviceId = -1;
-    if (!EtsVersionCheck()) {
-        CdiResult = 0;
-        CdiReturnNow = true;
+    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
         return;
-    }
-    HostEventLogStart();
-    TimerTimeoutClose.SetEnabled(false);
     if (OpenSorvVisible(id)) {
         DataUnmodified();
         CdiResult = 1;
@@ -151,12 +158,8 @@ void TFormMain::OnCdiLinkObjToSubGroup(bool& CdiReturnNow, std::int32_t& CdiResu
 {
     LOG_FKT_START("TFormMain::OnCdiLinkObjToSubGroup");
     CdiReturnNow = true;
-    CdiResult = 0;
-    DeleteDeviceId = -1;
-    if (!EtsVersionCheck())
+    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
         return;
-    HostEventLogStart();
-    TimerTimeoutClose.SetEnabled(false);
     CdiResult = 1;
     if (!SetDevice(id, false)) {
         CdiResult = 0;
@@ -212,14 +215,8 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& Cdi
 void TFormMain::OnCdiEditObject(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t deviceObjectId)
 {
     LOG_FKT_START("TFormMain::OnCdiEditObject");
-    DeleteDeviceId = -1;
-    if (!EtsVersionCheck()) {
-        CdiResult = 0;
-        CdiReturnNow = true;
+    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
         return;
-    }
-    HostEventLogStart();
-    TimerTimeoutClose.SetEnabled(false);
     CdiResult = 1;
     CdiReturnNow = false;
     DAL_DEVICE_OBJECT record;
@@ -247,14 +244,8 @@ void TFormMain::OnCdiExportDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
                                   std::vector<std::string>& files)
 {
     LOG_FKT_START("TFormMain::OnCdiExportDevice");
-    DeleteDeviceId = -1;
-    if (!EtsVersionCheck()) {
-        CdiResult = 0;
-        CdiReturnNow = true;
+    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
         return;
-    }
-    HostEventLogStart();
-    TimerTimeoutClose.SetEnabled(false);
     CdiResult = 1;
     if (!SetParamDeviceIdToEts(id)) {
         platform::MessageBox(Spredit::Text9111, Spredit::Text9052, platform::MB_ICONERROR);
