@@ -181,6 +181,11 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
                 return false;
             }
         }
+        // The global-parameter mark goes with the data, as when the device reads its own block.
+        if (dataModule) {
+            platform::TMemoryStream globalParam;
+            dataModule->fGlobalParamSection = ParseData(data, &globalParam, SectionGlobalParam);
+        }
         CharSetStream.Clear();
         CharSetStream.Write(charSet.Bytes());
         CharSetStream.SetPosition(0);
