@@ -441,6 +441,7 @@ protected:
         charSet_ = device_->CharSetStream.Bytes();
         deviceText_ = device_->DeviceTextStream.Bytes();
         stored_ = StoredBlock(Kueche);
+        stamps_ = {DataModule().SwCreatedVersion, DataModule().SwCreatedDate};
         boxesBefore_ = ui_.boxes().size();
     }
     void ExpectUnchanged() const
@@ -458,6 +459,7 @@ protected:
     std::string charSet_;
     std::string deviceText_;
     std::string stored_;
+    std::pair<std::string, std::string> stamps_;
     std::size_t boxesBefore_ = 0;
 };
 
@@ -484,6 +486,7 @@ TEST_F(UnchangedDeviceTest, ACancelledCheckAnswersFalseAsACancelAndChangesNothin
     EXPECT_TRUE(device_->ImportCancelled);
     EXPECT_EQ(script_.Checks, 1);
     ExpectUnchanged();
+    EXPECT_EQ(std::make_pair(DataModule().SwCreatedVersion, DataModule().SwCreatedDate), stamps_);
     EXPECT_EQ(Count("sub_group"), groups);
     EXPECT_EQ(ui_.boxes().size(), boxesBefore_);
     EXPECT_TRUE(ProgressSteps().empty());
