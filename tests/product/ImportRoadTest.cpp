@@ -415,11 +415,15 @@ TEST_F(ImportRoadTest, AnObjectNumberTheHostDoesNotReportLeavesTheRecordAsItWas)
 
 TEST_F(ImportRoadTest, WithoutCommunicationObjectsTheBlockIsStillRebuiltWithItsStamps)
 {
-    for (auto it = imported_->GetRecords().begin(); it != imported_->GetRecords().end();) {
-        const bool below = it->second.Typ == 0 && RecordOf(*imported_, it->second.Parent) &&
-                           RecordOf(*imported_, it->second.Parent)->Typ == DT_ETS_OBJEKT;
-        it = it->second.Typ == DT_ETS_OBJEKT || below ? imported_->GetRecords().erase(it) : std::next(it);
-    }
+    // The communication objects go with their chained records.
+    std::set<std::int32_t> objects;
+    for (const auto& [key, r] : imported_->GetRecords())
+        if (r.Typ == DT_ETS_OBJEKT)
+            objects.insert(r.Handle);
+    std::erase_if(imported_->GetRecords(), [&objects](const auto& entry) {
+        const TDatenStruktur& r = entry.second;
+        return objects.count(r.Handle) > 0 || (r.Typ == 0 && objects.count(r.Parent) > 0);
+    });
     EXPECT_TRUE(Import(true));
     EXPECT_EQ(script_.Checks, 1);
     const std::vector<std::int32_t> steps = ProgressSteps();
