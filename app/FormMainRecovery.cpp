@@ -123,12 +123,18 @@ void TFormMain::RestoreSaveCopy()
         }
         imported = AktDevInst->SorvImport(&stream, true);
     }
+    if (!imported) {
+        // Refused, cancelled or failed on the way: the trees show the device's objects again.
+        for (TFormVerwBase* window : ListFormVerw)
+            window->ClearTree();
+        AktDevInst->ReinitConfigWindows(GetHandle());
+    }
     AbgleichFormVerw(FormVerw);
     if (FormVerw != nullptr)
         FormVerw->AktualisiereAnsicht(nullptr, -1, -1);
     if (imported)
         platform::MessageBox(Spredit::Text9149, Spredit::Text9018, platform::MB_OK);
-    else
+    else if (!AktDevInst->ImportCancelled) // a cancel is no failure
         platform::MessageBox(Spredit::Text9150, Spredit::Text9018, platform::MB_ICONWARNING);
     if (FormVerw != nullptr) {
         for (TFormVerwBase* window : ListFormVerw) {

@@ -42,6 +42,8 @@ public:
     virtual void TreeClear() {}
     // Deletes the window's own tree nodes.
     virtual void DeleteTreeViewNodes() {}
+    // The device model empties the tree before it replaces the data objects the nodes show.
+    void ClearTree() override { DeleteTreeViewNodes(); }
 
     virtual void TreeCollapseAll() {}
     virtual void TreeExpandAll() {}

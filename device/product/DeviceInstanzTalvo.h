@@ -319,6 +319,9 @@ public:
     bool ConvertDBDataAfterTemplateImport();
     // The last SorvImport ended because the user cancelled the group-address check.
     bool ImportCancelled = false;
+    // Rebuilds every configuration window's tree and group-address folder from the data objects;
+    // the trees are empty.
+    void ReinitConfigWindows(platform::HWND mainWindow);
 
     // --- Conversion of stored data (records of a data block, with the stored version) ---
 
@@ -409,9 +412,6 @@ protected:
     // Writes the object's record and posts WM_USER_ABGLEICHFORMVERW (-1, -1) and
     // WM_USER_UPDATEOTHERVIEWS (0, 0); false when the record cannot be written.
     bool WriteAndRefresh(TDataBasis* object);
-
-    // Rebuilds every configuration window's tree and group-address folder from the data objects.
-    void ReinitConfigWindows(platform::HWND mainWindow);
 
 private:
     // Appends the record's line and those of its chain (looked up, never created); a chain

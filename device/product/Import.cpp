@@ -149,6 +149,9 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
         ParseData(data, &versionSection, SectionVersion);
         const std::string createdVersion = OrUnknown(ValueOf(versionSection.Bytes(), "SW-Created-Version"));
         const std::string createdDate = OrUnknown(ValueOf(versionSection.Bytes(), "SW-Created-Date"));
+        // The device's own stamps, which a cancelled check leaves it.
+        const std::string ownVersion = dataModule ? dataModule->SwCreatedVersion : std::string();
+        const std::string ownDate = dataModule ? dataModule->SwCreatedDate : std::string();
         if (dataModule) {
             dataModule->SwCreatedVersion = createdVersion;
             dataModule->SwCreatedDate = createdDate;
@@ -178,8 +181,17 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
                          : nullptr;
             if (check && check->CheckGaConsistence(&records) != 1) {
                 ImportCancelled = true;
+                if (dataModule) {
+                    dataModule->SwCreatedVersion = ownVersion;
+                    dataModule->SwCreatedDate = ownDate;
+                }
                 return false;
             }
+        }
+        // The global-parameter mark goes with the data, as when the device reads its own block.
+        if (dataModule) {
+            platform::TMemoryStream globalParam;
+            dataModule->fGlobalParamSection = ParseData(data, &globalParam, SectionGlobalParam);
         }
         CharSetStream.Clear();
         CharSetStream.Write(charSet.Bytes());

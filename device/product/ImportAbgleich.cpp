@@ -147,6 +147,8 @@ bool TDeviceInstanzTalvo::SorvImportAbgleich(TRecordTable* records, bool withGro
     records->SaveToStream(BlobStream, &leading, &trailing);
     AppendSection(BlobStream, TagCharSetOpen, TagCharSetClose, CharSetStream);
     AppendSection(BlobStream, TagDeviceTextOpen, TagDeviceTextClose, DeviceTextStream);
+    if (dataModule && dataModule->fGlobalParamSection)
+        AppendSection(BlobStream, TagGlobalParamOpen, TagGlobalParamClose, platform::TMemoryStream());
     BlobStream.SetPosition(0);
     if (!InitData()) {
         platform::MessageBox(Spredit::Text9102, Spredit::Text9018, platform::MB_OK);

@@ -52,6 +52,8 @@ public:
     void TreeBeginUpdate() override { ++Calls["TreeBeginUpdate"]; }
     void TreeEndUpdate() override { ++Calls["TreeEndUpdate"]; }
     void DeleteTreeViewNodes() override { ++Calls["DeleteTreeViewNodes"]; }
+    void TreeClear() override { ++Calls["TreeClear"]; }
+    void InitData(const std::map<std::int32_t, TDataBasis*>&, platform::HWND) override { ++Calls["InitData"]; }
     void TreeExpand() override
     {
         ++Calls["TreeExpand"];

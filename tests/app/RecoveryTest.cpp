@@ -3,6 +3,7 @@
 
 #include "app/Spredit.h"
 #include "device/CommaText.h"
+#include "outside/addrlink/EtsObjekt.h"
 #include "platform/FileIo.h"
 #include "tests/support/DeviceProject.h"
 #include "views/ViewMessages.h"
@@ -296,6 +297,57 @@ TEST_F(RestoreTest, TheRestoredDeviceOpensAgainWithTheSameObjects)
     ASSERT_TRUE(Main->SetDevice(id, false));
     EXPECT_EQ(Main->AktDevInst->GetDataPointerMap().size(), objects);
     EXPECT_EQ(Ui.boxes().size(), before + 3) << Ui.boxes().back().caption << ": " << Ui.boxes().back().text;
+}
+
+// A cancelled check of the backup's group addresses restores nothing: the device, its block and
+// its tree stay as they were, and no failure is reported.
+TEST_F(RestoreTest, ACancelledAddressCheckLeavesTheDeviceAsItWasWithoutAFailure)
+{
+    testsupport::AddProductTemplate(ProjectPath);
+    Start();
+    platform::WriteFileAtomically(Dm->CharSetFileName, testsupport::DeviceProject::CharSet());
+    platform::WriteFileAtomically(Dm->DeviceTextFileName, testsupport::DeviceProject::DeviceText());
+    ASSERT_TRUE(Main->SetDevice(3, false));
+    TDeviceInstanzTalvo& device = *Main->AktDevInst;
+    // One object linked to an address the project lacks: the check shows its dialog, which
+    // the user cancels (the scripted UI answers Cancel).
+    TEtsObjekt* object = nullptr;
+    for (const auto& [handle, data] : device.GetDataPointerMap())
+        if (!object)
+            object = dynamic_cast<TEtsObjekt*>(data);
+    ASSERT_NE(object, nullptr);
+    object->AddSubGroupLink(0, 0x2D05, false);
+    object->Write(*device.GetDatenSatz(object));
+    ASSERT_TRUE(Main->SaveToFile("0"));
+    const auto records = [&device] {
+        TDeviceInstanz::TRecordTable table("", 0);
+        device.CopyStrukturDatenToDB(&table, nullptr);
+        std::vector<std::string> lines;
+        for (const auto& [key, record] : table.GetRecords())
+            lines.push_back(record.ToString());
+        return lines;
+    };
+    const std::vector<std::string> before = records();
+    const auto objects = device.GetDataPointerMap();
+    const std::string deviceText = device.DeviceTextStream.Bytes();
+    const std::size_t boxes = Ui.boxes().size();
+
+    Main->RestoreSaveCopy();
+    EXPECT_EQ(Ui.calls(testsupport::ScriptedUi::CallKind::Modal).size(), 1u);
+    EXPECT_TRUE(device.ImportCancelled);
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(device.GetDataPointerMap(), objects);
+    EXPECT_EQ(device.DeviceTextStream.Bytes(), deviceText);
+    // The tree emptied for the restore shows the device's objects again.
+    EXPECT_EQ(Windows.Made[0]->Calls["TreeClear"], 1);
+    EXPECT_EQ(Windows.Made[0]->Calls["DeleteTreeViewNodes"], 1);
+    EXPECT_EQ(Windows.Made[0]->Calls["InitData"], 1);
+    // The question and the object check's summary; no failure.
+    for (std::size_t i = boxes; i < Ui.boxes().size(); ++i)
+        EXPECT_NE(Ui.boxes()[i].text, Spredit::Text9150);
+    ASSERT_EQ(Ui.boxes().size(), boxes + 2);
+    EXPECT_EQ(Ui.boxes().back().text, Spredit::Text9033);
+    EXPECT_TRUE(Dm->GetTimerAutoSave().Enabled());
 }
 
 using DeviceIdParameterTest = RecoveryFixture;

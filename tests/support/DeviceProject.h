@@ -59,6 +59,16 @@ public:
     std::function<bool(const std::string&)> OnDatenImport;
     std::vector<std::string> Imports;
 
+    // The check of imported group addresses, when a test scripts one: it gets the map of used
+    // addresses and the list to create, which the importer reads afterwards. None when unset.
+    using TGaCheckMaker = std::function<std::unique_ptr<TGaCheckServices>(TUsedGroupAddrMap&, TNewGroupAddrList&)>;
+    std::unique_ptr<TGaCheckServices> CreateGaCheck(const TGrpAdrNodes&, const TGrpAdrNodes&, bool,
+                                                    TUsedGroupAddrMap& used, TNewGroupAddrList& toCreate) override
+    {
+        return GaCheck ? GaCheck(used, toCreate) : nullptr;
+    }
+    TGaCheckMaker GaCheck;
+
 private:
     platform::LRESULT Receive(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 

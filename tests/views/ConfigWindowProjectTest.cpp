@@ -97,4 +97,36 @@ TEST_F(ConfigWindowsOnTheProject, ExpandedNodesGoIntoTheBlockPerWindowAndComeBac
     EXPECT_EQ(second_.ExpandedTreeNodes(), (std::list<int>{displayHandle, systemHandle}));
 }
 
+// An import replaces every data object: the windows show the new ones only, none of the old.
+TEST_F(ConfigWindowsOnTheProject, AnImportRebuildsBothWindowsOnTheNewObjectsOnly)
+{
+    testsupport::AddProductTemplate(project_.ProjectPath());
+    // The new device's character set and device text: the project's files.
+    dm_->CharSetFileName = project_.Folder() + "Cs01252.ezs";
+    dm_->DeviceTextFileName = project_.Folder() + "Dl0407.dlg";
+    {
+        const auto made = project_.MakeDevice(3);
+        ASSERT_TRUE(made->CreateNewDevice(project_.Window())) << project_.LastBox();
+        ASSERT_TRUE(made->WriteBlob());
+    }
+    const auto device = project_.MakeDevice(3);
+    ASSERT_TRUE(device->GetDataFromServer(project_.Window(), true));
+    ASSERT_FALSE(first_.Tree->TopLevelNodes().empty());
+    const std::size_t topLevel = first_.Tree->TopLevelNodes().size();
+    const int functions = first_.Tree->TopLevelNodes().front()->Count();
+    ASSERT_GT(functions, 0);
+    platform::TMemoryStream exported;
+    {
+        TDeviceInstanz::TRecordTable records("", 0);
+        device->CopyStrukturDatenToDB(&records, &exported);
+    }
+    exported.SetPosition(0);
+    ASSERT_TRUE(device->SorvImport(&exported, false)) << project_.LastBox();
+    for (const TFormVerw* window : {&first_, &second_}) {
+        ASSERT_EQ(window->Tree->TopLevelNodes().size(), topLevel);
+        EXPECT_EQ(window->Tree->TopLevelNodes().front()->Data(), device->GetDevice());
+        EXPECT_EQ(window->Tree->TopLevelNodes().front()->Count(), functions);
+    }
+}
+
 } // namespace
