@@ -5,8 +5,8 @@
 // is ended with the program's own command (ABeenden), outside the time.
 #include "bench/EditorOpenBench.h"
 
-#include "tests/support/DeviceProject.h"
 #include "host/EditorSession.h"
+#include "tests/support/DeviceProject.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,10 +16,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace {
 
