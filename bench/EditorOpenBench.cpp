@@ -17,11 +17,36 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
 
 namespace {
+
+// Sets an environment variable for its lifetime and puts back what was there.
+class TScopedVariable {
+public:
+    TScopedVariable(const char* name, const std::string& value) : name_(name)
+    {
+        if (const char* before = std::getenv(name))
+            before_ = before;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~TScopedVariable()
+    {
+        if (before_)
+            ::setenv(name_, before_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    TScopedVariable(const TScopedVariable&) = delete;
+    TScopedVariable& operator=(const TScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> before_;
+};
 
 // The project with the device, the editor's home with the same character set and device text
 // as the headless open reads, and the editor on them.
@@ -63,12 +88,12 @@ public:
         if (session_->EditorRunning())
             return true;
         // Only the editor gets the home and the offscreen platform.
-        const std::string home = project_.Folder() + "home";
-        ::setenv("PANELCONF_HOME", home.c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const bool started = session_->EnsureEditor();
-        ::unsetenv("PANELCONF_HOME");
-        ::unsetenv("QT_QPA_PLATFORM");
+        bool started = false;
+        {
+            const TScopedVariable home("PANELCONF_HOME", project_.Folder() + "home");
+            const TScopedVariable platform("QT_QPA_PLATFORM", "offscreen");
+            started = session_->EnsureEditor();
+        }
         if (!started)
             return Fail("the editor did not start: " + log_.str());
         return Open() && EndEdit();
