@@ -79,9 +79,10 @@ TDM::~TDM()
 void TDM::DataModuleCreate()
 {
     LOG_FKT_START("TDM::DataModuleCreate");
-    // Images need the GUI; a data module without it (a tool, a test) has none.
+    // Images need the GUI; a data module without it (a tool, a test) has none. They are drawn
+    // when a window first shows them, not before the program's first window.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        views::FillTreeImages(ImageList1);
+        ImageList1.FillOnFirstUse(views::FillTreeImages);
     // The option values and flags start with the values of their declarations.
     GetLongExeName(LongExeName);
     IniFileName = ChangeFileExt(LongExeName, ".ini");

@@ -90,8 +90,6 @@ TFormMain::TFormMain(QWidget* owner, const std::vector<std::string>& arguments, 
     TimerOpenPreview.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerOpenPreviewTimer(); }); };
     TimerStartEdit.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerStartEditTimer(); }); };
     TimerTimeoutClose.OnTimer = [this] { RunGuarded("TTimer", [this] { TimerTimeoutCloseTimer(); }); };
-    BuildMenus();
-    BuildStatusBar();
     FormCreate();
 }
 
@@ -112,12 +110,16 @@ void TFormMain::FormCreate()
     ExportExt = EXT_BUP;
     DeleteDeviceId = -1;
     fSkipPreviewUpdate = false;
+    // The module query is the program's first window: it needs nothing of the hidden main
+    // window, whose menus, status bar and settings follow it.
+    if (ModulName.empty())
+        platform::Ui().InputQuery("Devicetype", "Set module name, e.g. 244_ID", ModulName);
+    BuildMenus();
+    BuildStatusBar();
     GetRegData();
     if (DM != nullptr)
         DM->MainWindowHandle = GetHandle();
     LadeTexte();
-    if (ModulName.empty())
-        platform::Ui().InputQuery("Devicetype", "Set module name, e.g. 244_ID", ModulName);
     Ets2Cdi = Factories.HostLink ? Factories.HostLink(ModulName) : std::make_unique<TEts2Cdi_Extended1>(this, ModulName, false);
     BindHostEvents();
     TimeoutCloseInterval = 1800000;

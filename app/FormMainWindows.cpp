@@ -13,7 +13,6 @@
 #include <QMdiSubWindow>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -28,15 +27,15 @@ TFormVerwBase* TFormMain::NewFormVerw()
     const int number = FormVerwCount++;
     TFormVerwBase* window = factory.Create(this, number);
     // A size the window gave itself is kept, with the MDI frame around it.
-    const std::optional<QSize> wanted =
-        window->testAttribute(Qt::WA_Resized) ? std::optional<QSize>(window->size()) : std::nullopt;
+    const bool sized = window->testAttribute(Qt::WA_Resized);
+    const QSize wanted = window->size();
     QMdiSubWindow* sub = MdiArea->addSubWindow(window);
     // The first window is never freed when it is closed; the others are.
     sub->setAttribute(Qt::WA_DeleteOnClose, number > 0);
     connect(window, &QObject::destroyed, this, [this, window] { FormVerwDestroyed(window); });
     sub->show();
-    if (wanted)
-        sub->resize(*wanted + (sub->size() - window->size()));
+    if (sized)
+        sub->resize(wanted + (sub->size() - window->size()));
     platform::PostMessage(GetHandle(), WM_USER_FORMVERWCREATED, 0, reinterpret_cast<platform::LPARAM>(window));
     return window;
 }

@@ -1,3 +1,4 @@
+#include "bench/EditorOpenBench.h"
 #include "bench/TableReporter.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
         return 2;
     bench::TTableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    bench::EndEditor();
     benchmark::Shutdown();
     return reporter.AllMet() ? 0 : 1;
 }

@@ -36,6 +36,7 @@ class TAddrlinkFactory;
 class TEtsDeviceParam;
 class TEtsObjekt;
 class TEtsProgressDialog;
+class THostReadSnapshot;
 class TObjektBasis;
 struct RecObjektFlag;
 struct tagRecDatenTransport;
@@ -395,6 +396,8 @@ protected:
 
     // Empties the load-time tables and gives their arena back.
     void ClearLoadTimeTables();
+    // A read snapshot of the project on the main window's link, held by the caller.
+    THostReadSnapshot HostReadSnapshot() const;
 
 public:
     std::unique_ptr<TEtsDeviceParam> EtsDeviceParam;

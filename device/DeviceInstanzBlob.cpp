@@ -64,6 +64,11 @@ TEts2Cdi* TDeviceInstanz::GetEts2Cdi() const
     return MainForm ? MainForm->GetEts2Cdi() : nullptr;
 }
 
+THostReadSnapshot TDeviceInstanz::HostReadSnapshot() const
+{
+    return THostReadSnapshot(GetEts2Cdi());
+}
+
 bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWindows)
 {
     LOG_FKT_START("TDeviceInstanz::GetDataFromServer");

@@ -326,13 +326,16 @@ bool TDeviceInstanz::CheckObjektFlag(const RecObjektFlag* request)
 {
     LOG_FKT_START("TDeviceInstanz::CheckObjektFlag");
     const std::string caption = "Error: TDeviceInstanz::CheckObjektFlag";
-    const auto fail = [&](const std::string& message, const std::string& exception) -> bool {
-        platform::MessageBox(message, caption, platform::MB_OK);
-        throw std::runtime_error(exception);
-    };
     if (!request)
         return false;
     TEts2Cdi* link = GetEts2Cdi();
+    const auto fail = [&](const std::string& message, const std::string& exception) -> bool {
+        // No read of the project is held while the box waits for the user.
+        if (link)
+            link->EndReadSnapshot();
+        platform::MessageBox(message, caption, platform::MB_OK);
+        throw std::runtime_error(exception);
+    };
     DAL_DEVICE_OBJECT object;
     const int result =
         link ? link->DalGetDeviceObjectData(DAL_GET_BY_ID, request->DeviceObjectId, EtsDeviceId, &object) : DAL_ERR;

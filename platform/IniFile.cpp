@@ -104,8 +104,12 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
         return false; // never replace a file whose content we could not see
     TIniDocument document(*content);
     document.SetValue(section, key, value);
+    std::string text = document.Text();
+    // A file that holds the entry as it is already stays untouched: no write, no flush to disk.
+    if (text == *content)
+        return true;
     try {
-        WriteFileAtomically(file, document.Text());
+        WriteFileAtomically(file, text);
     } catch (const std::system_error&) {
         return false;
     }

@@ -220,10 +220,10 @@ void TDrawGridSEView::UpdateLayout()
                 const TCell* cell = grid_.GetCell(column, row);
                 if (!cell)
                     continue;
-                int width = metrics.horizontalAdvance(platform::ToQString(cell->Text));
+                int width = TextWidth(metrics, cell->Text);
                 if (cell->IsEditable()) {
                     for (const TComboWert& choice : cell->Choices)
-                        width = std::max(width, metrics.horizontalAdvance(platform::ToQString(choice.Caption)));
+                        width = std::max(width, TextWidth(metrics, choice.Caption));
                     if (cell->Kind == TCell::ckComboBox || IsSpin(*cell))
                         width += EditorButtonWidth;
                 }
@@ -245,6 +245,15 @@ void TDrawGridSEView::UpdateLayout()
     horizontalScrollBar()->setRange(0, std::max(0, TotalWidth() - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(std::max(1, RowHeight()));
+}
+
+int TDrawGridSEView::TextWidth(const QFontMetrics& metrics, const std::string& text)
+{
+    // Every change of the model lays out all rows again: the texts are measured only once.
+    const auto [place, added] = textWidths_.try_emplace(text, 0);
+    if (added)
+        place->second = metrics.horizontalAdvance(platform::ToQString(text));
+    return place->second;
 }
 
 void TDrawGridSEView::SyncEditor()
@@ -468,8 +477,10 @@ void TDrawGridSEView::resizeEvent(QResizeEvent* event)
 void TDrawGridSEView::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        textWidths_.clear();
         Invalidate();
+    }
 }
 
 void TDrawGridSEView::scrollContentsBy(int, int)

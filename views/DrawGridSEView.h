@@ -8,8 +8,11 @@
 #include <QPoint>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 class TGridCellEditor;
 
@@ -81,6 +84,8 @@ private:
     // The model changed: widths, scroll ranges, editor and picture follow.
     void ModelChanged();
     void UpdateLayout();
+    // The width of the text in the view's font, measured once per text and font.
+    int TextWidth(const QFontMetrics& metrics, const std::string& text);
     void SyncEditor();
     void PlaceEditor();
     void CommitEditor();
@@ -95,6 +100,7 @@ private:
 
     TDrawGridSE grid_;
     std::vector<int> autoWidths_;
+    std::unordered_map<std::string, int> textWidths_; // emptied when the font changes
     std::unique_ptr<TGridCellEditor> editor_;
     TAlign align_ = alNone;
     int wheelDelta_ = 0;

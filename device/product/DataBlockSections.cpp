@@ -195,13 +195,16 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
 
                 // A block without a whole record section (cut, or its tags damaged) is refused:
                 // read as an empty device, its records would be gone with the next write.
-                platform::TMemoryStream dbSection;
-                if (!ParseData(&BlobStream, &dbSection, SectionDB)) {
-                    platform::MessageBox(Spredit::Text9125 + ErrorContext + "\n" + TagDBOpen, Spredit::Text9048,
-                                         platform::MB_OK);
-                    return false;
+                {
+                    // The section's copy goes as soon as its records are read.
+                    platform::TMemoryStream dbSection;
+                    if (!ParseData(&BlobStream, &dbSection, SectionDB)) {
+                        platform::MessageBox(Spredit::Text9125 + ErrorContext + "\n" + TagDBOpen, Spredit::Text9048,
+                                             platform::MB_OK);
+                        return false;
+                    }
+                    records = std::make_unique<TRecordTable>(&dbSection);
                 }
-                records = std::make_unique<TRecordTable>(&dbSection);
 
                 if (!VersionCheck(records.get(), storedVersion, true) && !VersionConvert(&BlobStream, storedVersion)) {
                     platform::MessageBox(Spredit::Text9114 + "\n\n" + Spredit::Text9135 + ": " + GetVersion() + "\n" +
@@ -245,17 +248,20 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
         }
         // In ascending Typ, records of one Typ in table order (as the table's Sort("Typ") walks
         // them), without the sort's copy of every record. The table is not needed afterwards:
-        // its records move into the device's tables.
-        std::vector<TDatenStruktur*> byTyp;
-        byTyp.reserve(records->Count());
-        for (auto& [key, record] : records->GetRecords())
-            byTyp.push_back(&record);
+        // each record moves into the device's tables and its entry in the table goes at once.
+        using TEntry = TRecordTable::Records::iterator;
+        TRecordTable::Records& loaded = records->GetRecords();
+        std::vector<TEntry> byTyp;
+        byTyp.reserve(loaded.size());
+        for (auto entry = loaded.begin(); entry != loaded.end(); ++entry)
+            byTyp.push_back(entry);
         std::stable_sort(byTyp.begin(), byTyp.end(),
-                         [](const TDatenStruktur* a, const TDatenStruktur* b) { return a->Typ < b->Typ; });
+                         [](const TEntry& a, const TEntry& b) { return a->second.Typ < b->second.Typ; });
         ClearDataMaps();
-        for (TDatenStruktur* record : byTyp) {
-            handles.push_back(record->Handle);
-            FillDataMaps(std::move(*record));
+        for (const TEntry& entry : byTyp) {
+            handles.push_back(entry->second.Handle);
+            FillDataMaps(std::move(entry->second));
+            loaded.erase(entry);
         }
     } catch (const E_DatenManager& e) {
         // A record line that cannot be read: the stored data stays as it is, nothing is taken over.

@@ -10,6 +10,7 @@
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/addrlink/SorvEtsDevice.h"
 #include "outside/datacore/DataBasis.h"
+#include "outside/hostlink/HostReadSnapshot.h"
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
@@ -127,8 +128,15 @@ bool TDeviceInstanzTalvo::DatenAbgleich(bool first, bool second)
         TDataBasis* object = FindHandle(handle);
         if (!object)
             continue;
-        const bool aligned = object->DatenAbgleich(first, second);
         auto* etsObject = dynamic_cast<TEtsObjekt*>(object);
+        bool aligned = false;
+        if (etsObject) {
+            // The checks of an object's flags read the project in one transaction.
+            const THostReadSnapshot snapshot = HostReadSnapshot();
+            aligned = object->DatenAbgleich(first, second);
+        } else {
+            aligned = object->DatenAbgleich(first, second);
+        }
         if (aligned && etsObject) {
             const std::int8_t ident = etsObject->GetObjIdent();
             if (ident == 2 || ident == 3)

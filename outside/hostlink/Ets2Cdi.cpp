@@ -91,17 +91,43 @@ std::int16_t Int16(const TSqlStatement& row, int column)
     return static_cast<std::int16_t>(row.Int64(column));
 }
 
-// The group addresses of a device object, the sending one first, in both level forms.
-void FillAddressTexts(TSqlDatabase& db, DAL_DEVICE_OBJECT& record)
-{
-    TSqlStatement links(db, R"sql(
+constexpr char AddressTextsQuery[] = R"sql(
         SELECT mg.number, mi.number, sg.number
         FROM sub_to_object s
         JOIN sub_group sg ON sg.id = s.sub_group_id
         JOIN middle_group mi ON mi.id = sg.middle_group_id
         JOIN main_group mg ON mg.id = mi.main_group_id
         WHERE s.device_object_id = ?1
-        ORDER BY s.send_flag > 0 DESC, s.id)sql");
+        ORDER BY s.send_flag > 0 DESC, s.id)sql";
+
+// Resets the statement at the end of the scope.
+class TResetAtEnd {
+public:
+    explicit TResetAtEnd(TSqlStatement& statement) : statement_(statement) {}
+    ~TResetAtEnd() { statement_.Reset(); }
+    TResetAtEnd(const TResetAtEnd&) = delete;
+    TResetAtEnd& operator=(const TResetAtEnd&) = delete;
+
+private:
+    TSqlStatement& statement_;
+};
+
+// What filling a record asks of the project besides its row: the query of a device object's
+// group addresses, prepared on its first use and kept by the link.
+struct TFillQueries {
+    TSqlDatabase& Db;
+    std::unique_ptr<TSqlStatement>& AddressTexts;
+};
+
+// The group addresses of a device object, the sending one first, in both level forms.
+void FillAddressTexts(TFillQueries& queries, DAL_DEVICE_OBJECT& record)
+{
+    if (!queries.AddressTexts)
+        queries.AddressTexts = std::make_unique<TSqlStatement>(queries.Db, AddressTextsQuery);
+    TSqlStatement& links = *queries.AddressTexts;
+    // No read of the project stays open behind it, whatever happens.
+    const TResetAtEnd reset(links);
+    links.Reset();
     links.Bind(1, record.DeviceObjectId);
     while (links.Step()) {
         const std::string separator = record.ObjectText3Levels.empty() ? "" : ", ";
@@ -112,13 +138,13 @@ void FillAddressTexts(TSqlDatabase& db, DAL_DEVICE_OBJECT& record)
     }
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_PROJECT& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_PROJECT& record)
 {
     record.ProjectId = row.Int(0);
     record.Name = Text(row, 1);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_AREA& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_AREA& record)
 {
     record.AreaId = row.Int(0);
     record.ProjectId = row.Int(1);
@@ -126,7 +152,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_AREA& record)
     record.Number = Int16(row, 3);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_LINE& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_LINE& record)
 {
     record.LineId = row.Int(0);
     record.AreaId = row.Int(1);
@@ -134,7 +160,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_LINE& record)
     record.Number = row.Int(3);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_DEVICE& record)
 {
     record.DeviceId = row.Int(0);
     record.LineId = row.Int(1);
@@ -146,7 +172,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE& record)
     record.Name = Text(row, 7);
 }
 
-void Fill(TSqlDatabase& db, const TSqlStatement& row, DAL_DEVICE_OBJECT& record)
+void Fill(TFillQueries& queries, const TSqlStatement& row, DAL_DEVICE_OBJECT& record)
 {
     record.DeviceObjectId = row.Int(0);
     record.DeviceId = row.Int(1);
@@ -159,10 +185,10 @@ void Fill(TSqlDatabase& db, const TSqlStatement& row, DAL_DEVICE_OBJECT& record)
     record.ObjectType = Int16(row, 8);
     record.Active = Int16(row, 9);
     record.UpdateFlag = Int16(row, 10);
-    FillAddressTexts(db, record);
+    FillAddressTexts(queries, record);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE_PARAM& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_DEVICE_PARAM& record)
 {
     record.DeviceParamId = row.Int(0);
     record.DeviceId = row.Int(1);
@@ -170,7 +196,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_DEVICE_PARAM& record)
     record.Value = row.Int(3);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_PARAMETER& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_PARAMETER& record)
 {
     record.ParameterId = row.Int(0);
     record.ProgramId = row.Int(1);
@@ -179,7 +205,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_PARAMETER& record)
     record.DefaultValue = row.Int(4);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_COMM_OBJECT& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_COMM_OBJECT& record)
 {
     record.CommObjectId = row.Int(0);
     record.Name = Text(row, 1);
@@ -190,7 +216,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_COMM_OBJECT& record)
     record.ObjectType = Int16(row, 6);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MAINGROUP& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_MAINGROUP& record)
 {
     record.MainGroupId = row.Int(0);
     record.ProjectId = row.Int(1);
@@ -198,7 +224,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MAINGROUP& record)
     record.Number = row.Int(3);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
 {
     record.MiddleGroupId = row.Int(0) + MiddleGroupIdBase;
     record.MainGroupId = row.Int(1);
@@ -206,7 +232,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_MIDDLEGROUP& record)
     record.Number = row.Int(3);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUBGROUP& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_SUBGROUP& record)
 {
     record.SubGroupId = row.Int(0);
     record.MiddleGroupId = row.Int(1) + MiddleGroupIdBase;
@@ -215,7 +241,7 @@ void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUBGROUP& record)
     record.Number = row.Int(4);
 }
 
-void Fill(TSqlDatabase&, const TSqlStatement& row, DAL_SUB_TO_OBJECT& record)
+void Fill(TFillQueries&, const TSqlStatement& row, DAL_SUB_TO_OBJECT& record)
 {
     record.LinkId = row.Int(0);
     record.SubGroupId = row.Int(1);
@@ -343,7 +369,8 @@ int TEts2Cdi::Read(TDalKind kind, int mode, std::initializer_list<std::int32_t> 
             return DAL_END;
         }
         TRecord filled;
-        Fill(db_->Sql(), *query, filled);
+        TFillQueries queries{db_->Sql(), addressTexts_};
+        Fill(queries, *query, filled);
         const std::int64_t id = query->Int64(0);
         *record = std::move(filled);
         if (byId) {

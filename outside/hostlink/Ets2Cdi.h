@@ -148,6 +148,7 @@ private:
     std::array<TCursor, DalKindCount> cursors_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> walkStatements_;
     std::array<std::unique_ptr<host::TSqlStatement>, DalKindCount> byIdStatements_;
+    std::unique_ptr<host::TSqlStatement> addressTexts_; // a device object's group addresses
     int heldWalk_ = -1; // the kind whose walk statement stands after its cursor; -1 = none
     bool snapshotWanted_ = false;
     std::unique_ptr<host::TSqlTransaction> snapshot_;
