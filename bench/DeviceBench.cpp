@@ -1,6 +1,7 @@
 // Opening a device (its data block read from the project and turned into data objects, the whole
 // road of GetDataFromServer without windows) and writing it back (WriteBlob), against SQLite
 // handing over or storing the same bytes with the bare load or save of the record table.
+#include "bench/HeadlessOpen.h"
 #include "bench/HeapCounter.h"
 #include "tests/support/DeviceProject.h"
 #include "device/BlobSection.h"
@@ -57,20 +58,8 @@ void OpenDevice(benchmark::State& state)
     const int records = static_cast<int>(state.range(0));
     if (!StoreDevice(state, records))
         return;
-    testsupport::DeviceProject& project = Project();
-    const std::size_t boxes = project.Boxes();
-    std::unique_ptr<testsupport::ProjectDevice> device;
-    for (auto _ : state) {
-        state.PauseTiming();
-        device.reset();
-        device = project.MakeDevice();
-        state.ResumeTiming();
-        if (!device->GetDataFromServer(project.Window(), false)) {
-            state.SkipWithError("GetDataFromServer failed");
-            break;
-        }
-    }
-    if (NoBoxes(state, boxes) && device && device->GetDataPointerMap().empty())
+    const std::unique_ptr<testsupport::ProjectDevice> device = bench::TimeHeadlessOpens(state, Project());
+    if (device && device->GetDataPointerMap().empty())
         state.SkipWithError("no data objects were made");
     state.SetItemsProcessed(state.iterations() * records);
 }

@@ -4,6 +4,7 @@
 // device from the same project (GetDataFromServer without windows). Between two opens the edit
 // is ended with the program's own command (ABeenden), outside the time.
 #include "bench/EditorOpenBench.h"
+#include "bench/HeadlessOpen.h"
 
 #include "host/EditorSession.h"
 #include "tests/support/DeviceProject.h"
@@ -179,26 +180,12 @@ BENCHMARK(EditorOpen)->Name("EditorOpen")->UseManualTime()->Unit(benchmark::kMil
 
 void EditorOpenFloor(benchmark::State& state)
 {
-    TEditorBench& bench = Bench();
-    if (!bench.EnsureEditor()) {
-        state.SkipWithError(bench.Failure().c_str());
+    TEditorBench& editor = Bench();
+    if (!editor.EnsureEditor()) {
+        state.SkipWithError(editor.Failure().c_str());
         return;
     }
-    testsupport::DeviceProject& project = bench.Project();
-    const std::size_t boxes = project.Boxes();
-    std::unique_ptr<testsupport::ProjectDevice> device;
-    for (auto _ : state) {
-        state.PauseTiming();
-        device.reset();
-        device = project.MakeDevice();
-        state.ResumeTiming();
-        if (!device->GetDataFromServer(project.Window(), false)) {
-            state.SkipWithError("GetDataFromServer failed");
-            break;
-        }
-    }
-    if (project.Boxes() != boxes)
-        state.SkipWithError(("a message box was shown: " + project.LastBox()).c_str());
+    bench::TimeHeadlessOpens(state, editor.Project());
 }
 BENCHMARK(EditorOpenFloor)->Name("EditorOpenFloor")->Unit(benchmark::kMillisecond);
 
