@@ -87,23 +87,32 @@ std::string TFormMain::GlobalParameterProgramFolder() const
 
 bool TFormMain::SaveGlobalParameterToFile(const platform::TMemoryStream& stream, const std::string& fileName)
 {
-    LOG_FKT_START("TFormMain::SaveGlobalParameterToFile");
+    static constexpr const char* Name = "TFormMain::SaveGlobalParameterToFile";
+    static constexpr std::int32_t TraceLevel = 1536;
+    LOG_FKT_START(Name);
     if (!AktDevInst || fileName.empty())
         return false;
+    LOG_FKT_START_TEXT(Name, TraceLevel, "!!SaveGlobalParameterFile:" + AktDevInst->AutoSaveFile);
     const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    LOG_FKT_START_TEXT(Name, TraceLevel, "!!Path:" + folder.string());
     std::error_code error;
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+        LOG_FKT_START_TEXT(Name, TraceLevel, "!!Directory not found");
         std::filesystem::create_directories(folder, error);
         if (error || !std::filesystem::is_directory(folder, error)) {
+            LOG_FKT_START_TEXT(Name, TraceLevel, "!!Can't Create Directory" + folder.string());
             platform::MessageBox("Cannot create save file:\n" + fileName, "Error Autosave", platform::MB_OK);
+            platform::MessageBox(Spredit::Text9130 + "\n" + fileName, Spredit::Text9017, platform::MB_OK);
             return false;
         }
     }
     try {
         platform::WriteFileAtomically(fileName, stream.Bytes());
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        LOG_FKT_START_TEXT(Name, TraceLevel, std::string("!!") + failure.what());
         platform::MessageBox(Spredit::Text9130 + "\n" + fileName, Spredit::Text9017, platform::MB_OK);
         return false;
     }
+    LOG_FKT_START_TEXT(Name, TraceLevel, "!!Saved to file: " + fileName);
     return true;
 }

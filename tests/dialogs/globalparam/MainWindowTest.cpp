@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 using globalparamtest::TMarkedObject;
@@ -90,9 +92,23 @@ TEST_F(SaveBackup, AFolderThatCannotBeMadeIsTold)
     platform::TMemoryStream stream;
     const std::string file = Folder + "Sperre/01_01_002_2.gps";
     EXPECT_FALSE(Main->SaveGlobalParameterToFile(stream, file));
-    ASSERT_EQ(Ui.boxes().size(), 1u);
+    ASSERT_EQ(Ui.boxes().size(), 2u);
     EXPECT_EQ(Ui.boxes()[0].text, "Cannot create save file:\n" + file);
     EXPECT_EQ(Ui.boxes()[0].caption, "Error Autosave");
+    EXPECT_EQ(Ui.boxes()[1].text, "Fehler beim Schreiben der Datei.\n" + file);
+    EXPECT_EQ(Ui.boxes()[1].caption, "Hinweis");
+}
+
+TEST_F(SaveBackup, AFileThatCannotBeWrittenIsTold)
+{
+    const std::string file = Folder + "Ordner";
+    std::filesystem::create_directories(file + "/darin");
+    platform::TMemoryStream stream;
+    EXPECT_FALSE(Main->SaveGlobalParameterToFile(stream, file));
+    ASSERT_EQ(Ui.boxes().size(), 1u);
+    EXPECT_EQ(Ui.boxes()[0].text, "Fehler beim Schreiben der Datei.\n" + file);
+    EXPECT_EQ(Ui.boxes()[0].caption, "Hinweis");
+    EXPECT_TRUE(std::filesystem::is_directory(file + "/darin")) << "nothing stored is lost";
 }
 
 } // namespace
