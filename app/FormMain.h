@@ -397,8 +397,9 @@ private:
     // Starts the trace log when the setting LogStart is on.
     void HostEventLogStart();
     // The start of an event on one device: a pending delete is over, an old host is refused (answer
-    // 0 at once, false), else the log starts and the close timer stops.
-    bool AcceptHostEvent(bool& CdiReturnNow, std::int32_t& CdiResult);
+    // 0, false; whether it returns at once is the caller's), else the log starts and the close
+    // timer stops.
+    bool AcceptHostEvent(std::int32_t& CdiResult);
     // The configuration window made for a hand-over, made the active one and entered in the list.
     TFormVerwBase* NewActiveFormVerw();
     std::unique_ptr<TDeviceInstanzTalvo> MakeDeviceModel(const DAL_DEVICE& record);

@@ -54,12 +54,11 @@ void TFormMain::HostEventLogStart()
         platform::InitLogFkt(Ets2Cdi.get(), DM->LogPriority, DM->LogMask, DM->fLogTime, "");
 }
 
-bool TFormMain::AcceptHostEvent(bool& CdiReturnNow, std::int32_t& CdiResult)
+bool TFormMain::AcceptHostEvent(std::int32_t& CdiResult)
 {
     DeleteDeviceId = -1;
     if (!EtsVersionCheck()) {
         CdiResult = 0;
-        CdiReturnNow = true;
         return false;
     }
     HostEventLogStart();
@@ -132,8 +131,10 @@ void TFormMain::OnCdiDeleteDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
 void TFormMain::OnCdiEditParameters(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t id)
 {
     LOG_FKT_START("TFormMain::OnCdiEditParameters");
-    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
+    if (!AcceptHostEvent(CdiResult)) {
+        CdiReturnNow = true;
         return;
+    }
     if (OpenSorvVisible(id)) {
         DataUnmodified();
         CdiResult = 1;
@@ -158,7 +159,7 @@ void TFormMain::OnCdiLinkObjToSubGroup(bool& CdiReturnNow, std::int32_t& CdiResu
 {
     LOG_FKT_START("TFormMain::OnCdiLinkObjToSubGroup");
     CdiReturnNow = true;
-    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
+    if (!AcceptHostEvent(CdiResult))
         return;
     CdiResult = 1;
     if (!SetDevice(id, false)) {
@@ -181,9 +182,9 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& Cdi
                                            std::int16_t objectNumber, std::int32_t subGroupId)
 {
     LOG_FKT_START("TFormMain::OnCdiUnlinkObjFromSubGroup");
+    // An old host is refused; its returnNow stays as it passed it.
     if (!EtsVersionCheck()) {
         CdiResult = 0;
-        CdiReturnNow = true;
         return;
     }
     HostEventLogStart();
@@ -215,7 +216,7 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& Cdi
 void TFormMain::OnCdiEditObject(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t deviceObjectId)
 {
     LOG_FKT_START("TFormMain::OnCdiEditObject");
-    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
+    if (!AcceptHostEvent(CdiResult))
         return;
     CdiResult = 1;
     CdiReturnNow = false;
@@ -244,7 +245,7 @@ void TFormMain::OnCdiExportDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
                                   std::vector<std::string>& files)
 {
     LOG_FKT_START("TFormMain::OnCdiExportDevice");
-    if (!AcceptHostEvent(CdiReturnNow, CdiResult))
+    if (!AcceptHostEvent(CdiResult))
         return;
     CdiResult = 1;
     if (!SetParamDeviceIdToEts(id)) {

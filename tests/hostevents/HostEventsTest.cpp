@@ -42,18 +42,25 @@ public:
     void LogStart() const { Dm->fLogStart = true; }
 };
 
+// The event as a host raises it, passing its returnNow.
 template <class THandler, class... TArgs>
-std::function<Answers(TFormMain&)> Event(THandler handler, TArgs... args)
+std::function<Answers(TFormMain&)> EventPassing(bool hostReturnNow, THandler handler, TArgs... args)
 {
-    return [=](TFormMain& form) {
+    return [=](TFormMain& form) mutable {
         Answers answers;
         std::int32_t result = -1;
-        bool returnNow = true;
+        bool returnNow = hostReturnNow;
         (form.*handler)(returnNow, result, args...);
         answers.ReturnNow = returnNow;
         answers.Result = result;
         return answers;
     };
+}
+
+template <class THandler, class... TArgs>
+std::function<Answers(TFormMain&)> Event(THandler handler, TArgs... args)
+{
+    return EventPassing(true, handler, args...);
 }
 
 Answers Export(TFormMain& form, std::vector<std::string>& files)
@@ -161,12 +168,14 @@ std::vector<EventCase> Cases()
          Event(&F::OnCdiDoReconstruct, 1, 0, 2, std::string("image.s19")), {true, 0},
          [](HostEventFixture&) { EXPECT_FALSE(platform::TTraceLog::IsOn()); }},
         {"OldHostRefusesTheEdit", [](HostEventFixture& f) { static_cast<HostEvents&>(f).Old(); },
-         Event(&F::OnCdiEditParameters, 1), {true, 0},
+         EventPassing(false, &F::OnCdiEditParameters, 1), {true, 0},
          [](HostEventFixture& f) { EXPECT_TRUE(static_cast<HostEvents&>(f).Main->MapDevInst.empty()); }},
         {"OldHostRefusesTheUnlink", [](HostEventFixture& f) { static_cast<HostEvents&>(f).Old(); },
-         Event(&F::OnCdiUnlinkObjFromSubGroup, 1, std::int16_t{5}, 7), {true, 0}, Nothing},
+         EventPassing(false, &F::OnCdiUnlinkObjFromSubGroup, 1, std::int16_t{5}, 7), {false, 0}, Nothing},
         {"OldHostRefusesTheEditObject", [](HostEventFixture& f) { static_cast<HostEvents&>(f).Old(); },
-         Event(&F::OnCdiEditObject, 1), {true, 0}, Nothing},
+         EventPassing(false, &F::OnCdiEditObject, 1), {false, 0}, Nothing},
+        {"OldHostRefusesTheExport", [](HostEventFixture& f) { static_cast<HostEvents&>(f).Old(); },
+         EventPassing(false, &F::OnCdiExportDevice, 1, std::vector<std::string>{}), {false, 0}, Nothing},
         {"OldHostRefusesTheCreate", [](HostEventFixture& f) { static_cast<HostEvents&>(f).Old(); },
          Event(&F::OnCdiCreateDevice, 0, 1), {true, 0}, Nothing},
         {"LogStartPastTheCheck", [](HostEventFixture& f) { static_cast<HostEvents&>(f).LogStart(); },
