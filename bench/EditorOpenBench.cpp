@@ -8,6 +8,7 @@
 
 #include "host/EditorSession.h"
 #include "tests/support/DeviceProject.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,30 +25,6 @@
 #include <system_error>
 
 namespace {
-
-// Sets an environment variable for its lifetime and puts back what was there.
-class TScopedVariable {
-public:
-    TScopedVariable(const char* name, const std::string& value) : name_(name)
-    {
-        if (const char* before = std::getenv(name))
-            before_ = before;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~TScopedVariable()
-    {
-        if (before_)
-            ::setenv(name_, before_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    TScopedVariable(const TScopedVariable&) = delete;
-    TScopedVariable& operator=(const TScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> before_;
-};
 
 // The project with the device, the editor's home with the same character set and device text
 // as the headless open reads, and the editor on them.
@@ -91,8 +68,8 @@ public:
         // Only the editor gets the home and the offscreen platform.
         bool started = false;
         {
-            const TScopedVariable home("PANELCONF_HOME", project_.Folder() + "home");
-            const TScopedVariable platform("QT_QPA_PLATFORM", "offscreen");
+            const testsupport::ScopedVariable home("PANELCONF_HOME", project_.Folder() + "home");
+            const testsupport::ScopedVariable platform("QT_QPA_PLATFORM", "offscreen");
             started = session_->EnsureEditor();
         }
         if (!started)

@@ -2,6 +2,7 @@
 #include "app/ProgramPath.h"
 #include "app/Version.h"
 #include "platform/TraceLog.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -28,32 +29,6 @@ std::string ExeFileName()
     return fs::read_symlink("/proc/self/exe").filename().string();
 }
 
-// Points PANELCONF_HOME at a value for the life of the object and puts the old one back.
-class ScopedHome {
-public:
-    explicit ScopedHome(const std::optional<std::string>& value)
-    {
-        if (const char* old = std::getenv("PANELCONF_HOME"))
-            Previous = old;
-        if (value)
-            ::setenv("PANELCONF_HOME", value->c_str(), 1);
-        else
-            ::unsetenv("PANELCONF_HOME");
-    }
-    ~ScopedHome()
-    {
-        if (Previous)
-            ::setenv("PANELCONF_HOME", Previous->c_str(), 1);
-        else
-            ::unsetenv("PANELCONF_HOME");
-    }
-    ScopedHome(const ScopedHome&) = delete;
-    ScopedHome& operator=(const ScopedHome&) = delete;
-
-private:
-    std::optional<std::string> Previous;
-};
-
 void WriteFile(const fs::path& path, const std::string& text)
 {
     std::ofstream(path) << text;
@@ -70,7 +45,7 @@ protected:
     std::string Home() const { return Dir.path().string() + "/"; }
 
     testsupport::TempDir Dir;
-    ScopedHome HomeSetting{Dir.path().string()};
+    testsupport::ScopedVariable HomeSetting{"PANELCONF_HOME", Dir.path().string()};
 };
 
 TEST_F(DataModuleTest, OptionValuesAndFlagsHaveTheirCreationValues)
@@ -178,7 +153,7 @@ TEST_P(ProgramFolderSpellingTest, GivesOneSlashAndTheSettingsFileBesideTheProgra
     testsupport::TempDir dir;
     const fs::path folder = dir.path() / "my.home";
     fs::create_directory(folder);
-    const ScopedHome home(folder.string() + GetParam());
+    const testsupport::ScopedVariable home("PANELCONF_HOME", folder.string() + GetParam());
 
     const TDM dm(nullptr);
 
@@ -191,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Spellings, ProgramFolderSpellingTest, testing::Values("
 
 TEST(ProgramModulePathTest, IsTheExecutableWithoutProgramHome)
 {
-    const ScopedHome home(std::nullopt);
+    const testsupport::ScopedVariable home("PANELCONF_HOME", std::nullopt);
     EXPECT_EQ(ProgramModulePath(), fs::read_symlink("/proc/self/exe").string());
 }
 

@@ -16,21 +16,6 @@
 
 namespace frametest {
 
-ScopedHome::ScopedHome(const std::string& folder)
-{
-    if (const char* old = std::getenv("PANELCONF_HOME"))
-        Previous = old;
-    ::setenv("PANELCONF_HOME", folder.c_str(), 1);
-}
-
-ScopedHome::~ScopedHome()
-{
-    if (Previous)
-        ::setenv("PANELCONF_HOME", Previous->c_str(), 1);
-    else
-        ::unsetenv("PANELCONF_HOME");
-}
-
 namespace {
 
 std::string MakeProject(const std::string& folder)

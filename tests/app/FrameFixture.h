@@ -7,6 +7,7 @@
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostlink/Ets2CdiFaults.h"
 #include "outside/printout/PrintoutFactory.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
 #include "views/FormVerwBase.h"
@@ -26,15 +27,9 @@
 namespace frametest {
 
 // Points PANELCONF_HOME at a folder for its lifetime and puts the old value back.
-class ScopedHome {
+class ScopedHome : public testsupport::ScopedVariable {
 public:
-    explicit ScopedHome(const std::string& folder);
-    ~ScopedHome();
-    ScopedHome(const ScopedHome&) = delete;
-    ScopedHome& operator=(const ScopedHome&) = delete;
-
-private:
-    std::optional<std::string> Previous;
+    explicit ScopedHome(const std::string& folder) : ScopedVariable("PANELCONF_HOME", folder) {}
 };
 
 // A configuration window that counts what the main window asks of it.

@@ -2,6 +2,7 @@
 #include "app/MyRegistry.h"
 #include "app/SettingKeys.h"
 #include "platform/FileIo.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,29 +13,6 @@
 #include <string>
 
 namespace {
-
-// Points PANELCONF_HOME at a folder for the life of the object and puts the old value back.
-class ProgramHome {
-public:
-    explicit ProgramHome(const std::filesystem::path& folder)
-    {
-        if (const char* old = std::getenv("PANELCONF_HOME"))
-            Previous = old;
-        ::setenv("PANELCONF_HOME", folder.c_str(), 1);
-    }
-    ~ProgramHome()
-    {
-        if (Previous)
-            ::setenv("PANELCONF_HOME", Previous->c_str(), 1);
-        else
-            ::unsetenv("PANELCONF_HOME");
-    }
-    ProgramHome(const ProgramHome&) = delete;
-    ProgramHome& operator=(const ProgramHome&) = delete;
-
-private:
-    std::optional<std::string> Previous;
-};
 
 // A settings file in a fresh folder that is also the program's folder; the store is made there.
 class SettingsStore : public ::testing::Test {
@@ -47,7 +25,7 @@ protected:
     }
 
     testsupport::TempDir Dir;
-    ProgramHome Home{Dir.path()};
+    testsupport::ScopedVariable Home{"PANELCONF_HOME", Dir.path().string()};
     std::string File = Dir.file("panelconf.ini");
     TMyRegistry Store;
 };

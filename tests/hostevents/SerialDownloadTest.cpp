@@ -7,6 +7,7 @@
 #include "platform/FileIo.h"
 #include "tests/hostevents/DownloadDoubles.h"
 #include "tests/hostevents/HostEventFixture.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,30 +19,6 @@
 
 namespace hosttest {
 namespace {
-
-// Sets an environment variable for its lifetime and puts the old value back.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : Name(name)
-    {
-        if (const char* old = std::getenv(name))
-            Previous = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable()
-    {
-        if (Previous)
-            setenv(Name, Previous->c_str(), 1);
-        else
-            unsetenv(Name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* Name;
-    std::optional<std::string> Previous;
-};
 
 // A target system that keeps the bytes of the programming record it was given.
 class ProgrammingTarget final : public TTalvoZielsystem {
@@ -128,7 +105,7 @@ protected:
         return std::find(Link->Writes.begin(), Link->Writes.end(), "blob 1") != Link->Writes.end();
     }
 
-    ScopedVariable AnswersVariable{seriallink::AnswersVariable, Folder + "answers.txt"};
+    testsupport::ScopedVariable AnswersVariable{seriallink::AnswersVariable, Folder + "answers.txt"};
     std::pair<std::string, std::string> Answers;
     JournalingTargets Targets;
 };
