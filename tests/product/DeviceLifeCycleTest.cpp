@@ -174,26 +174,26 @@ protected:
         return shape;
     }
 
+    // A field of the records of the device's communication objects, one entry per object.
+    std::multiset<std::int32_t> ObjectRecordField(std::int32_t TDatenStruktur::*field) const
+    {
+        std::multiset<std::int32_t> values;
+        for (const TDataBasis* object : All(DT_ETS_OBJEKT))
+            if (const TDatenStruktur* record = device_->FindDatenSatz(object->GetSystem(), object->GetHandle()))
+                values.insert(record->*field);
+        return values;
+    }
+
     // The display orders of the device's communication objects.
     std::set<std::int32_t> DisplayOrders() const
     {
-        std::set<std::int32_t> orders;
-        for (const TDataBasis* object : All(DT_ETS_OBJEKT))
-            if (const TDatenStruktur* record = device_->FindDatenSatz(object->GetSystem(), object->GetHandle()))
-                orders.insert(record->Param16);
-        return orders;
+        const std::multiset<std::int32_t> orders = ObjectRecordField(&TDatenStruktur::Param16);
+        return {orders.begin(), orders.end()};
     }
 
     // The numbers of the device's communication objects in the model and in the project: the
     // same when the two agree.
-    std::multiset<std::int32_t> ModelObjectNumbers() const
-    {
-        std::multiset<std::int32_t> numbers;
-        for (const TDataBasis* object : All(DT_ETS_OBJEKT))
-            if (const TDatenStruktur* record = device_->FindDatenSatz(object->GetSystem(), object->GetHandle()))
-                numbers.insert(record->Param4);
-        return numbers;
-    }
+    std::multiset<std::int32_t> ModelObjectNumbers() const { return ObjectRecordField(&TDatenStruktur::Param4); }
     std::multiset<std::int32_t> ProjectObjectNumbers() const
     {
         host::TProjectDatabase project(path_);
