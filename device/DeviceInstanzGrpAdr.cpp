@@ -30,23 +30,24 @@ platform::HWND WindowOf(const TMainWindowServices* mainForm)
     return mainForm ? mainForm->GetHandle() : 0;
 }
 
-std::unique_ptr<TSorvGrpAdrBasis> MakeMainNode(platform::HWND window, TEtsMainGroup* group)
+TGrpAdrNodes::TNodePtr<> MakeMainNode(TGrpAdrNodes& nodes, platform::HWND window, TEtsMainGroup* group)
 {
-    auto node = std::make_unique<TSorvGrpAdrMain>(window, 0, 0, "", GrpAdrNodeHandle, group);
+    auto node = nodes.Make<TSorvGrpAdrMain>(window, 0, 0, "", GrpAdrNodeHandle, group);
     node->SetPosId(node->GetGroupNumber());
     return node;
 }
 
-std::unique_ptr<TSorvGrpAdrBasis> MakeMiddleNode(platform::HWND window, TEtsMiddleGroup* group)
+TGrpAdrNodes::TNodePtr<> MakeMiddleNode(TGrpAdrNodes& nodes, platform::HWND window, TEtsMiddleGroup* group)
 {
-    auto node = std::make_unique<TSorvGrpAdrMiddle>(window, 0, 0, "", GrpAdrNodeHandle, group);
+    auto node = nodes.Make<TSorvGrpAdrMiddle>(window, 0, 0, "", GrpAdrNodeHandle, group);
     node->SetPosId(node->GetGroupNumber());
     return node;
 }
 
-std::unique_ptr<TSorvGrpAdrBasis> MakeSubNode(platform::HWND window, TEtsSubGroup* group, bool threeLevels)
+TGrpAdrNodes::TNodePtr<> MakeSubNode(TGrpAdrNodes& nodes, platform::HWND window, TEtsSubGroup* group,
+                                     bool threeLevels)
 {
-    auto node = std::make_unique<TSorvGrpAdrSub>(window, 0, 0, "", GrpAdrNodeHandle, group);
+    auto node = nodes.Make<TSorvGrpAdrSub>(window, 0, 0, "", GrpAdrNodeHandle, group);
     node->SetPosId(threeLevels ? node->GetGroupNumber() : node->GetGroupAddress(0) & 0x7FF);
     node->SetSubAdrTyp(group ? group->GetTyp() : -1);
     return node;
@@ -96,7 +97,7 @@ void TDeviceInstanz::MakeMainGroupNodes()
     const platform::HWND window = WindowOf(MainForm);
     for (TEtsMainGroup* main = EtsGruppenAdressen->GetMainGroupFirst(); main;
          main = EtsGruppenAdressen->GetMainGroupNext())
-        MainGroupNodes.Insert(MakeMainNode(window, main));
+        MainGroupNodes.Insert(MakeMainNode(MainGroupNodes, window, main));
 
     if (!GrpAdrOrdner) {
         GrpAdrOrdner = std::make_unique<TGrpAdrOrdner>(window, 0, 0, Spredit::Text9147, GrpAdrNodeHandle);
@@ -140,8 +141,8 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
             continue;
         for (TEtsMiddleGroup* middle = EtsGruppenAdressen->GetMiddleGroupFirst(mainNode->GetGroup()); middle;
              middle = EtsGruppenAdressen->GetMiddleGroupNext(mainNode->GetGroup())) {
-            TSorvGrpAdrBasis* node =
-                GrpAdrNodes.FindOrInsert(middle->GetEtsId(), [&] { return MakeMiddleNode(window, middle); });
+            TSorvGrpAdrBasis* node = GrpAdrNodes.FindOrInsert(
+                middle->GetEtsId(), [&] { return MakeMiddleNode(GrpAdrNodes, window, middle); });
             if (auto* middleNode = dynamic_cast<TSorvGrpAdrMiddle*>(node))
                 middles.emplace(middle->GetEtsId(), middleNode);
         }
@@ -151,7 +152,8 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
     for (const auto& [id, middleNode] : middles) {
         for (TEtsSubGroup* sub = EtsGruppenAdressen->GetSubGroupFirst(middleNode->GetGroup()); sub;
              sub = EtsGruppenAdressen->GetSubGroupNext(middleNode->GetGroup()))
-            GrpAdrNodes.FindOrInsert(sub->GetEtsId(), [&] { return MakeSubNode(window, sub, threeLevels); });
+            GrpAdrNodes.FindOrInsert(sub->GetEtsId(),
+                                     [&] { return MakeSubNode(GrpAdrNodes, window, sub, threeLevels); });
     }
 }
 
@@ -201,20 +203,20 @@ bool TDeviceInstanz::InsertGrpAddr(std::uint16_t address, TEtsMainGroup* main, T
     if (main) {
         mainNode = MainGroupNodes.Find(main->GetEtsId());
         if (!mainNode)
-            mainNode = MainGroupNodes.Insert(MakeMainNode(window, main));
+            mainNode = MainGroupNodes.Insert(MakeMainNode(MainGroupNodes, window, main));
     }
     const bool threeLevels = GrpAdrLevel() == 3;
     TSorvGrpAdrBasis* middleNode = nullptr;
     if (threeLevels && middle) {
         middleNode = GrpAdrNodes.Find(middle->GetEtsId());
         if (!middleNode)
-            middleNode = GrpAdrNodes.Insert(MakeMiddleNode(window, middle));
+            middleNode = GrpAdrNodes.Insert(MakeMiddleNode(GrpAdrNodes, window, middle));
     }
     TSorvGrpAdrBasis* subNode = nullptr;
     if (sub) {
         subNode = GrpAdrNodes.Find(sub->GetEtsId());
         if (!subNode)
-            subNode = GrpAdrNodes.Insert(MakeSubNode(window, sub, threeLevels));
+            subNode = GrpAdrNodes.Insert(MakeSubNode(GrpAdrNodes, window, sub, threeLevels));
     }
     if (MainForm)
         MainForm->CreateGroupAddressNodes(mainNode, middleNode, subNode);

@@ -4,12 +4,17 @@
 
 #include <iterator>
 
+void TGrpAdrNodes::TDestroy::operator()(TSorvGrpAdrBasis* node) const
+{
+    std::destroy_at(node);
+}
+
 TGrpAdrNodes::~TGrpAdrNodes()
 {
     Clear();
 }
 
-TSorvGrpAdrBasis* TGrpAdrNodes::Insert(std::unique_ptr<TSorvGrpAdrBasis> node)
+TSorvGrpAdrBasis* TGrpAdrNodes::Insert(TNodePtr<> node)
 {
     if (!node)
         return nullptr;
@@ -50,7 +55,8 @@ void TGrpAdrNodes::Clear()
         nodes.swap(nodes_);
         next_ = nodes_.end();
         for (const auto& [id, node] : nodes)
-            delete node;
+            TDestroy{}(node);
     }
     arena_.release();
+    nodeArena_.release();
 }

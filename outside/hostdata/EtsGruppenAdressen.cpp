@@ -62,14 +62,6 @@ TEtsMiddleGroup& TEtsGruppenAdressen::MiddleGroupOf(std::int32_t id, std::int32_
     return middleGroups_.try_emplace(id, id, mainGroupId).first->second;
 }
 
-TEtsSubGroup& TEtsGruppenAdressen::SubGroupOf(std::int32_t id, std::int32_t middleGroupId)
-{
-    // The host hands them over in ascending ids: a new one goes to the end without a search.
-    const auto hint = subGroups_.empty() || subGroups_.rbegin()->first < id ? subGroups_.end()
-                                                                            : subGroups_.lower_bound(id);
-    return subGroups_.try_emplace(hint, id, id, middleGroupId)->second;
-}
-
 std::uint16_t TEtsGruppenAdressen::Address(const TEtsMainGroup& main, std::int32_t middleNumber,
                                            std::int32_t subNumber)
 {
@@ -149,7 +141,7 @@ bool TEtsGruppenAdressen::LoadMidSubGroups()
         if (middle == loadedMiddles.end())
             continue;
         const auto [main, middleGroup] = middle->second;
-        TEtsSubGroup& sub = SubGroupOf(record.SubGroupId, record.MiddleGroupId);
+        TEtsSubGroup& sub = subGroups_.FindOrMake(record.SubGroupId, record.MiddleGroupId);
         sub.Assign(static_cast<std::int16_t>(record.Number), Address(*main, middleGroup->GetNumber(), record.Number),
                    record.Type, record.Name);
         middleGroup->children_.push_back(&sub);
@@ -216,7 +208,7 @@ bool TEtsGruppenAdressen::CreateGroupAddress(TEtsSubGroup*& sub, std::int16_t ma
     TEtsMiddleGroup& middleGroup = MiddleGroupOf(middleRecord.MiddleGroupId, middleRecord.MainGroupId);
     middleGroup.Assign(static_cast<std::int16_t>(middleRecord.Number), Address(mainGroup, middleRecord.Number, 0),
                        middleRecord.Name);
-    TEtsSubGroup& subGroup = SubGroupOf(subRecord.SubGroupId, subRecord.MiddleGroupId);
+    TEtsSubGroup& subGroup = subGroups_.FindOrMake(subRecord.SubGroupId, subRecord.MiddleGroupId);
     subGroup.Assign(static_cast<std::int16_t>(subRecord.Number),
                     Address(mainGroup, middleGroup.GetNumber(), subRecord.Number), subRecord.Type, subRecord.Name);
     AppendOnce(loadedMainGroups_, &mainGroup);
@@ -228,16 +220,16 @@ bool TEtsGruppenAdressen::CreateGroupAddress(TEtsSubGroup*& sub, std::int16_t ma
 
 std::uint16_t TEtsGruppenAdressen::GetGrpAddr(std::int32_t subGroupId) const
 {
-    const auto sub = subGroups_.find(subGroupId);
-    return sub == subGroups_.end() ? 0 : sub->second.GetGrpAddr();
+    const TEtsSubGroup* sub = subGroups_.Find(subGroupId);
+    return sub ? sub->GetGrpAddr() : 0;
 }
 
 std::string TEtsGruppenAdressen::GrpAddrString(std::int32_t subGroupId) const
 {
-    const auto sub = subGroups_.find(subGroupId);
-    if (sub == subGroups_.end())
+    const TEtsSubGroup* sub = subGroups_.Find(subGroupId);
+    if (!sub)
         return {};
-    const unsigned address = sub->second.GetGrpAddr();
+    const unsigned address = sub->GetGrpAddr();
     if (address == 0)
         return {};
     const std::string main = std::to_string((address >> 11) & 15);

@@ -3,6 +3,7 @@
 #include "outside/hostdata/EtsMainGroup.h"
 #include "outside/hostdata/EtsMiddleGroup.h"
 #include "outside/hostdata/EtsSubGroup.h"
+#include "outside/hostdata/EtsSubGroupRegistry.h"
 
 #include <cstdint>
 #include <map>
@@ -57,8 +58,8 @@ public:
     std::string GrpAddrString(std::int32_t subGroupId) const;
 
 private:
-    // Groups by host id; a group keeps its address as long as the registry lives. A project has
-    // up to tens of thousands of groups, and none is ever removed: they come from an arena.
+    // Main and middle groups by host id; a group keeps its address as long as the registry lives.
+    // None is ever removed: they come from an arena.
     template <class TGroup>
     using TRegistry = std::pmr::map<std::int32_t, TGroup>;
 
@@ -66,7 +67,6 @@ private:
     bool FindProject();
     TEtsMainGroup& MainGroupOf(std::int32_t id, std::int32_t projectId);
     TEtsMiddleGroup& MiddleGroupOf(std::int32_t id, std::int32_t mainGroupId);
-    TEtsSubGroup& SubGroupOf(std::int32_t id, std::int32_t middleGroupId);
     static std::uint16_t Address(const TEtsMainGroup& main, std::int32_t middleNumber, std::int32_t subNumber);
 
     TEts2Cdi* link_;
@@ -75,7 +75,7 @@ private:
     std::pmr::monotonic_buffer_resource arena_;
     TRegistry<TEtsMainGroup> mainGroups_{&arena_};
     TRegistry<TEtsMiddleGroup> middleGroups_{&arena_};
-    TRegistry<TEtsSubGroup> subGroups_{&arena_};
+    TEtsSubGroupRegistry subGroups_;
     std::vector<TEtsMainGroup*> loadedMainGroups_;
     std::size_t mainCursor_ = 0;
 };

@@ -75,22 +75,28 @@ class TFlatImage {
 public:
     static constexpr std::uint64_t FlatCodes = 4096;
 
-    void Set(std::uint64_t address, std::uint8_t value)
+    // The data bytes of one record, the first at the address.
+    void Set(std::uint64_t address, const std::uint8_t* bytes, std::size_t count)
     {
-        const std::uint64_t code = address / BytesPerCharacter;
-        const auto row = static_cast<std::size_t>(address % BytesPerCharacter);
-        hadData_ = true;
-        if (code >= FlatCodes) {
-            far_[static_cast<int>(code)][row] = value;
+        if (count == 0)
             return;
+        hadData_ = true;
+        const std::uint64_t end = address + count;
+        const std::uint64_t flatEnd = std::min(end, FlatCodes * BytesPerCharacter);
+        if (address < flatEnd) {
+            const auto lastCode = static_cast<std::size_t>((flatEnd - 1) / BytesPerCharacter);
+            if (lastCode >= present_.size()) {
+                // Room for a whole 8-bit set at once, doubled as higher codes come.
+                present_.resize(std::max({lastCode + 1, 2 * present_.size(), std::size_t{256}}), 0);
+                rows_.resize(present_.size() * BytesPerCharacter, 0);
+            }
+            std::fill(present_.begin() + static_cast<std::ptrdiff_t>(address / BytesPerCharacter),
+                      present_.begin() + static_cast<std::ptrdiff_t>(lastCode + 1), std::uint8_t{1});
+            std::copy(bytes, bytes + (flatEnd - address), rows_.begin() + static_cast<std::ptrdiff_t>(address));
         }
-        if (code >= present_.size()) {
-            // Room for a whole 8-bit set at once, doubled as higher codes come.
-            present_.resize(std::max({static_cast<std::size_t>(code) + 1, 2 * present_.size(), std::size_t{256}}), 0);
-            rows_.resize(present_.size() * BytesPerCharacter, 0);
-        }
-        present_[static_cast<std::size_t>(code)] = 1;
-        rows_[static_cast<std::size_t>(address)] = value;
+        for (std::uint64_t at = std::max(address, flatEnd); at < end; ++at)
+            far_[static_cast<int>(at / BytesPerCharacter)][static_cast<std::size_t>(at % BytesPerCharacter)] =
+                bytes[at - address];
     }
 
     bool HadData() const { return hadData_; }
@@ -144,8 +150,7 @@ bool ReadRecord(std::string_view line, TFlatImage& image)
     std::uint64_t address = 0;
     for (std::size_t i = 1; i <= addressBytes; ++i)
         address = address << 8 | bytes[i];
-    for (std::size_t i = 1 + addressBytes; i < checksum; ++i, ++address)
-        image.Set(address, bytes[i]);
+    image.Set(address, bytes + 1 + addressBytes, checksum - 1 - addressBytes);
     return true;
 }
 

@@ -20,8 +20,7 @@ protected:
         return nodes.FindOrInsert(id, [&] {
             ++made;
             groups.emplace_back(id, 0);
-            return std::unique_ptr<TSorvGrpAdrBasis>(
-                std::make_unique<TSorvGrpAdrSub>(0, 0, 0, "", 1, &groups.back()));
+            return TGrpAdrNodes::TNodePtr<>(nodes.Make<TSorvGrpAdrSub>(0, 0, 0, "", 1, &groups.back()));
         });
     }
     std::vector<int> Ids() const
@@ -58,7 +57,7 @@ TEST_F(GrpAdrNodesTest, AnIdFiledAlreadyAnswersItsNodeAndMakesNone)
 
 TEST_F(GrpAdrNodesTest, NoNodeMadeFilesNothing)
 {
-    EXPECT_EQ(nodes.FindOrInsert(4, [] { return std::unique_ptr<TSorvGrpAdrBasis>(); }), nullptr);
+    EXPECT_EQ(nodes.FindOrInsert(4, [] { return TGrpAdrNodes::TNodePtr<>(); }), nullptr);
     EXPECT_TRUE(nodes.Empty());
 }
 

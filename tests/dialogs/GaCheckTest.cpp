@@ -158,9 +158,9 @@ class DuplicateTest : public ::testing::TestWithParam<DuplicateCase> {};
 TEST_P(DuplicateTest, AnySuitableSubGroupWithTheAddressMakesItOk)
 {
     TGrpAdrNodes nodes;
-    nodes.Insert(std::make_unique<LooseSub>(7, Adr(1, 0, 4), GetParam().FirstTyp));
-    nodes.Insert(std::make_unique<LooseSub>(3, Adr(1, 0, 5), 0));
-    nodes.Insert(std::make_unique<LooseSub>(9, Adr(1, 0, 4), GetParam().SecondTyp));
+    nodes.Insert(nodes.Make<LooseSub>(7, Adr(1, 0, 4), GetParam().FirstTyp));
+    nodes.Insert(nodes.Make<LooseSub>(3, Adr(1, 0, 5), 0));
+    nodes.Insert(nodes.Make<LooseSub>(9, Adr(1, 0, 4), GetParam().SecondTyp));
     std::int32_t id = 0;
     EXPECT_EQ(GetParam().Status, KonvertEtsGAId(nodes.Map(), Adr(1, 0, 4), GetParam().ObjTyp, id));
     EXPECT_EQ(GetParam().Id, id);

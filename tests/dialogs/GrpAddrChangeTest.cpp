@@ -320,7 +320,7 @@ TEST(GaLists, FreeIdsAndLookUps)
 TEST(GaLists, AGroupWithoutHostRecordLeavesNoTree)
 {
     TGrpAdrNodes mains;
-    mains.Insert(std::make_unique<TSorvGrpAdrMain>(0, 0, 0, "", 1, nullptr));
+    mains.Insert(mains.Make<TSorvGrpAdrMain>(0, 0, 0, "", 1, nullptr));
     TGrpAdrNodes none;
     TGaLists lists;
     lists.Main.push_back({});
