@@ -122,10 +122,10 @@ void TDataBasis::Import(TRecordTable* /*table*/, bool /*first*/, bool /*second*/
 
 void TDataBasis::SetGlobalParameterValue(int tag, tagEnumGlobalParameterValue value)
 {
-    const auto it = globalParameters_.find(tag);
-    if (it == globalParameters_.end())
+    TGlobalParameter* parameter = FindGlobalParameter(tag);
+    if (!parameter)
         return;
-    it->second->Value = value;
+    parameter->Value = value;
     SetGlobalParameterDependenciesToValue(tag, value);
 }
 
@@ -138,7 +138,9 @@ void TDataBasis::SetGlobalParameterValue(int tag, TComboBox* comboBox)
 
 bool TDataBasis::ChangeGlobalParameter() const
 {
-    for (const auto& [tag, parameter] : globalParameters_) {
+    if (!globalParameters_)
+        return false;
+    for (const auto& [tag, parameter] : *globalParameters_) {
         if (parameter->Value == gpvAendern)
             return true;
     }
@@ -189,24 +191,36 @@ double TDataBasis::MakeIntToDouble(int value, int decimals)
 
 void TDataBasis::ClearGlobalParameterMap()
 {
-    globalParameters_.clear();
+    globalParameters_.reset();
 }
 
 void TDataBasis::InsertGlobalParameterDataIntoMap(int tag, std::unique_ptr<TGlobalParameter> parameter)
 {
-    if (parameter)
-        globalParameters_[tag] = std::move(parameter);
+    if (!parameter)
+        return;
+    if (!globalParameters_)
+        globalParameters_ = std::make_unique<TGlobalParameterMap>();
+    (*globalParameters_)[tag] = std::move(parameter);
+}
+
+TGlobalParameter* TDataBasis::FindGlobalParameter(int tag) const
+{
+    if (!globalParameters_)
+        return nullptr;
+    const auto it = globalParameters_->find(tag);
+    return it == globalParameters_->end() ? nullptr : it->second.get();
 }
 
 const TGlobalParameter* TDataBasis::GetGlobalParameter(int tag) const
 {
-    const auto it = globalParameters_.find(tag);
-    return it == globalParameters_.end() ? nullptr : it->second.get();
+    return FindGlobalParameter(tag);
 }
 
 bool TDataBasis::ChangeParameter(int tag) const
 {
-    for (const auto& [ownTag, parameter] : globalParameters_) {
+    if (!globalParameters_)
+        return false;
+    for (const auto& [ownTag, parameter] : *globalParameters_) {
         if (parameter->Value != gpvAendern)
             continue;
         if (ownTag == tag || parameter->HasDependentCellTag(tag))
@@ -217,14 +231,14 @@ bool TDataBasis::ChangeParameter(int tag) const
 
 void TDataBasis::SetGlobalParameterDependenciesToValue(int tag, tagEnumGlobalParameterValue value)
 {
-    const auto it = globalParameters_.find(tag);
-    if (it == globalParameters_.end())
+    const TGlobalParameter* parameter = FindGlobalParameter(tag);
+    if (!parameter)
         return;
-    for (const int dependent : it->second->DependentCellTags) {
+    for (const int dependent : parameter->DependentCellTags) {
         if (dependent == tag)
             continue;
-        if (const auto other = globalParameters_.find(dependent); other != globalParameters_.end())
-            other->second->Value = value;
+        if (TGlobalParameter* other = FindGlobalParameter(dependent))
+            other->Value = value;
     }
 }
 

@@ -177,15 +177,21 @@ protected:
     std::int32_t Handle = 0;
     std::int32_t Parent = 0;
     std::int32_t System = 0;
-    std::string Name;
     std::int32_t PosId = 0;
+    std::string Name;
     platform::HWND WindowHandle = 0;
 
 private:
+    using TGlobalParameterMap = std::map<int, std::unique_ptr<TGlobalParameter>>;
+
+    // The parameter with that tag; none when there is none.
+    TGlobalParameter* FindGlobalParameter(int tag) const;
     void AddValueRow(TDrawGridSE* grid, const std::string& caption, TCell value);
     void AddTwoItemRow(TDrawGridSE* grid, const std::string& caption, int tag, int value, int style, bool flag,
                        const std::string& captionNo, const std::string& captionYes);
 
-    std::map<int, std::unique_ptr<TGlobalParameter>> globalParameters_;
+    // Made with the first parameter: most data objects (tens of thousands of group-address
+    // nodes among them) have none.
+    std::unique_ptr<TGlobalParameterMap> globalParameters_;
     mutable std::shared_ptr<const int> lifeToken_;
 };
