@@ -14,6 +14,8 @@
 #include "platform/UiService.h"
 
 #include <algorithm>
+#include <array>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -51,6 +53,35 @@ TGrpAdrNodes::TNodePtr<> MakeSubNode(TGrpAdrNodes& nodes, platform::HWND window,
     node->SetPosId(threeLevels ? node->GetGroupNumber() : node->GetGroupAddress(0) & 0x7FF);
     node->SetSubAdrTyp(group ? group->GetTyp() : -1);
     return node;
+}
+
+struct TSubById {
+    std::int32_t Id;
+    TEtsSubGroup* Group;
+};
+
+// Sorts by id, a byte of the id at a time from the lowest (stable); a byte that all ids share
+// takes no pass.
+void SortById(std::vector<TSubById>& subs)
+{
+    if (std::is_sorted(subs.begin(), subs.end(), [](const TSubById& a, const TSubById& b) { return a.Id < b.Id; }))
+        return;
+    const auto key = [](const TSubById& sub) { return static_cast<std::uint32_t>(sub.Id) ^ 0x80000000u; };
+    constexpr unsigned Bytes = 4;
+    std::array<std::array<std::size_t, 256>, Bytes> counts{};
+    for (const TSubById& sub : subs)
+        for (unsigned byte = 0; byte < Bytes; ++byte)
+            ++counts[byte][(key(sub) >> (8 * byte)) & 0xFF];
+    std::vector<TSubById> sorted(subs.size());
+    for (unsigned byte = 0; byte < Bytes; ++byte) {
+        std::array<std::size_t, 256>& start = counts[byte];
+        if (std::find(start.begin(), start.end(), subs.size()) != start.end())
+            continue;
+        std::exclusive_scan(start.begin(), start.end(), start.begin(), std::size_t{0});
+        for (const TSubById& sub : subs)
+            sorted[start[(key(sub) >> (8 * byte)) & 0xFF]++] = sub;
+        subs.swap(sorted);
+    }
 }
 
 } // namespace
@@ -148,13 +179,18 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
         }
     }
 
-    const bool threeLevels = GrpAdrLevel() == 3;
+    // The sub nodes are filed in order of id, each at the end of those filed before it without
+    // a search: a project may number its sub groups across its middle groups.
+    std::vector<TSubById> subs;
     for (const auto& [id, middleNode] : middles) {
         for (TEtsSubGroup* sub = EtsGruppenAdressen->GetSubGroupFirst(middleNode->GetGroup()); sub;
              sub = EtsGruppenAdressen->GetSubGroupNext(middleNode->GetGroup()))
-            GrpAdrNodes.FindOrInsert(sub->GetEtsId(),
-                                     [&] { return MakeSubNode(GrpAdrNodes, window, sub, threeLevels); });
+            subs.push_back({sub->GetEtsId(), sub});
     }
+    SortById(subs);
+    const bool threeLevels = GrpAdrLevel() == 3;
+    for (const auto& [id, sub] : subs)
+        GrpAdrNodes.FindOrInsert(id, [&] { return MakeSubNode(GrpAdrNodes, window, sub, threeLevels); });
 }
 
 TSorvGrpAdrSub* TDeviceInstanz::CreateGrpAddr(std::int16_t main, std::int16_t middle, std::int16_t sub,

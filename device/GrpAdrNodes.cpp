@@ -19,8 +19,10 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Insert(TNodePtr<> node)
     if (!node)
         return nullptr;
     const auto [entry, inserted] = nodes_.emplace(node->GetEtsId(), node.get());
-    if (inserted)
+    if (inserted) {
         node.release();
+        filed_ = nodes_.end(); // it may stand between that node and the place after it
+    }
     return entry->second;
 }
 
@@ -33,8 +35,7 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Find(int hostId) const
 std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
 {
     // The place after the node filed last is tried first: the next id in ascending order goes there.
-    if ((next_ == nodes_.end() || hostId < next_->first) &&
-        (next_ == nodes_.begin() || std::prev(next_)->first < hostId))
+    if (filed_ != nodes_.end() && filed_->first < hostId && (next_ == nodes_.end() || hostId < next_->first))
         return {next_, false};
     const auto place = nodes_.lower_bound(hostId);
     return {place, place != nodes_.end() && place->first == hostId};
@@ -42,8 +43,9 @@ std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
 
 TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node)
 {
-    const auto entry = nodes_.emplace_hint(place, hostId, node);
-    next_ = std::next(entry);
+    // The place is the first entry above the id: the new entry goes just before it.
+    filed_ = nodes_.emplace_hint(place, hostId, node);
+    next_ = place;
     return node;
 }
 
@@ -53,7 +55,7 @@ void TGrpAdrNodes::Clear()
         // Emptied first, so that nothing finds a node while it is being deleted.
         TMap nodes(&arena_);
         nodes.swap(nodes_);
-        next_ = nodes_.end();
+        filed_ = next_ = nodes_.end();
         for (const auto& [id, node] : nodes)
             TDestroy{}(node);
     }

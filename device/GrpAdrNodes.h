@@ -69,5 +69,8 @@ private:
     std::pmr::monotonic_buffer_resource arena_;
     std::pmr::monotonic_buffer_resource nodeArena_;
     TMap nodes_{&arena_};
-    TMap::iterator next_ = nodes_.end(); // the place after the node filed last by FindOrInsert
+    // The entry filed last by FindOrInsert and the place after it; none when another was filed
+    // since.
+    TMap::iterator filed_ = nodes_.end();
+    TMap::iterator next_ = nodes_.end();
 };

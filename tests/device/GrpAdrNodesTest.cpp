@@ -46,6 +46,17 @@ TEST_F(GrpAdrNodesTest, FilesEachIdOnceInAnyOrder)
         EXPECT_EQ(node->GetEtsId(), id);
 }
 
+TEST_F(GrpAdrNodesTest, ANodeInsertedBetweenTwoFilingsIsFoundByTheNext)
+{
+    File(1);
+    groups.emplace_back(2, 0);
+    TSorvGrpAdrBasis* inserted = nodes.Insert(nodes.Make<TSorvGrpAdrSub>(0, 0, 0, "", 1, &groups.back()));
+    EXPECT_EQ(File(2), inserted);
+    ASSERT_NE(File(3), nullptr);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(GrpAdrNodesTest, AnIdFiledAlreadyAnswersItsNodeAndMakesNone)
 {
     TSorvGrpAdrBasis* first = File(3);

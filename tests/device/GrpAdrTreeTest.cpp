@@ -144,6 +144,33 @@ TEST_F(GrpAdrTreeTest, AReloadKeepsTheNodesThatExistAndAddsNewOnes)
     EXPECT_EQ(nullptr, found);
 }
 
+TEST_F(GrpAdrTreeTest, SubGroupsNumberedAcrossTheirMiddleGroupsEachGetTheirOwnNode)
+{
+    // The ids of the new sub groups alternate between two middle groups.
+    const std::int64_t second = Query("SELECT id FROM middle_group WHERE id <> 1 ORDER BY id LIMIT 1");
+    for (int number = 20; number < 26; ++number)
+        Execute("INSERT INTO sub_group (middle_group_id, number, name) VALUES (" +
+                std::to_string(number % 2 ? second : 1) + ", " + std::to_string(number) + ", 'Quer')");
+    device_->LoadGrpAdr();
+
+    int subs = 0;
+    for (const auto& [id, node] : device_->GrpAdrNodes.Map()) {
+        EXPECT_EQ(id, node->GetEtsId());
+        subs += node->GetTyp() == DT_SORV_GRP_ADR_SUB;
+    }
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM sub_group"), subs);
+    for (int number = 20; number < 26; ++number) {
+        const std::int64_t middle = number % 2 ? second : 1;
+        const TSorvGrpAdrSub* node = SubNode(static_cast<std::uint16_t>(
+            Query("SELECT mg.number * 2048 + mi.number * 256 FROM middle_group mi JOIN main_group mg ON mg.id = "
+                  "mi.main_group_id WHERE mi.id = " + std::to_string(middle)) + number));
+        ASSERT_NE(nullptr, node) << number;
+        EXPECT_EQ(Query("SELECT id FROM sub_group WHERE middle_group_id = " + std::to_string(middle) +
+                        " AND number = " + std::to_string(number)),
+                  node->GetEtsId());
+    }
+}
+
 TEST_F(GrpAdrTreeTest, AFailedLoadIsTriedAgain)
 {
     link_.FailReads(TDalKind::SubGroup, DAL_ERR);
