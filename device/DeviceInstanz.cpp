@@ -9,6 +9,7 @@
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -88,7 +89,7 @@ void TDeviceInstanz::ClearDataMaps()
 void TDeviceInstanz::ClearLoadTimeTables()
 {
     HandleMap.clear();
-    TypMap.clear();
+    TypMap = {};
     TypIterBegin = TypIterEnd = TTypMap::iterator{};
     ParentMap.clear();
     LoadTimeArena.release();
@@ -125,7 +126,11 @@ void TDeviceInstanz::KeepDuplicateRecord(const TDatenStruktur& record)
 void TDeviceInstanz::FileLoadedRecord(const TDatenStruktur& loaded)
 {
     // Records come in ascending Typ as a rule: then each goes to the end without a search.
-    TypMap.emplace_hint(TypMap.end(), loaded.Typ, &loaded);
+    const auto after = TypMap.empty() || TypMap.back().first <= loaded.Typ
+                           ? TypMap.end()
+                           : std::upper_bound(TypMap.begin(), TypMap.end(), loaded.Typ,
+                                              [](std::int16_t typ, const auto& entry) { return typ < entry.first; });
+    TypMap.emplace(after, loaded.Typ, &loaded);
     ParentMap.emplace(loaded.Parent, &loaded);
     SystemMaps.File(loaded);
 }

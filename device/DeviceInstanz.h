@@ -27,6 +27,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TDataBasis;
@@ -52,10 +53,12 @@ public:
     using TSystemTable = TRecordStore::TSystemTable;
     using TIteratorPair = TRecordStore::TIteratorPair;
     // The load-time tables. HandleMap holds the copy of each loaded record; the others point at
-    // it. They live in one arena that is dropped as a whole when they are emptied.
+    // it. The maps live in one arena that is dropped as a whole when they are emptied. TypMap is
+    // kept in ascending Typ, records of one Typ in the order they were filed, as a multimap
+    // would keep them: records come in ascending Typ as a rule, and a list walks fastest.
     using THandleMap = std::pmr::map<std::int32_t, TDatenStruktur>;
     using TParentMap = std::pmr::multimap<std::int32_t, const TDatenStruktur*>;
-    using TTypMap = std::pmr::multimap<std::int16_t, const TDatenStruktur*>;
+    using TTypMap = std::vector<std::pair<std::int16_t, const TDatenStruktur*>>;
     using TCharTable = std::map<int, std::vector<std::uint32_t>>;
     using TRecordTable = TDatenManager<TDatenStruktur>;
 
@@ -390,7 +393,7 @@ protected:
     std::pmr::monotonic_buffer_resource LoadTimeArena; // declared before the tables that use it
     TParentMap ParentMap{&LoadTimeArena};
     THandleMap HandleMap{&LoadTimeArena};
-    TTypMap TypMap{&LoadTimeArena};
+    TTypMap TypMap;
     TTypMap::iterator TypIterBegin{};
     TTypMap::iterator TypIterEnd{};
 

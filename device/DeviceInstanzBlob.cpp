@@ -94,10 +94,7 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
         if (size == 0 && !CreateNewDeviceBlock(mainWindow, data, size))
             return false;
         // The link's bytes are copied at once and then given back.
-        BlobStream.Clear();
-        BlobStream.SetSize(static_cast<std::size_t>(size));
-        BlobStream.SetPosition(0);
-        BlobStream.Write(data, static_cast<std::size_t>(size));
+        BlobStream = platform::TMemoryStream(size > 0 ? std::string(data, static_cast<std::size_t>(size)) : std::string());
         link->ReleaseBlob();
     }
 

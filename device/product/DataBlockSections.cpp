@@ -258,6 +258,7 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
         std::stable_sort(byTyp.begin(), byTyp.end(),
                          [](const TEntry& a, const TEntry& b) { return a->second.Typ < b->second.Typ; });
         ClearDataMaps();
+        TypMap.reserve(byTyp.size());
         for (const TEntry& entry : byTyp) {
             handles.push_back(entry->second.Handle);
             FillDataMaps(std::move(entry->second));

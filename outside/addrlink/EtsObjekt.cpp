@@ -6,6 +6,9 @@
 #include "outside/funcbase/ValueRows.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 #include <vector>
 
 namespace {
@@ -147,8 +150,11 @@ void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
         const RecGrpAdrId link = ReadLink(record);
         AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
     }
-    // Chains are short: the handles met are kept in a list, and a repeat ends the walk.
-    std::vector<std::int32_t> visited;
+    // Chains are short: the handles met are kept in a list on the stack (on the heap beyond
+    // it), and a repeat ends the walk.
+    std::array<std::byte, 32 * sizeof(std::int32_t)> room;
+    std::pmr::monotonic_buffer_resource arena(room.data(), room.size());
+    std::pmr::vector<std::int32_t> visited(&arena);
     const auto firstVisit = [&](std::int32_t handle) {
         if (handle == record.Handle || std::find(visited.begin(), visited.end(), handle) != visited.end())
             return false;

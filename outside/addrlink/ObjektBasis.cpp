@@ -15,6 +15,9 @@ bool TObjektBasis::ExistSubGroupId(std::int32_t subGroupId) const
 
 void TObjektBasis::AddSubGroupLink(std::int32_t subGroupId, std::uint16_t grpAdr, bool flag)
 {
+    // The heap's smallest block holds two links: room for both comes with the first.
+    if (links_.empty())
+        links_.reserve(2);
     links_.push_back(RecGrpAdrId{subGroupId, grpAdr, flag});
 }
 

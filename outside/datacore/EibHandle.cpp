@@ -4,10 +4,16 @@
 
 #include <algorithm>
 
-TEibHandle::TEibHandle(const std::list<int>& handlesInUse) : loaded_(handlesInUse.begin(), handlesInUse.end())
+TEibHandle::TEibHandle(const std::list<int>& handlesInUse)
 {
-    std::sort(loaded_.begin(), loaded_.end());
-    loaded_.erase(std::unique(loaded_.begin(), loaded_.end()), loaded_.end());
+    for (const int handle : handlesInUse) {
+        if (handle >= 0 && handle <= MaxHandle)
+            loaded_.set(static_cast<std::size_t>(handle));
+        else
+            loadedOther_.push_back(handle);
+    }
+    std::sort(loadedOther_.begin(), loadedOther_.end());
+    loadedOther_.erase(std::unique(loadedOther_.begin(), loadedOther_.end()), loadedOther_.end());
     BuildNewTable();
 }
 
@@ -15,11 +21,7 @@ TEibHandle::~TEibHandle() = default;
 
 void TEibHandle::BuildNewTable()
 {
-    inUse_ = givenOut_;
-    for (const std::int32_t handle : loaded_) {
-        if (handle >= 0 && handle <= MaxHandle)
-            inUse_.set(static_cast<std::size_t>(handle));
-    }
+    inUse_ = loaded_ | givenOut_;
     firstCandidate_ = 1;
 }
 
@@ -43,5 +45,5 @@ bool TEibHandle::IsInUse(std::int32_t handle) const
 {
     if (handle >= 0 && handle <= MaxHandle)
         return inUse_.test(static_cast<std::size_t>(handle));
-    return std::binary_search(loaded_.begin(), loaded_.end(), handle);
+    return std::binary_search(loadedOther_.begin(), loadedOther_.end(), handle);
 }

@@ -30,8 +30,9 @@ public:
 private:
     using THandleSet = std::bitset<MaxHandle + 1>;
 
-    std::vector<std::int32_t> loaded_; // ascending, each once; also those outside 0..MaxHandle
-    THandleSet inUse_;                 // of 0..MaxHandle
+    THandleSet loaded_;                     // the handles given to the constructor, of 0..MaxHandle
+    std::vector<std::int32_t> loadedOther_; // those outside 0..MaxHandle, ascending, each once
+    THandleSet inUse_;                      // of 0..MaxHandle
     THandleSet givenOut_;
     // Every handle from 1 below it is in use: the search for a free one starts there.
     std::int32_t firstCandidate_ = 1;
