@@ -205,7 +205,8 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
     // The middle and sub nodes are filed in order of id, each at the end of those filed before it
     // without a search (a project may number its sub groups across its middle groups); a middle
     // node before a sub node of its id, which then is not made.
-    GrpAdrNodes.Reserve(GrpAdrNodes.Map().size() + newMiddles.size() + subs.size());
+    // On a reload most of the sub nodes are filed already.
+    GrpAdrNodes.Reserve(std::max(GrpAdrNodes.Map().size(), newMiddles.size() + subs.size()));
     const bool threeLevels = GrpAdrLevel() == 3;
     auto nextMiddle = newMiddles.begin();
     const auto fileMiddlesUpTo = [&](std::int32_t last) {
