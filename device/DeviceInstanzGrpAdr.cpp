@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <map>
 #include <numeric>
 #include <set>
 #include <vector>
@@ -58,6 +60,11 @@ TGrpAdrNodes::TNodePtr<> MakeSubNode(TGrpAdrNodes& nodes, platform::HWND window,
 struct TSubById {
     std::int32_t Id;
     TEtsSubGroup* Group;
+};
+
+struct TMiddleById {
+    std::int32_t Id;
+    TEtsMiddleGroup* Group;
 };
 
 // Sorts by id, a byte of the id at a time from the lowest (stable); a byte that all ids share
@@ -165,32 +172,54 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
     if (!EtsGruppenAdressen)
         return;
     const platform::HWND window = WindowOf(MainForm);
-    std::map<int, TSorvGrpAdrMiddle*> middles;
+    // The middle groups by id, each with the group of its node: the node filed already, or the
+    // one filed below among the sub nodes.
+    std::map<int, TEtsMiddleGroup*> middles;
+    std::vector<TMiddleById> newMiddles;
     for (const auto& [id, node] : MainGroupNodes.Map()) {
         auto* mainNode = dynamic_cast<TSorvGrpAdrMain*>(node);
         if (!mainNode)
             continue;
         for (TEtsMiddleGroup* middle = EtsGruppenAdressen->GetMiddleGroupFirst(mainNode->GetGroup()); middle;
              middle = EtsGruppenAdressen->GetMiddleGroupNext(mainNode->GetGroup())) {
-            TSorvGrpAdrBasis* node = GrpAdrNodes.FindOrInsert(
-                middle->GetEtsId(), [&] { return MakeMiddleNode(GrpAdrNodes, window, middle); });
-            if (auto* middleNode = dynamic_cast<TSorvGrpAdrMiddle*>(node))
-                middles.emplace(middle->GetEtsId(), middleNode);
+            const int middleId = middle->GetEtsId();
+            if (TSorvGrpAdrBasis* filed = GrpAdrNodes.Find(middleId)) {
+                if (auto* middleNode = dynamic_cast<TSorvGrpAdrMiddle*>(filed))
+                    middles.emplace(middleId, middleNode->GetGroup());
+            } else if (middles.emplace(middleId, middle).second) {
+                newMiddles.push_back({middleId, middle});
+            }
         }
     }
 
-    // The sub nodes are filed in order of id, each at the end of those filed before it without
-    // a search: a project may number its sub groups across its middle groups.
     std::vector<TSubById> subs;
-    for (const auto& [id, middleNode] : middles) {
-        for (TEtsSubGroup* sub = EtsGruppenAdressen->GetSubGroupFirst(middleNode->GetGroup()); sub;
-             sub = EtsGruppenAdressen->GetSubGroupNext(middleNode->GetGroup()))
+    for (const auto& [id, middle] : middles) {
+        for (TEtsSubGroup* sub = EtsGruppenAdressen->GetSubGroupFirst(middle); sub;
+             sub = EtsGruppenAdressen->GetSubGroupNext(middle))
             subs.push_back({sub->GetEtsId(), sub});
     }
     SortById(subs);
+    std::sort(newMiddles.begin(), newMiddles.end(),
+              [](const TMiddleById& a, const TMiddleById& b) { return a.Id < b.Id; });
+
+    // The middle and sub nodes are filed in order of id, each at the end of those filed before it
+    // without a search (a project may number its sub groups across its middle groups); a middle
+    // node before a sub node of its id, which then is not made.
+    // On a reload most of the sub nodes are filed already.
+    GrpAdrNodes.Reserve(std::max(GrpAdrNodes.Map().size(), newMiddles.size() + subs.size()));
     const bool threeLevels = GrpAdrLevel() == 3;
-    for (const auto& [id, sub] : subs)
+    auto nextMiddle = newMiddles.begin();
+    const auto fileMiddlesUpTo = [&](std::int32_t last) {
+        for (; nextMiddle != newMiddles.end() && nextMiddle->Id <= last; ++nextMiddle) {
+            TEtsMiddleGroup* group = nextMiddle->Group;
+            GrpAdrNodes.FindOrInsert(nextMiddle->Id, [&] { return MakeMiddleNode(GrpAdrNodes, window, group); });
+        }
+    };
+    for (const auto& [id, sub] : subs) {
+        fileMiddlesUpTo(id);
         GrpAdrNodes.FindOrInsert(id, [&] { return MakeSubNode(GrpAdrNodes, window, sub, threeLevels); });
+    }
+    fileMiddlesUpTo(std::numeric_limits<std::int32_t>::max());
 }
 
 TSorvGrpAdrSub* TDeviceInstanz::CreateGrpAddr(std::int16_t main, std::int16_t middle, std::int16_t sub,

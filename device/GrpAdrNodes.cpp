@@ -2,7 +2,8 @@
 
 #include "outside/addrlink/SorvGrpAdrBasis.h"
 
-#include <iterator>
+#include <algorithm>
+#include <utility>
 
 void TGrpAdrNodes::TDestroy::operator()(TSorvGrpAdrBasis* node) const
 {
@@ -19,10 +20,8 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Insert(TNodePtr<> node)
     if (!node)
         return nullptr;
     const auto [entry, inserted] = nodes_.emplace(node->GetEtsId(), node.get());
-    if (inserted) {
+    if (inserted)
         node.release();
-        filed_ = nodes_.end(); // it may stand between that node and the place after it
-    }
     return entry->second;
 }
 
@@ -32,33 +31,36 @@ TSorvGrpAdrBasis* TGrpAdrNodes::Find(int hostId) const
     return entry == nodes_.end() ? nullptr : entry->second;
 }
 
-std::pair<TGrpAdrNodes::TMap::iterator, bool> TGrpAdrNodes::PlaceOf(int hostId)
+std::pair<std::size_t, bool> TGrpAdrNodes::PlaceOf(int hostId) const
 {
     // The place after the node filed last is tried first: the next id in ascending order goes there.
-    if (filed_ != nodes_.end() && filed_->first < hostId && (next_ == nodes_.end() || hostId < next_->first))
+    const std::size_t size = nodes_.size();
+    if (next_ > 0 && next_ <= size && nodes_.begin()[next_ - 1].first < hostId &&
+        (next_ == size || hostId < nodes_.begin()[next_].first))
         return {next_, false};
     const auto place = nodes_.lower_bound(hostId);
-    return {place, place != nodes_.end() && place->first == hostId};
+    return {static_cast<std::size_t>(place - nodes_.begin()), place != nodes_.end() && place->first == hostId};
 }
 
-TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node)
+TSorvGrpAdrBasis* TGrpAdrNodes::FileAt(std::size_t place, int hostId, TNodePtr<> node)
 {
-    // The place is the first entry above the id: the new entry goes just before it.
-    filed_ = nodes_.emplace_hint(place, hostId, node);
-    next_ = place;
-    return node;
+    const auto entry = nodes_.emplace_hint(nodes_.begin() + std::min(place, nodes_.size()), hostId, node.get());
+    if (entry->second == node.get()) {
+        node.release();
+        next_ = static_cast<std::size_t>(entry - nodes_.begin()) + 1;
+    }
+    return entry->second;
 }
 
 void TGrpAdrNodes::Clear()
 {
     {
         // Emptied first, so that nothing finds a node while it is being deleted.
-        TMap nodes(&arena_);
+        TMap nodes;
         nodes.swap(nodes_);
-        filed_ = next_ = nodes_.end();
+        next_ = 0;
         for (const auto& [id, node] : nodes)
             TDestroy{}(node);
     }
-    arena_.release();
     nodeArena_.release();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "device/GrpAdrNodeMap.h"
+
+#include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <memory_resource>
 #include <utility>
@@ -12,7 +14,7 @@ class TSorvGrpAdrBasis;
 // through its virtual destructor when it lets it go.
 class TGrpAdrNodes {
 public:
-    using TMap = std::pmr::map<int, TSorvGrpAdrBasis*>;
+    using TMap = TGrpAdrNodeMap;
 
     // Ends a node made by Make; its memory stays the store's until the store is emptied.
     struct TDestroy {
@@ -47,10 +49,12 @@ public:
     {
         const auto [place, found] = PlaceOf(hostId);
         if (found)
-            return place->second;
+            return nodes_.begin()[place].second;
         TNodePtr<> node = make();
-        return node ? FileAt(place, hostId, node.release()) : nullptr;
+        return node ? FileAt(place, hostId, std::move(node)) : nullptr;
     }
+    // Makes room for that many nodes in all.
+    void Reserve(std::size_t nodes) { nodes_.reserve(nodes); }
     // Deletes every node.
     void Clear();
 
@@ -58,19 +62,17 @@ public:
     bool Empty() const { return nodes_.empty(); }
 
 private:
-    // The node of the host id (true), or the place where it would go (false).
-    std::pair<TMap::iterator, bool> PlaceOf(int hostId);
-    // Files the node (now owned) at its place.
-    TSorvGrpAdrBasis* FileAt(TMap::iterator place, int hostId, TSorvGrpAdrBasis* node);
+    // The index of the host id's entry (true), or of the place where it would go (false).
+    std::pair<std::size_t, bool> PlaceOf(int hostId) const;
+    // Files the node at the index of its place, searched anew when it no longer fits; answers the
+    // node filed under the id.
+    TSorvGrpAdrBasis* FileAt(std::size_t place, int hostId, TNodePtr<> node);
 
-    // A project has up to tens of thousands of groups. Entries and nodes are only ever filed, or
-    // all dropped at once: they come from arenas that are given back when the map is emptied. The
-    // entries have one of their own, so that a search through them stays in few cache lines.
-    std::pmr::monotonic_buffer_resource arena_;
+    // A project has up to tens of thousands of groups. Nodes are only ever filed, or all dropped
+    // at once: they come from an arena that is given back when the map is emptied.
     std::pmr::monotonic_buffer_resource nodeArena_;
-    TMap nodes_{&arena_};
-    // The entry filed last by FindOrInsert and the place after it; none when another was filed
-    // since.
-    TMap::iterator filed_ = nodes_.end();
-    TMap::iterator next_ = nodes_.end();
+    TMap nodes_;
+    // The index after the entry filed last by FindOrInsert: the place of the next id in ascending
+    // order. Checked against the ids around it before use, as other filings move the entries.
+    std::size_t next_ = 0;
 };

@@ -253,7 +253,7 @@ void TCtrlTree::UpdateSystemNode(const TDataPointerMap& map)
     treeView_->EndUpdate();
 }
 
-void TCtrlTree::MakeGrpAdrFolder(const TGrpAdrMap& mainGroups, TDataBasis* folder)
+void TCtrlTree::MakeGrpAdrFolder(const TGrpAdrNodeMap& mainGroups, TDataBasis* folder)
 {
     LOG_FKT_START("TCtrlTree::MakeGrpAdrFolder");
     if (!folder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/GrpAdrNodeMap.h"
 #include "views/TreeView.h"
 
 #include <QCollator>
@@ -22,7 +23,7 @@ class TSorvGrpAdrBasis;
 class TCtrlTree {
 public:
     using TDataPointerMap = std::map<int, TDataBasis*>;
-    // Group-address nodes by host id, as the device model keeps them.
+    // Group-address nodes by host id that a node of the tree is to show below it.
     using TGrpAdrMap = std::pmr::map<int, TSorvGrpAdrBasis*>;
 
     explicit TCtrlTree(TTreeView* treeView);
@@ -50,7 +51,7 @@ public:
     void UpdateIcon(TTreeNode* node, TDataBasis* object);
     void UpdateSystemNode(const TDataPointerMap& map);
 
-    void MakeGrpAdrFolder(const TGrpAdrMap& mainGroups, TDataBasis* folder);
+    void MakeGrpAdrFolder(const TGrpAdrNodeMap& mainGroups, TDataBasis* folder);
     // Adds the groups of the map that the node does not show yet; the ones it shows are taken
     // out of the map.
     void MakeGrpAdrNode(TGrpAdrMap* groups, TTreeNode* node);

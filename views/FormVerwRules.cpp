@@ -131,7 +131,7 @@ TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int dow
     return commands;
 }
 
-TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TCtrlTree::TGrpAdrMap& nodes,
+TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TGrpAdrNodeMap& nodes,
                                   bool threeLevels)
 {
     TCtrlTree::TGrpAdrMap below;

@@ -72,7 +72,7 @@ TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int dow
 // each child shows whether it can be expanded: for a main group its middle groups with three
 // levels, the sub groups of its middle groups with two; for a middle group its sub groups. Only
 // groups filed in nodes (by host id) are taken; any other object gives none.
-TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TCtrlTree::TGrpAdrMap& nodes,
+TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TGrpAdrNodeMap& nodes,
                                   bool threeLevels);
 
 } // namespace views

@@ -57,6 +57,28 @@ TEST_F(GrpAdrNodesTest, ANodeInsertedBetweenTwoFilingsIsFoundByTheNext)
     EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3}));
 }
 
+TEST_F(GrpAdrNodesTest, NodesFiledWhileANodeIsMadeStayInOrder)
+{
+    File(1);
+    File(5);
+    // Filed while the node of 4 is made: 2 before its place, 4 at it.
+    TSorvGrpAdrBasis* four = nodes.FindOrInsert(4, [&] {
+        File(2);
+        return TGrpAdrNodes::TNodePtr<>(nodes.Make<TSorvGrpAdrSub>(0, 0, 0, "", 1, &groups.emplace_back(4, 0)));
+    });
+    TSorvGrpAdrBasis* filedFirst = nullptr;
+    TSorvGrpAdrBasis* three = nodes.FindOrInsert(3, [&] {
+        filedFirst = File(3);
+        return TGrpAdrNodes::TNodePtr<>(nodes.Make<TSorvGrpAdrSub>(0, 0, 0, "", 1, &groups.emplace_back(3, 0)));
+    });
+    EXPECT_EQ(nodes.Find(4), four);
+    EXPECT_EQ(three, filedFirst);
+    EXPECT_EQ(nodes.Find(3), filedFirst);
+    EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3, 4, 5}));
+    File(6);
+    EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
 TEST_F(GrpAdrNodesTest, AnIdFiledAlreadyAnswersItsNodeAndMakesNone)
 {
     TSorvGrpAdrBasis* first = File(3);

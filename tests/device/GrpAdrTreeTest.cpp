@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace grpadrtest {
@@ -134,11 +135,20 @@ TEST_F(GrpAdrTreeTest, AReloadKeepsTheNodesThatExistAndAddsNewOnes)
 {
     device_->LoadGrpAdr();
     TSorvGrpAdrSub* flur = SubNode(1 * 2048 + 1);
+    const std::vector<std::pair<int, TSorvGrpAdrBasis*>> before(device_->GrpAdrNodes.Map().begin(),
+                                                                device_->GrpAdrNodes.Map().end());
     Execute("INSERT INTO sub_group (middle_group_id, number, name) VALUES (1, 9, 'Neu')");
+    Execute("INSERT INTO middle_group (main_group_id, number, name) SELECT main_group_id, 5, 'Neu' FROM middle_group "
+            "WHERE id = 1");
+    Execute("INSERT INTO sub_group (middle_group_id, number, name) SELECT MAX(id), 3, 'Neu' FROM middle_group");
     device_->GrpAdrLoaded = false; // as the main window does after a host event
     device_->LoadGrpAdr();
     EXPECT_EQ(flur, SubNode(1 * 2048 + 1));
+    for (const auto& [id, node] : before)
+        EXPECT_EQ(node, device_->GrpAdrNodes.Find(id));
+    EXPECT_EQ(before.size() + 3, device_->GrpAdrNodes.Map().size());
     ASSERT_NE(nullptr, SubNode(1 * 2048 + 9));
+    ASSERT_NE(nullptr, SubNode(1 * 2048 + 5 * 256 + 3));
     TSorvGrpAdrBasis* found = nullptr;
     EXPECT_FALSE(device_->GetGrpAdrDataPointer(4711, found));
     EXPECT_EQ(nullptr, found);

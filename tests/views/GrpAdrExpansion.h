@@ -11,7 +11,7 @@ namespace viewstest {
 // the window: each child gets the groups one level further down (views::GroupsBelow), unsorted
 // while they are added.
 inline void FillGroupLevels(TCtrlTree& ctrl, TTreeView& tree, TTreeNode& node, TEtsGruppenAdressen& groups,
-                            const TCtrlTree::TGrpAdrMap& nodes, bool threeLevels)
+                            const TGrpAdrNodeMap& nodes, bool threeLevels)
 {
     const TSortType sortType = tree.SortType();
     tree.SetSortType(stNone);
