@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -30,21 +32,38 @@ struct TRecordBytes {
     std::size_t Size = 0;
 };
 
-// Reads a line of hexadecimal pairs into record; false when a character is no digit, one is left
-// or there are more than a record holds.
-bool HexBytes(std::string_view text, TRecordBytes& record)
+bool IsLineEnd(char c)
 {
-    if (text.size() % 2 != 0 || text.size() / 2 > record.Bytes.size())
+    return c == '\r' || c == '\n';
+}
+
+// Reads the hexadecimal pairs of a record from text[at] on: the count, then as many bytes as it
+// names, which must end the line (at a line end or the end of the text). False when a character
+// is no digit or the line is longer or shorter than the count says. Checks nothing else.
+bool HexRecord(std::string_view text, std::size_t at, TRecordBytes& record)
+{
+    if (text.size() - at < 2)
         return false;
-    record.Size = 0;
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        const std::uint8_t high = HexDigits[static_cast<unsigned char>(text[i])];
-        const std::uint8_t low = HexDigits[static_cast<unsigned char>(text[i + 1])];
-        if (high == NoDigit || low == NoDigit)
-            return false;
-        record.Bytes[record.Size++] = static_cast<std::uint8_t>(high << 4 | low);
+    const std::uint8_t countHigh = HexDigits[static_cast<unsigned char>(text[at])];
+    const std::uint8_t countLow = HexDigits[static_cast<unsigned char>(text[at + 1])];
+    if (((countHigh | countLow) & 0xF0) != 0)
+        return false;
+    const std::size_t count = static_cast<std::size_t>(countHigh << 4 | countLow);
+    const std::size_t end = at + 2 + 2 * count;
+    if (end > text.size() || (end < text.size() && !IsLineEnd(text[end])))
+        return false;
+    record.Bytes[0] = static_cast<std::uint8_t>(count);
+    // Any character that is no digit leaves a high bit in invalid.
+    std::uint8_t invalid = 0;
+    const char* digits = text.data() + at + 2;
+    for (std::size_t i = 1; i <= count; ++i, digits += 2) {
+        const std::uint8_t high = HexDigits[static_cast<unsigned char>(digits[0])];
+        const std::uint8_t low = HexDigits[static_cast<unsigned char>(digits[1])];
+        invalid |= high | low;
+        record.Bytes[i] = static_cast<std::uint8_t>(high << 4 | low);
     }
-    return true;
+    record.Size = count + 1;
+    return (invalid & 0xF0) == 0;
 }
 
 // Width of the address field of a record type; 0 for a type that is not known.
@@ -104,16 +123,15 @@ public:
     // The characters in the map's form, in ascending order of code.
     TCharacterMap Characters() const
     {
+        const auto flat = static_cast<std::size_t>(std::count(present_.begin(), present_.end(), std::uint8_t{1}));
         TCharacterMap characters;
-        for (std::size_t code = 0; code < present_.size(); ++code) {
-            if (!present_[code])
-                continue;
-            const auto first = rows_.begin() + static_cast<std::ptrdiff_t>(code * BytesPerCharacter);
-            characters.emplace_hint(characters.end(), static_cast<int>(code),
-                                    std::vector<std::uint32_t>(first, first + BytesPerCharacter));
-        }
+        characters.reserve(flat + far_.size(), (flat + far_.size()) * BytesPerCharacter);
+        for (std::size_t code = 0; code < present_.size(); ++code)
+            if (present_[code])
+                characters.insert(static_cast<int>(code),
+                                  TCharacterMap::TRows(rows_).subspan(code * BytesPerCharacter, BytesPerCharacter));
         for (const auto& [code, rows] : far_)
-            characters.emplace_hint(characters.end(), code, std::vector<std::uint32_t>(rows.begin(), rows.end()));
+            characters.insert(code, rows);
         return characters;
     }
 
@@ -124,19 +142,21 @@ private:
     bool hadData_ = false;
 };
 
-// Adds the data bytes of one record to the image; false when the record is not sound.
-bool ReadRecord(std::string_view line, TFlatImage& image)
+// Adds the data bytes of the record that begins at text[at] ('S') to the image; false when the
+// record is not sound. Sets at to the end of the record's line.
+bool ReadRecord(std::string_view text, std::size_t& at, TFlatImage& image)
 {
-    if (line.size() < 4 || line[0] != 'S')
+    if (text.size() - at < 2)
         return false;
-    const char type = line[1];
+    const char type = text[at + 1];
     const std::size_t addressBytes = AddressBytes(type);
     if (addressBytes == 0)
         return false;
     TRecordBytes record;
-    // Count, address and checksum at least; the count names every byte after itself.
-    if (!HexBytes(line.substr(2), record) || record.Size < 2 + addressBytes || record.Bytes[0] != record.Size - 1)
+    // Count, address and checksum at least.
+    if (!HexRecord(text, at + 2, record) || record.Size < 2 + addressBytes)
         return false;
+    at += 2 + 2 * record.Size;
     const std::uint8_t* bytes = record.Bytes.data();
     const std::size_t checksum = record.Size - 1;
     unsigned sum = 0;
@@ -162,22 +182,19 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
         return false;
     const std::string_view text = std::string_view(stream->Bytes()).substr(stream->Position());
     TFlatImage image;
-    // A line ends at CR or at LF: the next of each is known, and searched for again once passed.
-    std::size_t nextCr = text.find('\r');
-    std::size_t nextLf = text.find('\n');
-    std::size_t start = 0;
-    while (start < text.size()) {
-        if (nextCr < start)
-            nextCr = text.find('\r', start);
-        if (nextLf < start)
-            nextLf = text.find('\n', start);
-        const std::size_t end = std::min({nextCr, nextLf, text.size()});
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.empty() || line.starts_with("SX"))
-            continue;
-        if (!ReadRecord(line, image))
+    // A line ends at CR or at LF. A record finds its own end from its count.
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const char first = text[at];
+        if (IsLineEnd(first)) {
+            ++at;
+        } else if (first != 'S') {
             return false;
+        } else if (at + 1 < text.size() && text[at + 1] == 'X') {
+            at = std::min(text.find_first_of("\r\n", at), text.size());
+        } else if (!ReadRecord(text, at, image)) {
+            return false;
+        }
     }
     stream->SetPosition(stream->Size());
     if (!image.HadData())
