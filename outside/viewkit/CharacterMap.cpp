@@ -13,11 +13,15 @@ TCharacterMap::TCharacterMap(std::initializer_list<std::pair<int, std::vector<st
         insert(code, characterRows);
 }
 
+bool TCharacterMap::IsOwnRows(TRows rows) const
+{
+    const std::less<const std::uint32_t*> before;
+    return !rows.empty() && !before(rows.data(), rows_.data()) && before(rows.data(), rows_.data() + rows_.size());
+}
+
 bool TCharacterMap::insert(int code, TRows rows)
 {
-    // Rows taken from this map itself would move while the table grows.
-    const std::less<const std::uint32_t*> before;
-    if (!rows.empty() && !before(rows.data(), rows_.data()) && before(rows.data(), rows_.data() + rows_.size())) {
+    if (IsOwnRows(rows)) {
         const std::vector<std::uint32_t> copy(rows.begin(), rows.end());
         return insert(code, copy);
     }
@@ -36,6 +40,21 @@ bool TCharacterMap::insert(int code, TRows rows)
         later->First += rows.size();
     index_.insert(place, {code, first, rows.size()});
     return true;
+}
+
+void TCharacterMap::append(int firstCode, std::size_t rowsEach, TRows rows)
+{
+    if (rowsEach == 0)
+        return;
+    const std::size_t count = rows.size() / rowsEach;
+    if ((!index_.empty() && index_.back().Code >= firstCode) || IsOwnRows(rows)) {
+        for (std::size_t i = 0; i < count; ++i)
+            insert(firstCode + static_cast<int>(i), rows.subspan(i * rowsEach, rowsEach));
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        index_.push_back({firstCode + static_cast<int>(i), rows_.size() + i * rowsEach, rowsEach});
+    rows_.insert(rows_.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(count * rowsEach));
 }
 
 void PrintTo(const TCharacterMap& map, std::ostream* out)

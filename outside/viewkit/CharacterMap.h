@@ -124,7 +124,15 @@ public:
     // above every other one is appended without a search.
     bool insert(int code, TRows rows);
 
+    // Adds characters of consecutive codes from firstCode on, rowsEach rows each, taken in turn
+    // from rows (rows left over are dropped). With firstCode above every code in the map, the
+    // rows are appended at once; otherwise each character is inserted.
+    void append(int firstCode, std::size_t rowsEach, TRows rows);
+
 private:
+    // Whether the rows lie in this map's own table, which may move while it grows.
+    bool IsOwnRows(TRows rows) const;
+
     std::vector<TEntry>::const_iterator Lower(int code) const
     {
         return std::lower_bound(index_.begin(), index_.end(), code,

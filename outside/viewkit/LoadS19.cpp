@@ -10,31 +10,27 @@
 
 namespace {
 
-constexpr std::uint8_t NoDigit = 0xFF;
-
-// The value of each hexadecimal digit; NoDigit for every other character.
-constexpr std::array<std::uint8_t, 256> HexDigits = [] {
-    std::array<std::uint8_t, 256> digits{};
-    digits.fill(NoDigit);
-    for (int c = 0; c < 10; ++c)
-        digits['0' + c] = static_cast<std::uint8_t>(c);
-    for (int c = 0; c < 6; ++c) {
-        digits['A' + c] = static_cast<std::uint8_t>(10 + c);
-        digits['a' + c] = static_cast<std::uint8_t>(10 + c);
-    }
-    return digits;
-}();
-
 // A record's bytes: count, address, data and checksum, at most 1 + 255. Only the first Size
-// bytes are set.
+// bytes are set; Sum is the sum of those bytes.
 struct TRecordBytes {
     std::array<std::uint8_t, 256> Bytes;
     std::size_t Size = 0;
+    unsigned Sum = 0;
 };
 
 bool IsLineEnd(char c)
 {
     return c == '\r' || c == '\n';
+}
+
+// The value of a hexadecimal digit; NoDigit for any other character.
+constexpr std::uint8_t NoDigit = 0xFF;
+constexpr std::uint8_t DigitValue(unsigned char c)
+{
+    return c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0')
+         : c >= 'A' && c <= 'F' ? static_cast<std::uint8_t>(c - 'A' + 10)
+         : c >= 'a' && c <= 'f' ? static_cast<std::uint8_t>(c - 'a' + 10)
+                                : NoDigit;
 }
 
 // Reads the hexadecimal pairs of a record from text[at] on: the count, then as many bytes as it
@@ -44,26 +40,40 @@ bool HexRecord(std::string_view text, std::size_t at, TRecordBytes& record)
 {
     if (text.size() - at < 2)
         return false;
-    const std::uint8_t countHigh = HexDigits[static_cast<unsigned char>(text[at])];
-    const std::uint8_t countLow = HexDigits[static_cast<unsigned char>(text[at + 1])];
-    if (((countHigh | countLow) & 0xF0) != 0)
+    const std::uint8_t countHigh = DigitValue(static_cast<unsigned char>(text[at]));
+    const std::uint8_t countLow = DigitValue(static_cast<unsigned char>(text[at + 1]));
+    if (countHigh == NoDigit || countLow == NoDigit)
         return false;
     const std::size_t count = static_cast<std::size_t>(countHigh << 4 | countLow);
     const std::size_t end = at + 2 + 2 * count;
     if (end > text.size() || (end < text.size() && !IsLineEnd(text[end])))
         return false;
-    record.Bytes[0] = static_cast<std::uint8_t>(count);
-    // Any character that is no digit leaves a high bit in invalid.
+
+    // Digit values first, in a loop without branches that the compiler can run on several
+    // characters at once; then the pairs.
+    const auto* digits = reinterpret_cast<const unsigned char*>(text.data() + at + 2);
+    std::array<std::uint8_t, 2 * 255> values;
     std::uint8_t invalid = 0;
-    const char* digits = text.data() + at + 2;
-    for (std::size_t i = 1; i <= count; ++i, digits += 2) {
-        const std::uint8_t high = HexDigits[static_cast<unsigned char>(digits[0])];
-        const std::uint8_t low = HexDigits[static_cast<unsigned char>(digits[1])];
-        invalid |= high | low;
-        record.Bytes[i] = static_cast<std::uint8_t>(high << 4 | low);
+    for (std::size_t i = 0; i < 2 * count; ++i) {
+        const auto digit = static_cast<std::uint8_t>(digits[i] - '0');
+        const auto letter = static_cast<std::uint8_t>((digits[i] | 0x20) - 'a');
+        const bool isDigit = digit < 10;
+        const bool isLetter = letter < 6;
+        values[i] = isDigit ? digit : static_cast<std::uint8_t>(letter + 10);
+        invalid |= static_cast<std::uint8_t>(!isDigit & !isLetter);
+    }
+    if (invalid != 0)
+        return false;
+    record.Bytes[0] = static_cast<std::uint8_t>(count);
+    unsigned sum = static_cast<unsigned>(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto byte = static_cast<std::uint8_t>(values[2 * i] << 4 | values[2 * i + 1]);
+        sum += byte;
+        record.Bytes[i + 1] = byte;
     }
     record.Size = count + 1;
-    return (invalid & 0xF0) == 0;
+    record.Sum = sum;
+    return true;
 }
 
 // Width of the address field of a record type; 0 for a type that is not known.
@@ -126,10 +136,16 @@ public:
         const auto flat = static_cast<std::size_t>(std::count(present_.begin(), present_.end(), std::uint8_t{1}));
         TCharacterMap characters;
         characters.reserve(flat + far_.size(), (flat + far_.size()) * BytesPerCharacter);
-        for (std::size_t code = 0; code < present_.size(); ++code)
-            if (present_[code])
-                characters.insert(static_cast<int>(code),
-                                  TCharacterMap::TRows(rows_).subspan(code * BytesPerCharacter, BytesPerCharacter));
+        // Each run of consecutive codes at once.
+        const auto flatRows = TCharacterMap::TRows(rows_);
+        for (auto first = present_.begin(); (first = std::find(first, present_.end(), 1)) != present_.end();) {
+            const auto last = std::find(first, present_.end(), 0);
+            const auto code = static_cast<std::size_t>(first - present_.begin());
+            const auto runRows = static_cast<std::size_t>(last - first) * BytesPerCharacter;
+            characters.append(static_cast<int>(code), BytesPerCharacter,
+                              flatRows.subspan(code * BytesPerCharacter, runRows));
+            first = last;
+        }
         for (const auto& [code, rows] : far_)
             characters.insert(code, rows);
         return characters;
@@ -157,13 +173,11 @@ bool ReadRecord(std::string_view text, std::size_t& at, TFlatImage& image)
     if (!HexRecord(text, at + 2, record) || record.Size < 2 + addressBytes)
         return false;
     at += 2 + 2 * record.Size;
+    // The checksum is the complement of the sum of the bytes before it: all bytes add up to 0xFF.
+    if ((record.Sum & 0xFF) != 0xFF)
+        return false;
     const std::uint8_t* bytes = record.Bytes.data();
     const std::size_t checksum = record.Size - 1;
-    unsigned sum = 0;
-    for (std::size_t i = 0; i < checksum; ++i)
-        sum += bytes[i];
-    if (static_cast<std::uint8_t>(~sum) != bytes[checksum])
-        return false;
     if (type != '1' && type != '2' && type != '3')
         return true;
 
@@ -191,7 +205,8 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
         } else if (first != 'S') {
             return false;
         } else if (at + 1 < text.size() && text[at + 1] == 'X') {
-            at = std::min(text.find_first_of("\r\n", at), text.size());
+            while (at < text.size() && !IsLineEnd(text[at]))
+                ++at;
         } else if (!ReadRecord(text, at, image)) {
             return false;
         }

@@ -1,5 +1,5 @@
 // The character table behaves as a map from code to rows: ascending codes whatever the order
-// given, the first rows of a code given twice, equality by content, independent copies.
+// given or added in, the first rows of a code given twice, equality by content, independent copies.
 #include "outside/viewkit/CharacterMap.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +50,16 @@ TEST(CharacterMap, InsertingKeepsTheOrderAndRefusesACodeTwice)
     EXPECT_FALSE(map.insert(20, std::vector<std::uint32_t>{7}));
     EXPECT_TRUE(map.insert(5, map.at(15)));
     EXPECT_EQ(map, (TCharacterMap{{5, {4, 5, 6}}, {10, {1, 2}}, {15, {4, 5, 6}}, {20, {3}}}));
+}
+
+TEST(CharacterMap, AppendingARunGivesEachCodeItsRows)
+{
+    TCharacterMap map{{1, {9}}};
+    const std::vector<std::uint32_t> rows{1, 2, 3, 4, 5};
+    map.append(3, 2, rows);
+    EXPECT_EQ(map, (TCharacterMap{{1, {9}}, {3, {1, 2}}, {4, {3, 4}}}));
+    map.append(2, 2, rows);
+    EXPECT_EQ(map, (TCharacterMap{{1, {9}}, {2, {1, 2}}, {3, {1, 2}}, {4, {3, 4}}}));
 }
 
 TEST(CharacterMap, EqualByContent)
