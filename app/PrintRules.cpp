@@ -39,7 +39,7 @@ TCharBitmaps RenderCharBitmaps(platform::TMemoryStream& charSet)
             painter.SetBackground(0xFFFFFF);
             painter.SetRows(CharacterHeight);
             painter.SetColumns(CharacterWidth);
-            painter.SetData(rows);
+            painter.SetData({rows.begin(), rows.end()});
             painter.SetHorizontal(true);
             painter.Paint();
         }

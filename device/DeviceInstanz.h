@@ -16,6 +16,7 @@
 #include "outside/hostdata/DalObjectInfo.h"
 #include "outside/hostdata/EtsGruppenAdressen.h"
 #include "outside/hostlink/HostRecords.h"
+#include "outside/viewkit/CharacterMap.h"
 #include "platform/MemoryStream.h"
 #include "platform/WindowMessages.h"
 
@@ -59,7 +60,7 @@ public:
     using THandleMap = std::pmr::map<std::int32_t, TDatenStruktur>;
     using TParentMap = std::pmr::multimap<std::int32_t, const TDatenStruktur*>;
     using TTypMap = std::vector<std::pair<std::int16_t, const TDatenStruktur*>>;
-    using TCharTable = std::map<int, std::vector<std::uint32_t>>;
+    using TCharTable = TCharacterMap;
     using TRecordTable = TDatenManager<TDatenStruktur>;
 
     // Where the data block comes from and goes to (DataSrc).

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "outside/viewkit/CharacterMap.h"
 #include "platform/WindowMessages.h"
-
-#include <cstdint>
-#include <map>
-#include <vector>
 
 class TDataBasis;
 
@@ -12,9 +9,6 @@ class TDataBasis;
 // lines and keys. Deleting it closes the window.
 class TPreviewManagerServices {
 public:
-    // The character table: character code -> its pixel rows, one word per row.
-    using TCharacterMap = std::map<int, std::vector<std::uint32_t>>;
-
     virtual ~TPreviewManagerServices() = default;
 
     // Builds the full preview, or the display alone, for the data object (none: the basic

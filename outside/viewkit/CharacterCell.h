@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 // One character of the display's character set is a cell of CharacterWidth × CharacterHeight
 // pixels, one word per row from the top. Bit CharacterWidth - 1 of a row is its leftmost
@@ -10,7 +11,7 @@ inline constexpr int CharacterWidth = 6;
 inline constexpr int CharacterHeight = 8;
 
 // Whether the pixel (x, y) of the character is lit; false outside the cell or the rows given.
-inline bool CharacterPixel(const std::vector<std::uint32_t>& rows, int x, int y)
+inline bool CharacterPixel(std::span<const std::uint32_t> rows, int x, int y)
 {
     if (x < 0 || x >= CharacterWidth || y < 0 || y >= static_cast<int>(rows.size()))
         return false;

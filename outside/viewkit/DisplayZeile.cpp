@@ -34,11 +34,11 @@ void TDisplayZeile::Draw()
             break;
         const auto found = Characters.find(static_cast<unsigned char>(Text[static_cast<std::size_t>(i)]));
         if (found != Characters.end())
-            DrawCharacter(found->second, left);
+            DrawCharacter(found->Rows, left);
     }
 }
 
-void TDisplayZeile::DrawCharacter(const std::vector<std::uint32_t>& rows, int left)
+void TDisplayZeile::DrawCharacter(TCharacterMap::TRows rows, int left)
 {
     const TDispLine line(Canvas);
     const int count = std::min(CharacterHeight, static_cast<int>(rows.size()));

@@ -32,7 +32,7 @@ public:
     bool HasCanvas() const { return Canvas != nullptr; }
 
 private:
-    void DrawCharacter(const std::vector<std::uint32_t>& rows, int left);
+    void DrawCharacter(TCharacterMap::TRows rows, int left);
 
     TCanvas* Canvas;
     int MaxCharacters;

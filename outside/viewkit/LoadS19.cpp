@@ -3,47 +3,76 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
 namespace {
 
-constexpr std::uint8_t NoDigit = 0xFF;
-
-// The value of each hexadecimal digit; NoDigit for every other character.
-constexpr std::array<std::uint8_t, 256> HexDigits = [] {
-    std::array<std::uint8_t, 256> digits{};
-    digits.fill(NoDigit);
-    for (int c = 0; c < 10; ++c)
-        digits['0' + c] = static_cast<std::uint8_t>(c);
-    for (int c = 0; c < 6; ++c) {
-        digits['A' + c] = static_cast<std::uint8_t>(10 + c);
-        digits['a' + c] = static_cast<std::uint8_t>(10 + c);
-    }
-    return digits;
-}();
-
 // A record's bytes: count, address, data and checksum, at most 1 + 255. Only the first Size
-// bytes are set.
+// bytes are set; Sum is the sum of those bytes.
 struct TRecordBytes {
     std::array<std::uint8_t, 256> Bytes;
     std::size_t Size = 0;
+    unsigned Sum = 0;
 };
 
-// Reads a line of hexadecimal pairs into record; false when a character is no digit, one is left
-// or there are more than a record holds.
-bool HexBytes(std::string_view text, TRecordBytes& record)
+bool IsLineEnd(char c)
 {
-    if (text.size() % 2 != 0 || text.size() / 2 > record.Bytes.size())
+    return c == '\r' || c == '\n';
+}
+
+// The value of a hexadecimal digit; NoDigit for any other character.
+constexpr std::uint8_t NoDigit = 0xFF;
+constexpr std::uint8_t DigitValue(unsigned char c)
+{
+    return c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0')
+         : c >= 'A' && c <= 'F' ? static_cast<std::uint8_t>(c - 'A' + 10)
+         : c >= 'a' && c <= 'f' ? static_cast<std::uint8_t>(c - 'a' + 10)
+                                : NoDigit;
+}
+
+// Reads the hexadecimal pairs of a record from text[at] on: the count, then as many bytes as it
+// names, which must end the line (at a line end or the end of the text). False when a character
+// is no digit or the line is longer or shorter than the count says. Checks nothing else.
+bool HexRecord(std::string_view text, std::size_t at, TRecordBytes& record)
+{
+    if (text.size() - at < 2)
         return false;
-    record.Size = 0;
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        const std::uint8_t high = HexDigits[static_cast<unsigned char>(text[i])];
-        const std::uint8_t low = HexDigits[static_cast<unsigned char>(text[i + 1])];
-        if (high == NoDigit || low == NoDigit)
-            return false;
-        record.Bytes[record.Size++] = static_cast<std::uint8_t>(high << 4 | low);
+    const std::uint8_t countHigh = DigitValue(static_cast<unsigned char>(text[at]));
+    const std::uint8_t countLow = DigitValue(static_cast<unsigned char>(text[at + 1]));
+    if (countHigh == NoDigit || countLow == NoDigit)
+        return false;
+    const std::size_t count = static_cast<std::size_t>(countHigh << 4 | countLow);
+    const std::size_t end = at + 2 + 2 * count;
+    if (end > text.size() || (end < text.size() && !IsLineEnd(text[end])))
+        return false;
+
+    // Digit values first, in a loop without branches that the compiler can run on several
+    // characters at once; then the pairs.
+    const auto* digits = reinterpret_cast<const unsigned char*>(text.data() + at + 2);
+    std::array<std::uint8_t, 2 * 255> values;
+    std::uint8_t invalid = 0;
+    for (std::size_t i = 0; i < 2 * count; ++i) {
+        const auto digit = static_cast<std::uint8_t>(digits[i] - '0');
+        const auto letter = static_cast<std::uint8_t>((digits[i] | 0x20) - 'a');
+        const bool isDigit = digit < 10;
+        const bool isLetter = letter < 6;
+        values[i] = isDigit ? digit : static_cast<std::uint8_t>(letter + 10);
+        invalid |= static_cast<std::uint8_t>(!isDigit & !isLetter);
     }
+    if (invalid != 0)
+        return false;
+    record.Bytes[0] = static_cast<std::uint8_t>(count);
+    unsigned sum = static_cast<unsigned>(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto byte = static_cast<std::uint8_t>(values[2 * i] << 4 | values[2 * i + 1]);
+        sum += byte;
+        record.Bytes[i + 1] = byte;
+    }
+    record.Size = count + 1;
+    record.Sum = sum;
     return true;
 }
 
@@ -104,16 +133,21 @@ public:
     // The characters in the map's form, in ascending order of code.
     TCharacterMap Characters() const
     {
+        const auto flat = static_cast<std::size_t>(std::count(present_.begin(), present_.end(), std::uint8_t{1}));
         TCharacterMap characters;
-        for (std::size_t code = 0; code < present_.size(); ++code) {
-            if (!present_[code])
-                continue;
-            const auto first = rows_.begin() + static_cast<std::ptrdiff_t>(code * BytesPerCharacter);
-            characters.emplace_hint(characters.end(), static_cast<int>(code),
-                                    std::vector<std::uint32_t>(first, first + BytesPerCharacter));
+        characters.reserve(flat + far_.size(), (flat + far_.size()) * BytesPerCharacter);
+        // Each run of consecutive codes at once.
+        const auto flatRows = TCharacterMap::TRows(rows_);
+        for (auto first = present_.begin(); (first = std::find(first, present_.end(), 1)) != present_.end();) {
+            const auto last = std::find(first, present_.end(), 0);
+            const auto code = static_cast<std::size_t>(first - present_.begin());
+            const auto runRows = static_cast<std::size_t>(last - first) * BytesPerCharacter;
+            characters.append(static_cast<int>(code), BytesPerCharacter,
+                              flatRows.subspan(code * BytesPerCharacter, runRows));
+            first = last;
         }
         for (const auto& [code, rows] : far_)
-            characters.emplace_hint(characters.end(), code, std::vector<std::uint32_t>(rows.begin(), rows.end()));
+            characters.insert(code, rows);
         return characters;
     }
 
@@ -124,26 +158,26 @@ private:
     bool hadData_ = false;
 };
 
-// Adds the data bytes of one record to the image; false when the record is not sound.
-bool ReadRecord(std::string_view line, TFlatImage& image)
+// Adds the data bytes of the record that begins at text[at] ('S') to the image; false when the
+// record is not sound. Sets at to the end of the record's line.
+bool ReadRecord(std::string_view text, std::size_t& at, TFlatImage& image)
 {
-    if (line.size() < 4 || line[0] != 'S')
+    if (text.size() - at < 2)
         return false;
-    const char type = line[1];
+    const char type = text[at + 1];
     const std::size_t addressBytes = AddressBytes(type);
     if (addressBytes == 0)
         return false;
     TRecordBytes record;
-    // Count, address and checksum at least; the count names every byte after itself.
-    if (!HexBytes(line.substr(2), record) || record.Size < 2 + addressBytes || record.Bytes[0] != record.Size - 1)
+    // Count, address and checksum at least.
+    if (!HexRecord(text, at + 2, record) || record.Size < 2 + addressBytes)
+        return false;
+    at += 2 + 2 * record.Size;
+    // The checksum is the complement of the sum of the bytes before it: all bytes add up to 0xFF.
+    if ((record.Sum & 0xFF) != 0xFF)
         return false;
     const std::uint8_t* bytes = record.Bytes.data();
     const std::size_t checksum = record.Size - 1;
-    unsigned sum = 0;
-    for (std::size_t i = 0; i < checksum; ++i)
-        sum += bytes[i];
-    if (static_cast<std::uint8_t>(~sum) != bytes[checksum])
-        return false;
     if (type != '1' && type != '2' && type != '3')
         return true;
 
@@ -162,22 +196,20 @@ bool LoadS19StreamToMap(platform::TMemoryStream* stream, TCharacterMap& map)
         return false;
     const std::string_view text = std::string_view(stream->Bytes()).substr(stream->Position());
     TFlatImage image;
-    // A line ends at CR or at LF: the next of each is known, and searched for again once passed.
-    std::size_t nextCr = text.find('\r');
-    std::size_t nextLf = text.find('\n');
-    std::size_t start = 0;
-    while (start < text.size()) {
-        if (nextCr < start)
-            nextCr = text.find('\r', start);
-        if (nextLf < start)
-            nextLf = text.find('\n', start);
-        const std::size_t end = std::min({nextCr, nextLf, text.size()});
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.empty() || line.starts_with("SX"))
-            continue;
-        if (!ReadRecord(line, image))
+    // A line ends at CR or at LF. A record finds its own end from its count.
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const char first = text[at];
+        if (IsLineEnd(first)) {
+            ++at;
+        } else if (first != 'S') {
             return false;
+        } else if (at + 1 < text.size() && text[at + 1] == 'X') {
+            while (at < text.size() && !IsLineEnd(text[at]))
+                ++at;
+        } else if (!ReadRecord(text, at, image)) {
+            return false;
+        }
     }
     stream->SetPosition(stream->Size());
     if (!image.HadData())

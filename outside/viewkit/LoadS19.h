@@ -1,13 +1,7 @@
 #pragma once
 
+#include "outside/viewkit/CharacterMap.h"
 #include "platform/MemoryStream.h"
-
-#include <cstdint>
-#include <map>
-#include <vector>
-
-// The character table of the device display: character code -> its pixel rows, one word per row.
-using TCharacterMap = std::map<int, std::vector<std::uint32_t>>;
 
 // Every character takes this many bytes of the S-record image, one per pixel row, from the
 // address code x BytesPerCharacter on.

@@ -23,7 +23,7 @@ protected:
     std::unique_ptr<TDispLine> CreateLine() override { return std::make_unique<TDispLine>(GetCanvas()); }
 };
 
-QImage PictureOf(const std::vector<std::uint32_t>& rows)
+QImage PictureOf(TCharacterMap::TRows rows)
 {
     TCanvas canvas(CharacterWidth, CharacterHeight);
     TTableChar painter(&canvas);
@@ -31,7 +31,7 @@ QImage PictureOf(const std::vector<std::uint32_t>& rows)
     painter.SetBackground(clViewWhite);
     painter.SetRows(CharacterHeight);
     painter.SetColumns(CharacterWidth);
-    painter.SetData(rows);
+    painter.SetData({rows.begin(), rows.end()});
     painter.Paint();
     return canvas.Image();
 }

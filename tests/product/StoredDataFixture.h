@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ std::string Cp(std::string_view utf8);
 std::string S1(std::uint16_t address, std::initializer_list<std::uint8_t> data);
 // A character set: its version line and the pixel rows of "A" (0x41).
 std::string ValidCharSet();
+// A character's rows as a vector, to compare with one.
+inline std::vector<std::uint32_t> RowsOf(std::span<const std::uint32_t> rows)
+{
+    return {rows.begin(), rows.end()};
+}
 // A device text of this product in German (0x0407) with one text line.
 std::string ValidDeviceText();
 

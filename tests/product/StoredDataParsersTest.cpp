@@ -94,9 +94,9 @@ TEST(LoadS19, EightRowsPerCharacterFromItsAddress)
     ASSERT_TRUE(LoadS19StreamToMap(&stream, map));
 
     ASSERT_EQ(map.size(), 3u) << "the old content is replaced";
-    EXPECT_EQ(map.at(0x41), (std::vector<std::uint32_t>{0x0E, 0x11, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x00}));
-    EXPECT_EQ(map.at(0x42), (std::vector<std::uint32_t>{0, 0, 0, 0, 0, 0, 0x01, 0x02}));
-    EXPECT_EQ(map.at(0x43), (std::vector<std::uint32_t>{0x03, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(RowsOf(map.at(0x41)), (std::vector<std::uint32_t>{0x0E, 0x11, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x00}));
+    EXPECT_EQ(RowsOf(map.at(0x42)), (std::vector<std::uint32_t>{0, 0, 0, 0, 0, 0, 0x01, 0x02}));
+    EXPECT_EQ(RowsOf(map.at(0x43)), (std::vector<std::uint32_t>{0x03, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(LoadS19, ReadsFromTheStreamsPosition)

@@ -173,7 +173,7 @@ TEST_F(StoredDataTest, CharacterSetCheckFillsTheCharacterTable)
     ASSERT_TRUE(device->VersionCheckCharData(&stream));
 
     ASSERT_EQ(device->CharTable.count(0x41), 1u);
-    EXPECT_EQ(device->CharTable.at(0x41), (std::vector<std::uint32_t>{0x0E, 0x11, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x00}));
+    EXPECT_EQ(RowsOf(device->CharTable.at(0x41)), (std::vector<std::uint32_t>{0x0E, 0x11, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x00}));
     EXPECT_TRUE(ui_.detailBoxes().empty());
 }
 
