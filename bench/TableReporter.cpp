@@ -128,18 +128,18 @@ void TTableReporter::Finalize()
     timed("record line: ToString", "RecordLine/ToString", "RecordLine/SplitAtCommas", std::nullopt);
     for (const char* records : {"100", "1000", "10000"})
         timed(std::string("open device: ") + records + " records", std::string("OpenDevice/") + records,
-              std::string("OpenDeviceFloor/") + records, 3.0);
+              std::string("OpenDeviceFloor/") + records, 2.0);
     flat("open device: per record, 10,000 vs 1,000", "OpenDevice", 1.3);
     for (const char* records : {"100", "1000", "10000"})
         timed(std::string("WriteBlob: ") + records + " records", std::string("WriteBlob/") + records,
-              std::string("WriteBlobFloor/") + records, 3.0);
+              std::string("WriteBlobFloor/") + records, 2.0);
     // Writing goes to the disk, which other work on a shared machine loads too.
     flat("WriteBlob: per record, 10,000 vs 1,000", "WriteBlob", 1.5);
     {
         const TResult* tree = Find("GrpAdrTree");
         const double subGroups = tree && tree->Counters.count("sub_groups") ? tree->Counters.at("sub_groups") : 0;
         timed("group-address tree: " + std::to_string(static_cast<long>(subGroups)) + " sub groups", "GrpAdrTree",
-              "GrpAdrTreeFloor", 3.0);
+              "GrpAdrTreeFloor", 2.0);
     }
     {
         const TResult* memory = Find("OpenPeakMemory/10000/iterations:1");

@@ -20,9 +20,9 @@ std::size_t TMemoryStream::Write(const void* buffer, std::size_t count)
 {
     if (count == 0)
         return 0;
-    if (position_ + count > bytes_.size())
-        bytes_.resize(position_ + count);
-    std::memcpy(bytes_.data() + position_, buffer, count);
+    // The bytes from the position on are overwritten, and the block grows by what is left.
+    const std::size_t overwritten = std::min(count, bytes_.size() - position_);
+    bytes_.replace(position_, overwritten, static_cast<const char*>(buffer), count);
     position_ += count;
     return count;
 }

@@ -1,5 +1,6 @@
 // The sections of the device's data block: the writer and the reader.
 #include "app/Spredit.h"
+#include "device/BlobSection.h"
 #include "device/DataModuleServices.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/addrlink/SorvEtsDevice.h"
@@ -195,16 +196,15 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
 
                 // A block without a whole record section (cut, or its tags damaged) is refused:
                 // read as an empty device, its records would be gone with the next write.
-                {
-                    // The section's copy goes as soon as its records are read.
-                    platform::TMemoryStream dbSection;
-                    if (!ParseData(&BlobStream, &dbSection, SectionDB)) {
-                        platform::MessageBox(Spredit::Text9125 + ErrorContext + "\n" + TagDBOpen, Spredit::Text9048,
-                                             platform::MB_OK);
-                        return false;
-                    }
-                    records = std::make_unique<TRecordTable>(&dbSection);
+                // The records are read where they stand in the block.
+                const std::optional<TBlobSection> dbSection = TBlobSection::Find(BlobStream.Bytes(), SectionDB);
+                if (!dbSection) {
+                    platform::MessageBox(Spredit::Text9125 + ErrorContext + "\n" + TagDBOpen, Spredit::Text9048,
+                                         platform::MB_OK);
+                    return false;
                 }
+                records = std::make_unique<TRecordTable>(BlobStream.Memory() + dbSection->ContentBegin,
+                                                         dbSection->ContentSize());
 
                 if (!VersionCheck(records.get(), storedVersion, true) && !VersionConvert(&BlobStream, storedVersion)) {
                     platform::MessageBox(Spredit::Text9114 + "\n\n" + Spredit::Text9135 + ": " + GetVersion() + "\n" +
