@@ -225,6 +225,8 @@ void TFormMain::HideMainWindow()
 void TFormMain::ShowMainWindow()
 {
     LOG_FKT_START("TFormMain::ShowMainWindow");
+    // A device shown before the start-up timer fired must not be hidden by it.
+    TimerStartEdit.SetEnabled(false);
     fApplySavedState = true;
     showNormal();
     raise();

@@ -7,6 +7,8 @@
 #include "platform/IniFile.h"
 #include "platform/TraceLog.h"
 
+#include <QApplication>
+
 #include <filesystem>
 #include <functional>
 
@@ -227,6 +229,18 @@ TEST_F(HostEdit, OpensTheEditorOnTheDevice)
     ASSERT_EQ(Windows.Made.size(), 1u);
     EXPECT_EQ(Windows.Made[0]->Device, Main->AktDevInst);
     EXPECT_FALSE(Main->TimerTimeoutClose.Enabled());
+}
+
+TEST_F(HostEdit, AnEditBeforeTheStartTimerFiredStaysShown)
+{
+    Start();
+    Main->TimerStartEdit.SetEnabled(true);
+    Answers answers;
+    Main->OnCdiEditParameters(answers.ReturnNow, answers.Result, 1);
+    ASSERT_EQ(answers.Result, 1);
+    while (Main->TimerStartEdit.Running())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(Main->isVisible());
 }
 
 TEST_F(HostEdit, ALostHostEndsTheProgramOnlyWhileNothingIsEdited)
