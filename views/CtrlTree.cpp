@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <set>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,16 +36,29 @@ void SetImages(TTreeNode& node, int icon)
     node.SetSelectedIndex(icon);
 }
 
+// The visible objects of the map by parent handle, each list in the map's order.
+using TChildIndex = std::unordered_map<int, std::vector<TDataBasis*>>;
+
+TChildIndex IndexVisibleChildren(const TCtrlTree::TDataPointerMap& map)
+{
+    TChildIndex index;
+    for (const auto& [handle, object] : map) {
+        if (object && object->IsVisible())
+            index[object->GetParentHandle()].push_back(object);
+    }
+    return index;
+}
+
 // Adds the visible children of the handle below the node; handles on the path from the root are
 // not entered again, so that damaged parent handles cannot make the walk endless.
-void AddChildren(TCtrlTree& tree, int parentHandle, const TCtrlTree::TDataPointerMap& map, TTreeNode* parentNode,
+void AddChildren(TCtrlTree& tree, int parentHandle, const TChildIndex& index, TTreeNode* parentNode,
                  std::set<int>& path)
 {
     if (!parentNode || !path.insert(parentHandle).second)
         return;
-    for (const auto& [handle, object] : map) {
-        if (object && object->IsVisible() && object->GetParentHandle() == parentHandle)
-            AddChildren(tree, object->GetHandle(), map, tree.MakeNode(parentNode, object), path);
+    if (const auto children = index.find(parentHandle); children != index.end()) {
+        for (TDataBasis* object : children->second)
+            AddChildren(tree, object->GetHandle(), index, tree.MakeNode(parentNode, object), path);
     }
     path.erase(parentHandle);
 }
@@ -96,7 +111,7 @@ void TCtrlTree::InitChildNode(int parentHandle, const TDataPointerMap& map, TTre
 {
     LOG_FKT_START("TCtrlTree::InitChildNode");
     std::set<int> path;
-    AddChildren(*this, parentHandle, map, parentNode, path);
+    AddChildren(*this, parentHandle, IndexVisibleChildren(map), parentNode, path);
 }
 
 TTreeNode* TCtrlTree::MakeNode(TTreeNode* parentNode, TDataBasis* object)
