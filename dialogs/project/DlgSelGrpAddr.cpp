@@ -148,17 +148,19 @@ void TDlgSelGrpAddr::FillListView(TSelSide side)
     QTreeWidget* view = View(side);
     filling_ = true;
     view->clear();
-    QTreeWidgetItem* focused = nullptr;
+    // One insertion of all rows; only the selected ones touch the selection model.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(list.Count());
+    for (const TSelGrpAddrList::TItem& entry : list.Items)
+        items.append(
+            new QTreeWidgetItem({platform::ToQString(entry.Adr->AdrText), platform::ToQString(entry.Adr->Name)}));
+    view->addTopLevelItems(items);
     for (int i = 0; i < list.Count(); ++i) {
-        const TSelGrpAddrList::TItem& entry = list.Items[static_cast<std::size_t>(i)];
-        auto* item = new QTreeWidgetItem(view, {platform::ToQString(entry.Adr->AdrText),
-                                                platform::ToQString(entry.Adr->Name)});
-        item->setSelected(entry.Selected);
-        if (i == list.Focused)
-            focused = item;
+        if (list.Items[static_cast<std::size_t>(i)].Selected)
+            items[i]->setSelected(true);
     }
-    if (focused)
-        view->setCurrentItem(focused, 0, QItemSelectionModel::NoUpdate);
+    if (list.Focused >= 0 && list.Focused < list.Count())
+        view->setCurrentItem(items[list.Focused], 0, QItemSelectionModel::NoUpdate);
     const std::array<std::string, 2> captions = model_.Captions(side);
     view->setHeaderLabels({platform::ToQString(captions[0]), platform::ToQString(captions[1])});
     view->resizeColumnToContents(0);
