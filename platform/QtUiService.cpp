@@ -176,7 +176,7 @@ void TQtUiService::StartProgress(const TProgressInfo& info, std::function<void()
         progress_->setWindowModality(Qt::ApplicationModal);
         progress_->setAutoReset(false);
         progress_->setAutoClose(false);
-        progress_->setMinimumDuration(0);
+        progress_->setMinimumDuration(static_cast<int>(progressDelay_.count()));
         progress_->setMinimum(0);
         QObject::connect(progress_, &QProgressDialog::canceled, progress_, [this] {
             if (const auto cancel = onCancel_)
@@ -184,8 +184,11 @@ void TQtUiService::StartProgress(const TProgressInfo& info, std::function<void()
         });
     }
     ShowProgressTexts(info);
+    // Until the dialog shows, steps neither paint it nor run pending events (the window behind
+    // would repaint at every step).
     progress_->setValue(0);
-    progress_->show();
+    if (progressDelay_.count() == 0)
+        progress_->show();
 }
 
 void TQtUiService::SetProgress(std::int32_t step, const TProgressInfo& info)

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include <chrono>
+
 class QMessageBox;
 
 namespace platform {
@@ -17,7 +19,13 @@ void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::strin
 // Needs a QApplication.
 class TQtUiService final : public TUiService {
 public:
-    TQtUiService() = default;
+    // Work that ends within this time shows no progress dialog and lets no events run.
+    static constexpr std::chrono::milliseconds DefaultProgressDelay{500};
+
+    explicit TQtUiService(std::chrono::milliseconds progressDelay = DefaultProgressDelay)
+        : progressDelay_(progressDelay)
+    {
+    }
     ~TQtUiService() override;
     TQtUiService(const TQtUiService&) = delete;
     TQtUiService& operator=(const TQtUiService&) = delete;
@@ -44,6 +52,7 @@ public:
 private:
     void ShowProgressTexts(const TProgressInfo& info);
 
+    const std::chrono::milliseconds progressDelay_;
     TCursor cursor_ = crDefault;
     QPointer<QProgressDialog> progress_;
     std::function<void()> onCancel_;

@@ -7,7 +7,9 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -64,7 +66,7 @@ TEST(QtUiService, HourglassSetsTheOverrideCursorOnceAndTakesItBack)
 
 TEST(QtUiService, ProgressDialogShowsStepsAndReportsCancel)
 {
-    platform::TQtUiService service;
+    platform::TQtUiService service{std::chrono::milliseconds{0}};
     int cancelled = 0;
     service.StartProgress({"Anwendung schliessen", "Bitte warten.", 9}, [&] {
         ++cancelled;
@@ -85,6 +87,36 @@ TEST(QtUiService, ProgressDialogShowsStepsAndReportsCancel)
     service.StopProgress();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(QtUiService, QuickWorkShowsNoProgressAndRunsNoEvents)
+{
+    platform::TQtUiService service{std::chrono::seconds{30}}; // far longer than the steps, even under load
+    QWidget behind;
+    behind.show();
+    bool ranDuringSteps = false;
+    QTimer::singleShot(0, &behind, [&] { ranDuringSteps = true; });
+    service.StartProgress({"Anwendung schliessen", "Bitte warten.", 9}, [] {});
+    for (int step = 1; step <= 9; ++step)
+        service.SetProgress(step, {"Anwendung schliessen", "Schritt", 9});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    service.StopProgress();
+    EXPECT_FALSE(ranDuringSteps) << "the steps let pending events run";
+}
+
+TEST(QtUiService, LongWorkShowsTheProgressDialog)
+{
+    platform::TQtUiService service{std::chrono::milliseconds{50}};
+    service.StartProgress({"Anwendung schliessen", "Bitte warten.", 9}, [] {});
+    QProgressDialog* dialog = nullptr;
+    const bool shown = QTest::qWaitFor([&] {
+        service.SetProgress(1, {"Anwendung schliessen", "Schritt", 9});
+        dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        return dialog != nullptr;
+    });
+    ASSERT_TRUE(shown) << "the progress dialog did not show after its delay";
+    EXPECT_EQ(dialog->labelText(), "Schritt");
+    service.StopProgress();
 }
 
 } // namespace

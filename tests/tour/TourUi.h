@@ -62,7 +62,7 @@ private:
     int Present(QWidget& window);
     void HandProgress(std::int32_t step);
 
-    platform::TQtUiService inner_;
+    platform::TQtUiService inner_{std::chrono::milliseconds{0}}; // the tour pictures every step
     TModalHandler modal_;
     TProgressHandler progress_;
     std::string openFile_;
