@@ -24,6 +24,12 @@ public:
 // Splits record text into lines at CR, LF or CR LF; a NUL ends the text.
 std::vector<std::string_view> SplitRecordTextLines(std::string_view text);
 
+// A line that starts with "#" but holds a record: one whose first character was damaged.
+bool IsCommentedRecord(std::string_view line);
+
+// One entry of a table's load findings: the handle, what was wrong and the line's start.
+std::string RecordLineFinding(std::int32_t handle, const std::string& what, std::string_view line);
+
 // A table of records under internal keys, loaded from and saved to record text. Child tables
 // made by FilterFeldName belong to this table; deleting a child (early, or with its parent)
 // carries its records back into the parent.
@@ -173,6 +179,9 @@ public:
     std::size_t Count() const { return records_.size(); }
     const Records& GetRecords() const { return records_; }
     Records& GetRecords() { return records_; }
+    // What loading took as well as it could, one entry a line: record lines with text for a
+    // number, with more fields than a record, or made comments by a damaged first character.
+    const std::vector<std::string>& LoadFindings() const { return loadFindings_; }
     TDatenManager* Parent() const { return parent_; }
     bool IsSorted() const { return sorted_; }
 
@@ -184,12 +193,19 @@ private:
         std::int32_t key = 0;
         std::string buffer; // one line at a time, its room kept
         for (const std::string_view line : SplitRecordTextLines(text)) {
-            if (line.empty() || line.front() == '#')
+            if (line.empty())
                 continue;
+            if (line.front() == '#') {
+                if (IsCommentedRecord(line))
+                    loadFindings_.push_back(
+                        RecordLineFinding(ReadHandle(line.substr(1)), "Datensatz als Kommentar (#) nicht gelesen", line));
+                continue;
+            }
             T record;
             try {
                 buffer.assign(line);
-                record.Fill(buffer);
+                if (const std::string doubts = record.FillAndCheck(buffer); !doubts.empty())
+                    loadFindings_.push_back(RecordLineFinding(record.Handle, doubts, line));
             } catch (const E_DatenStruktur& e) {
                 throw E_DatenManager(e.Message);
             }
@@ -229,7 +245,19 @@ private:
         return text;
     }
 
+    static std::int32_t ReadHandle(std::string_view line)
+    {
+        T record;
+        record.Handle = 0;
+        try {
+            record.Fill(std::string(line));
+        } catch (const E_DatenStruktur&) {
+        }
+        return record.Handle;
+    }
+
     Records records_;
+    std::vector<std::string> loadFindings_;
     typename Records::iterator cursor_ = records_.end();
     std::list<TDatenManager*> children_;
     std::vector<TSortDaten<T>> sortList_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -79,13 +80,35 @@ BoolMember FindBoolMember(const std::string& name)
     throw E_DatenStruktur("Feld nicht vorhanden: " + name);
 }
 
-std::int32_t ReadInt(const std::string& text)
+constexpr std::size_t RecordFields = 41;
+
+// The number in the text, or none when the text is no signed 32-bit integer.
+std::optional<std::int32_t> ParseInt(const std::string& text)
 {
     std::int32_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
-        return 0;
+        return std::nullopt;
     return value;
+}
+
+std::int32_t ReadInt(const std::string& text)
+{
+    return ParseInt(text).value_or(0);
+}
+
+// The names of the number columns (1 and 3 to 25) whose text is no number.
+std::string NotNumbers(const std::vector<std::string>& f)
+{
+    static const std::array<const char*, 6> first = {"Handle", "", "Typ", "Parent", "System", "Next"};
+    std::string names;
+    for (std::size_t i = 0; i < 6 + TDatenStruktur::ParamCount; ++i) {
+        if (i == 1 || ParseInt(f[i]))
+            continue;
+        names += names.empty() ? "" : ", ";
+        names += i < first.size() ? std::string(first[i]) : "Param" + std::to_string(i - 5);
+    }
+    return names;
 }
 
 bool ReadBool(const std::string& text)
@@ -169,6 +192,25 @@ bool TDatenStruktur::EqualsBool(const std::string& feldName, bool wert) const
 
 void TDatenStruktur::Fill(const std::string& datensatz)
 {
+    FillFields(datensatz);
+}
+
+std::string TDatenStruktur::FillAndCheck(const std::string& datensatz)
+{
+    const std::vector<std::string>& f = FillFields(datensatz);
+    std::string doubts;
+    if (const std::string names = NotNumbers(f); !names.empty())
+        doubts = "keine Zahl in " + names + " (als 0 gelesen)";
+    if (f.size() > RecordFields) {
+        doubts += doubts.empty() ? "" : "; ";
+        doubts += std::to_string(f.size()) + " Felder statt " + std::to_string(RecordFields) +
+                  " (mehr als ein Datensatz in der Zeile?), nur die ersten gelesen";
+    }
+    return doubts;
+}
+
+const std::vector<std::string>& TDatenStruktur::FillFields(const std::string& datensatz)
+{
     // The fields of the last line read keep their room for the next one.
     thread_local std::vector<std::string> f;
     SplitCommaText(datensatz, f);
@@ -195,6 +237,7 @@ void TDatenStruktur::Fill(const std::string& datensatz)
         this->*kBools[i] = ReadBool(f[25 + i]);
     for (int i = 0; i < StringCount; ++i)
         this->*kStrings[i] = 35u + i < f.size() ? f[35 + i] : std::string();
+    return f;
 }
 
 std::string TDatenStruktur::ToString() const

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Thrown by a record; carries its message only.
 class E_DatenStruktur {
@@ -45,6 +46,9 @@ public:
     bool EqualsBool(const std::string& feldName, bool wert) const override;
     // Sets every field from a record line; throws E_DatenStruktur for fewer than 39 fields.
     void Fill(const std::string& datensatz) override;
+    // Fill that also says what it read although the line was not quite a record: number columns
+    // whose text is no number (read as 0) and fields beyond a record's 41. Empty when all is well.
+    std::string FillAndCheck(const std::string& datensatz);
     std::string ToString() const override;
     virtual std::string GetHeaderLine() const;
     virtual std::string GetCommentLine() const;
@@ -75,6 +79,10 @@ public:
     bool BoolAt(int n) const;
     std::string& StringAt(int n);
     const std::string& StringAt(int n) const;
+
+private:
+    // Fill's work; answers the line's fields.
+    const std::vector<std::string>& FillFields(const std::string& datensatz);
 };
 
 // A sort entry of the record table: the record's key and a copy of the record.

@@ -215,9 +215,9 @@ void TDeviceInstanz::MakeMidSubAdrGrp()
             GrpAdrNodes.FindOrInsert(nextMiddle->Id, [&] { return MakeMiddleNode(GrpAdrNodes, window, group); });
         }
     };
-    for (const auto& [id, sub] : subs) {
-        fileMiddlesUpTo(id);
-        GrpAdrNodes.FindOrInsert(id, [&] { return MakeSubNode(GrpAdrNodes, window, sub, threeLevels); });
+    for (const TSubById& sub : subs) {
+        fileMiddlesUpTo(sub.Id);
+        GrpAdrNodes.FindOrInsert(sub.Id, [&] { return MakeSubNode(GrpAdrNodes, window, sub.Group, threeLevels); });
     }
     fileMiddlesUpTo(std::numeric_limits<std::int32_t>::max());
 }

@@ -1,5 +1,6 @@
 #include "platform/RichText.h"
 
+#include "platform/CodePageDecoder.h"
 #include "platform/Cp1252.h"
 
 #include <QColor>
@@ -16,14 +17,16 @@
 #include <cstdio>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
 namespace {
 
-// Where the text of a group goes.
-enum class TDestination { Text, FontTable, ColorTable, Skip };
+// Where the text of a group goes. A nested table's properties hold no text but end its rows.
+enum class TDestination { Text, FontTable, ColorTable, NestedTableProperties, Skip };
 
 // The character formatting that a run of text carries.
 struct TCharFormat {
@@ -47,13 +50,13 @@ struct TGroupState {
 // Destinations whose text is never shown.
 bool IsSkippedDestination(std::string_view word)
 {
-    static constexpr std::array<std::string_view, 40> skipped{
+    static constexpr std::array<std::string_view, 41> skipped{
         "stylesheet", "info",        "pict",          "header",      "headerl",     "headerr",   "headerf",
         "footer",     "footerl",     "footerr",       "footerf",     "footnote",    "object",    "fldinst",
         "listtable",  "listoverridetable", "rsidtbl", "generator",   "xmlnstbl",    "themedata", "colorschememapping",
         "datastore",  "latentstyles", "pgdsctbl",     "filetbl",     "revtbl",      "annotation", "atnid",
         "author",     "operator",    "title",         "subject",     "keywords",    "comment",   "doccomm",
-        "txe",        "bkmkstart",   "bkmkend",       "nonshppict",  "userprops"};
+        "txe",        "bkmkstart",   "bkmkend",       "nonshppict",  "userprops", "nonesttables"};
     return std::find(skipped.begin(), skipped.end(), word) != skipped.end();
 }
 
@@ -116,6 +119,7 @@ private:
     void OpenGroup()
     {
         pendingSkip_ = 0;
+        starred_ = false;
         if (stack_.size() >= MaxDepth) {
             ++overflow_;
             return;
@@ -126,6 +130,7 @@ private:
     void CloseGroup()
     {
         pendingSkip_ = 0;
+        starred_ = false;
         if (overflow_ > 0) {
             --overflow_;
             return;
@@ -164,13 +169,18 @@ private:
             Unicode(0x2011);
             break;
         case '*':
+            // Of the destinations marked so, only a nested table's properties mean something here.
+            starred_ = state_.destination == TDestination::Text;
             state_.destination = TDestination::Skip;
             break;
         case '\r':
         case '\n':
             Paragraph();
             break;
-        default: // \- and unknown symbols
+        case '-':
+            Unicode(0x00AD);
+            break;
+        default:
             break;
         }
     }
@@ -222,12 +232,23 @@ private:
             pos_ += std::min(length, input_.size() - pos_);
             return;
         }
+        const bool starred = std::exchange(starred_, false);
+        if (starred && word == "nesttableprops")
+            state_.destination = TDestination::NestedTableProperties;
+        if (state_.destination == TDestination::NestedTableProperties) {
+            if (word == "nestrow")
+                Paragraph(TDestination::NestedTableProperties);
+            return;
+        }
         if (state_.destination == TDestination::Skip)
             return;
         const bool on = !hasParameter || parameter != 0;
         if (state_.destination == TDestination::FontTable) {
-            if (word == "f")
+            if (word == "f") {
                 fontNumber_ = parameter;
+                fontCharset_ = -1;
+            } else if (word == "fcharset" && hasParameter)
+                fontCharset_ = parameter;
             else if (IsSkippedDestination(word) || word == "panose" || word == "falt")
                 state_.destination = TDestination::Skip;
             return;
@@ -247,8 +268,10 @@ private:
             return;
         }
         pendingSkip_ = 0;
-        if (word == "par")
+        if (word == "par" || word == "row" || word == "nestrow")
             Paragraph();
+        else if (word == "cell" || word == "nestcell")
+            Unicode(u'\t');
         else if (word == "line")
             Unicode(0x2028);
         else if (word == "tab")
@@ -272,6 +295,8 @@ private:
             state_.format.font = parameter;
         } else if (word == "cf" && hasParameter)
             state_.format.color = parameter;
+        else if (word == "ansicpg" && hasParameter)
+            documentCodePage_ = parameter;
         else if (word == "uc" && hasParameter && parameter >= 0)
             state_.unicodeSkip = std::min(parameter, 16);
         else if (word == "fonttbl")
@@ -298,11 +323,13 @@ private:
             state_.destination = TDestination::Skip;
     }
 
-    // One byte of text in code page 1252.
+    // One byte of text in the code page of the run's font.
     void Character(unsigned char byte)
     {
+        starred_ = false;
         switch (state_.destination) {
         case TDestination::Skip:
+        case TDestination::NestedTableProperties:
             return;
         case TDestination::FontTable:
             if (byte == ';')
@@ -324,8 +351,12 @@ private:
             --pendingSkip_;
             return;
         }
-        const char text = static_cast<char>(byte);
-        Append(platform::ToQString(std::string_view(&text, 1)));
+        StartRun();
+        const int codePage = CodePageOf(state_.format.font);
+        if (codePage != bytesCodePage_)
+            DecodeBytes();
+        bytesCodePage_ = codePage;
+        bytes_.push_back(static_cast<char>(byte));
     }
 
     void Unicode(char16_t code)
@@ -337,16 +368,46 @@ private:
 
     void Append(const QString& text)
     {
+        StartRun();
+        DecodeBytes();
+        run_ += text;
+    }
+
+    // The text that follows goes into a run of the group's format.
+    void StartRun()
+    {
         if (!(state_.format == runFormat_)) {
             Flush();
             runFormat_ = state_.format;
         }
-        run_ += text;
     }
 
-    void Paragraph()
+    // The bytes read so far go into the run as text, lead and trail bytes of a character together.
+    void DecodeBytes()
     {
-        if (state_.destination != TDestination::Text)
+        if (bytes_.empty())
+            return;
+        run_ += Decoder(bytesCodePage_).Decode(bytes_);
+        bytes_.clear();
+    }
+
+    int CodePageOf(int font) const
+    {
+        const auto found = fontCodePages_.find(font);
+        return found != fontCodePages_.end() ? found->second : documentCodePage_;
+    }
+
+    TCodePageDecoder& Decoder(int codePage)
+    {
+        auto& decoder = decoders_[codePage];
+        if (!decoder)
+            decoder = std::make_unique<TCodePageDecoder>(codePage);
+        return *decoder;
+    }
+
+    void Paragraph(TDestination destination = TDestination::Text)
+    {
+        if (state_.destination != destination)
             return;
         Flush();
         cursor_.insertBlock(QTextBlockFormat(), CharFormat(state_.format));
@@ -354,6 +415,7 @@ private:
 
     void Flush()
     {
+        DecodeBytes();
         if (run_.isEmpty())
             return;
         cursor_.insertText(run_, CharFormat(runFormat_));
@@ -379,9 +441,15 @@ private:
     {
         if (fontNumber_ >= 0) {
             const std::string name = fontName_.substr(0, fontName_.find_last_not_of(' ') + 1);
-            fonts_[fontNumber_] = platform::ToQString(name.substr(std::min(name.find_first_not_of(' '), name.size())));
+            const int codePage = fontCharset_ >= 0
+                                     ? TCodePageDecoder::CodePageOfCharset(fontCharset_, documentCodePage_)
+                                     : documentCodePage_;
+            if (fontCharset_ >= 0)
+                fontCodePages_[fontNumber_] = codePage;
+            fonts_[fontNumber_] = Decoder(codePage).Decode(name.substr(std::min(name.find_first_not_of(' '), name.size())));
         }
         fontNumber_ = -1;
+        fontCharset_ = -1;
         fontName_.clear();
     }
 
@@ -406,7 +474,14 @@ private:
     int defaultFont_ = -1;
     std::map<int, QString> fonts_;
     int fontNumber_ = -1;
+    int fontCharset_ = -1;
     std::string fontName_;
+    bool starred_ = false;
+    int documentCodePage_ = TCodePageDecoder::Ansi;
+    std::map<int, int> fontCodePages_;
+    std::map<int, std::unique_ptr<TCodePageDecoder>> decoders_;
+    std::string bytes_;
+    int bytesCodePage_ = TCodePageDecoder::Ansi;
     std::vector<QColor> colors_;
     TColorEntry colorEntry_;
     TCharFormat runFormat_;

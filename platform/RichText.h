@@ -12,8 +12,10 @@ namespace platform {
 // and written from a QTextDocument.
 //
 // Reading replaces the document's content. It understands groups, \par, \line, \tab, \b, \i, \ul,
-// \plain, \fs, \f with \fonttbl, \cf with \colortbl, \'hh as code page 1252 and \uN with \ucN;
-// other destinations are skipped. Broken input gives the text it holds, never an exception;
+// \plain, \fs, \f with \fonttbl, \cf with \colortbl, \uN with \ucN, and \'hh and other bytes in
+// the code page of the run's font (its \fcharset, else the document's \ansicpg, else 1252).
+// A table cell ends with a tab and a row with a paragraph, nested tables too; \- is a soft
+// hyphen, \~ a no-break space and \_ a non-breaking hyphen. Other destinations are skipped. Broken input gives the text it holds, never an exception;
 // input that does not start with "{\rtf" is taken as plain text in code page 1252.
 void ReadRtf(std::string_view rtf, QTextDocument& document);
 

@@ -81,6 +81,21 @@ std::string ChangeFileExt(const std::string& path, const std::string& extension)
     return (dot == std::string::npos || dot < nameStart ? path : path.substr(0, dot)) + extension;
 }
 
+// One box for the record lines that were read only as far as they could be, each named once.
+void ReportLoadFindings(const std::vector<std::string>& findings, const std::string& context)
+{
+    if (findings.empty())
+        return;
+    constexpr std::size_t Shown = 20;
+    std::string text = Spredit::Text9125 + context + "\nZeilen, die nicht ganz gelesen werden konnten:";
+    for (std::size_t i = 0; i < findings.size() && i < Shown; ++i)
+        text += "\n" + findings[i];
+    if (findings.size() > Shown)
+        text += "\n... und " + std::to_string(findings.size() - Shown) + " weitere";
+    LOG_FKT_START_TEXT("TDeviceInstanzTalvo::CopyDBDatenToStruktur", ::platform::LOG_LEVEL_NORMAL, text);
+    platform::MessageBox(text, Spredit::Text9048, platform::MB_OK | platform::MB_ICONWARNING);
+}
+
 } // namespace
 
 void TDeviceInstanzTalvo::CopyStrukturDatenToDB(TRecordTable* records, platform::TMemoryStream* target)
@@ -222,6 +237,7 @@ bool TDeviceInstanzTalvo::CopyDBDatenToStruktur(std::list<int>& handles)
                         return false;
                     }
                 }
+                ReportLoadFindings(records->LoadFindings(), ErrorContext);
             }
 
             LoadExpandedTreeNodeData(&BlobStream);

@@ -294,3 +294,81 @@ TEST(DatenManagerTest, SaveToFileWritesTheSameText)
 }
 
 } // namespace
+
+namespace {
+
+// Lines that are not quite records: read as far as they go, each named once with its handle and
+// start; valid lines give no finding.
+struct FindingCase {
+    const char* name;
+    std::string line;
+    std::vector<std::string> findings;
+    std::size_t records;
+};
+
+class DatenManagerFindings : public ::testing::TestWithParam<FindingCase> {};
+
+TEST_P(DatenManagerFindings, NameEachDamagedLineOnce)
+{
+    const FindingCase& c = GetParam();
+    const auto table = Load(Text({Record(1, 111)}) + c.line + "\r\n" + Record(2, 6585).ToString() + "\r\n");
+    EXPECT_EQ(table->LoadFindings(), c.findings);
+    EXPECT_EQ(table->Count(), c.records);
+}
+
+std::string Damaged(std::string line, const std::string& from, const std::string& to)
+{
+    line.replace(line.find(from), from.size(), to);
+    return line;
+}
+
+const std::string Valid = Record(37, 806, "Objekt").ToString();
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DatenManagerFindings,
+    ::testing::Values(
+        FindingCase{"Valid", Valid, {}, 3},
+        FindingCase{"FortyFields", Valid.substr(0, Valid.rfind(',')), {}, 3},
+        FindingCase{"Comment", "# Kommentar, mit Komma", {}, 2},
+        FindingCase{"ColumnLineAgain", Record(0, 0).GetHeaderLine(), {}, 2},
+        FindingCase{"TypWithExponent",
+                    Damaged(Valid, ",806,", ",1e9,"),
+                    {"Handle 37: keine Zahl in Typ (als 0 gelesen)\n    " + Damaged(Valid, ",806,", ",1e9,").substr(0, 60) +
+                     "..."},
+                    3},
+        FindingCase{"HandleAndParentOutOfRange",
+                    Damaged(Valid, "37,Objekt,806,0,", "99999999999,Objekt,806,+1,"),
+                    {"Handle 0: keine Zahl in Handle, Parent (als 0 gelesen)\n    " +
+                     Damaged(Valid, "37,Objekt,806,0,", "99999999999,Objekt,806,+1,").substr(0, 60) + "..."},
+                    3},
+        FindingCase{"MadeAComment",
+                    Damaged(Valid, "37,", "#7,"),
+                    {"Handle 7: Datensatz als Kommentar (#) nicht gelesen\n    " +
+                     Damaged(Valid, "37,", "#7,").substr(0, 60) + "..."},
+                    2},
+        FindingCase{"TwoRecordsMerged",
+                    Valid + "\xFF\xFF" + Record(38, 806, "Objekt").ToString(),
+                    {"Handle 37: 81 Felder statt 41 (mehr als ein Datensatz in der Zeile?), nur die ersten gelesen\n    " +
+                     Valid.substr(0, 60) + "..."},
+                    3}),
+    [](const ::testing::TestParamInfo<FindingCase>& info) { return std::string(info.param.name); });
+
+TEST(DatenManagerFindings, ARecordWithANumberThatIsNoneKeepsItsOtherFields)
+{
+    TDatenStruktur record = Record(37, 806, "Objekt");
+    record.Param2 = 5;
+    record.Bool3 = true;
+    record.String1 = "Text";
+    const std::string line = Damaged(record.ToString(), ",806,", ",8x6,");
+    const auto table = Load(Text({}) + line + "\r\n");
+    ASSERT_EQ(table->Count(), 1u);
+    const TDatenStruktur& read = table->GetRecords().begin()->second;
+    EXPECT_EQ(read.Handle, 37);
+    EXPECT_EQ(read.Typ, 0);
+    EXPECT_EQ(read.Name, "Objekt");
+    EXPECT_EQ(read.Param2, 5);
+    EXPECT_TRUE(read.Bool3);
+    EXPECT_EQ(read.String1, "Text");
+}
+
+} // namespace

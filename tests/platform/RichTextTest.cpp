@@ -77,6 +77,97 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"NotRtfIsPlainText", "plain \xE4 text\r\nline", QString::fromUtf8("plain \xC3\xA4 text\nline")}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
+// The document's characters as they stand (a no-break space stays one), paragraphs as '\n'.
+QString RawText(const std::string& rtf)
+{
+    QTextDocument document;
+    platform::ReadRtf(rtf, document);
+    QString text = document.toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+// What word processors write: text in the code page of the document or of the run's font,
+// tables, and the special characters.
+class RichTextReadsWordProcessorFiles : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(RichTextReadsWordProcessorFiles, AsPlainText)
+{
+    EXPECT_EQ(RawText(GetParam().rtf), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RichTextReadsWordProcessorFiles,
+    ::testing::Values(
+        TextCase{"AnsiCodePage1250", "{\\rtf1\\ansi\\ansicpg1250\\deff0 \\'8elu\\'9dou\\'e8k\\'fd k\\'f9\\'f2}",
+                 QStringLiteral("\u017Dlu\u0165ou\u010Dk\u00FD k\u016F\u0148")},
+        TextCase{"AnsiCodePage1251", "{\\rtf1\\ansi\\ansicpg1251\\deff0 \\'d3\\'d5\\'c2\\'c0\\'cb\\'c0}",
+                 QStringLiteral("\u0423\u0425\u0412\u0410\u041B\u0410")},
+        TextCase{"AnsiCodePage874", "{\\rtf1\\ansi\\ansicpg874\\deff0 \\'c0\\'d2\\'c9\\'d2\\'e4\\'b7\\'c2}",
+                 QStringLiteral("\u0E20\u0E32\u0E29\u0E32\u0E44\u0E17\u0E22")},
+        TextCase{"AnsiCodePage936DoubleByte", "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 F;}}\\'d3\\'a1\\'cb\\'a2\\'c7\\'e9\\'bf\\'f6\\'b7\\'b4\\'d3\\'b3}",
+                 QStringLiteral("\u5370\u5237\u60C5\u51B5\u53CD\u6620")},
+        TextCase{"Charset77Mac", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset77 F;}}Gr\\'9f\\'a7e}",
+                 QStringLiteral("Gr\u00FC\u00DFe")},
+        TextCase{"Charset128ShiftJis", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 F;}}\\'93\\'fa\\'96\\{\\'8c\\'ea\\'83e\\'95\\\\}",
+                 QStringLiteral("\u65E5\u672C\u8A9E\u30C6\u8868")},
+        TextCase{"Charset129Hangul", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset129 F;}}\\'c7\\'d1\\'b1\\'b9\\'be\\'ee}",
+                 QStringLiteral("\uD55C\uAD6D\uC5B4")},
+        TextCase{"Charset134Gb2312", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 F;}}\\'d6\\'d0\\'ce\\'c4}",
+                 QStringLiteral("\u4E2D\u6587")},
+        TextCase{"Charset136Big5", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset136 F;}}\\'c1c\\'c5\\'e9\\'a4\\'a4\\'a4\\'e5}",
+                 QStringLiteral("\u7E41\u9AD4\u4E2D\u6587")},
+        TextCase{"Charset161Greek", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset161 F;}}\\'c5\\'eb\\'eb\\'e7\\'ed\\'e9\\'ea\\'dc}",
+                 QStringLiteral("\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC")},
+        TextCase{"Charset162Turkish", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset162 F;}}T\\'fcrk\\'e7e \\'f0\\'fd\\'fe}",
+                 QStringLiteral("T\u00FCrk\u00E7e \u011F\u0131\u015F")},
+        TextCase{"Charset177Hebrew", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset177 F;}}\\'f2\\'e1\\'f8\\'e9\\'fa}",
+                 QStringLiteral("\u05E2\u05D1\u05E8\u05D9\u05EA")},
+        TextCase{"Charset178Arabic", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset178 F;}}\\'c7\\'e1\\'da\\'d1\\'c8\\'ed\\'c9}",
+                 QStringLiteral("\u0627\u0644\u0639\u0631\u0628\u064A\u0629")},
+        TextCase{"Charset186Baltic", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset186 F;}}Lietuvi\\'f8 \\'e0\\'e8\\'e6}",
+                 QStringLiteral("Lietuvi\u0173 \u0105\u010D\u0119")},
+        TextCase{"Charset204Cyrillic", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 F;}}\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}",
+                 QStringLiteral("\u041F\u0440\u0438\u0432\u0435\u0442")},
+        TextCase{"Charset222Thai", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset222 F;}}\\'c0\\'d2\\'c9\\'d2}",
+                 QStringLiteral("\u0E20\u0E32\u0E29\u0E32")},
+        TextCase{"Charset238CentralEuropean", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset238 F;}}\\'a3\\'f3d\\'9f}",
+                 QStringLiteral("\u0141\u00F3d\u017A")},
+        TextCase{"Charset0Ansi", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 F;}}Gr\\'fc\\'dfe \\'80}",
+                 QStringLiteral("Gr\u00FC\u00DFe \u20AC")},
+        TextCase{"Charset2Symbol", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset2 Symbol;}}a{\\f1 abg}b}",
+                 QStringLiteral("a\uF061\uF062\uF067b")},
+        TextCase{"UnknownCodePageIs1252", "{\\rtf1\\ansi\\ansicpg4711 Gr\\'fc\\'dfe}", QStringLiteral("Gr\u00FC\u00DFe")},
+        TextCase{"CharsetHoldsInItsFontsRunsOnly",
+                 "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
+                 "\\f1\\'cf{\\f0\\'e4}\\'f0\\plain\\'e4}",
+                 QStringLiteral("\u041F\u00E4\u0440\u00E4")},
+        TextCase{"UnicodeInADoubleByteRunSkipsBothBytes",
+                 "{\\rtf1\\ansi\\ansicpg936\\uc2 \\u21360\\'d3\\'a1\\'cb\\'a2}", QStringLiteral("\u5370\u5237")},
+        TextCase{"LeadByteWithoutTrail", "{\\rtf1\\ansi\\ansicpg936 a\\'d3}", QStringLiteral("a\uFFFD")},
+        TextCase{"ByteOutsideTheCodePage", "{\\rtf1\\ansi\\ansicpg1253 a\\'aab}", QStringLiteral("a\uFFFDb")},
+        TextCase{"TwoByTwoTable",
+                 "{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl foo\\cell bar\\cell\\row"
+                 "\\trowd\\cellx1000\\cellx2000\\pard\\intbl 1\\cell 1\\cell\\row\\pard after}",
+                 QStringLiteral("foo\tbar\t\n1\t1\t\nafter")},
+        TextCase{"NestedTable",
+                 "{\\rtf1\\trowd\\cellx2000\\cellx4000\\pard\\intbl\\itap1 out\\par\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell"
+                 "{\\*\\nesttableprops\\trowd\\cellx500\\cellx1000\\nestrow}{\\nonesttables\\par}"
+                 "\\pard\\intbl\\itap1\\cell x\\cell\\row}",
+                 QStringLiteral("out\nn1\tn2\t\n\tx\t\n")},
+        TextCase{"NestedRowInAHiddenGroupIsNoBreak",
+                 "{\\rtf1 a{\\header{\\*\\nesttableprops\\nestrow}}b}", QStringLiteral("ab")},
+        TextCase{"SoftHyphenNoBreakSpaceAndNonBreakingHyphen", "{\\rtf1 Silben\\-trennung 10\\~kg Ost\\_West}",
+                 QStringLiteral("Silben\u00ADtrennung 10\u00A0kg Ost\u2011West")}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
+
+TEST(RichText, AFontNameIsReadInItsCharset)
+{
+    QTextDocument document;
+    Read("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\\f0 x}", document);
+    EXPECT_EQ(FormatOf(document, "x").fontFamilies().toStringList(), QStringList{QStringLiteral("\u5B8B\u4F53")});
+}
+
 TEST(RichText, StylesSwitchOnAndOffAndEndWithTheirGroup)
 {
     QTextDocument document;

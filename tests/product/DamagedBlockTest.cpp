@@ -87,6 +87,7 @@ struct BlockCase {
     std::function<std::string()> block;
     bool opens;
     std::vector<std::string> boxes; // a part of each box's text, in order
+    bool warnsAgain = true;         // false: the write-back leaves nothing to warn of
 };
 
 void PrintTo(const BlockCase& c, std::ostream* os)
@@ -154,7 +155,7 @@ TEST_P(DamagedBlockTest, IsRefusedAndKeptOrOpensAndIsWrittenBackWhole)
     std::unique_ptr<ProjectDevice> again = Open();
     ASSERT_NE(nullptr, again) << project_->LastBox();
     EXPECT_EQ(records, again->RecordLines());
-    EXPECT_EQ(c.boxes.size(), project_->Boxes() - boxesBeforeAgain) << "the same warnings again";
+    EXPECT_EQ(c.warnsAgain ? c.boxes.size() : 0u, project_->Boxes() - boxesBeforeAgain) << project_->LastBox();
 }
 
 const std::string Unreadable = "Fehler beim Lesen der Datei:";
@@ -223,6 +224,31 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   true,
                   {}},
+        BlockCase{"TypTooBigForANumber",
+                  [] { return Replaced(WrittenBlock(), "6,\"Objekt, 1\",806,", "6,\"Objekt, 1\",99999999999999999999,"); },
+                  true,
+                  {"Handle 6: keine Zahl in Typ (als 0 gelesen)\n    6,\"Objekt, 1\",99999999999999999999,5,"},
+                  false},
+        BlockCase{"NumbersNoIntegers",
+                  [] {
+                      return WithRecords(Replaced(Line("7", "Zahlen", 0, 1, 0, 0), "7,Zahlen,0,1,0,0,0,0,0,",
+                                                  "7,Zahlen,1e9,1,0,0,0,0,4.5,"));
+                  },
+                  true,
+                  {"Handle 7: keine Zahl in Typ, Param3 (als 0 gelesen)\n    7,Zahlen,1e9,"},
+                  false},
+        BlockCase{"RecordMadeAComment", [] { return WithRecords("#" + Line("7", "Kommentar", 0, 1, 0, 0)); }, true,
+                  {"Handle 7: Datensatz als Kommentar (#) nicht gelesen\n    #7,Kommentar,0,1,"}, false},
+        BlockCase{"CommentsAreNoRecords", [] { return WithRecords("# Kommentar, kein Datensatz\r\n#\r\n"); }, true, {}},
+        BlockCase{"TwoRecordsOnOneLine",
+                  [] {
+                      std::string first = Line("7", "Erster", 0, 1, 0, 0);
+                      first.replace(first.size() - 2, 2, "\xFF\xFF");
+                      return WithRecords(first + Line("8", "Zweiter", 0, 1, 0, 0));
+                  },
+                  true,
+                  {"Handle 7: 81 Felder statt 41"},
+                  false},
         BlockCase{"EveryByteFromBlankOn",
                   [] {
                       std::string name = "\"";
