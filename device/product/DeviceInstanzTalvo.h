@@ -431,6 +431,9 @@ private:
     bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);
     // CheckTastenWippenFkt and CheckTastenWippenFktValues: values chooses the check.
     bool CheckKeyFunctions(bool ask, bool values);
+    // The display orders of the communication objects that go with the keys of a pair: the
+    // keys' own and those of their status objects.
+    std::list<int> PairDisplayOrders(TDataBasis* keyOperation, int key1, int key2);
 
     // Replaces flag n (1 to 6) of the six download flags.
     bool SetDbDataFlag(int n, bool value);

@@ -4,6 +4,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "outside/tablebox/DrawGridSE.h"
 
+#include <list>
 #include <vector>
 
 namespace {
@@ -98,6 +99,14 @@ bool TFunktionsContainer::DeleteFunktion()
     return true;
 }
 
+bool TFunktionsContainer::ObjekteLoeschenErlaubt() const
+{
+    std::list<int> displayOrders{GetDisplayOrder()};
+    tagRecDatenTransport request = Requests.MakeTransport(UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED);
+    request.Payload = &displayOrders;
+    return Requests.Send(request);
+}
+
 bool TFunktionsContainer::FunktionMoeglich(int typ)
 {
     using KeyplanFunktionen::TBedarf;
@@ -154,8 +163,18 @@ bool TFunktionsContainer::ChangeFunktion(int typ)
     if (!Requests.Send(check))
         return false;
     const int old = FunktionsTyp;
-    if (!DeleteFunktion())
+    // From one function to another the communication objects stay, with their links; to "no
+    // function" they go, linked ones only after the user's yes.
+    if (old != KeineFunktion() && typ != KeineFunktion()) {
+        if (!RemoveFunktionObject(FunktionsHandle))
+            return false;
+        FunktionsHandle = 0;
+    } else if (old == KeineFunktion() || ObjekteLoeschenErlaubt()) {
+        if (!DeleteFunktion())
+            return false;
+    } else {
         return false;
+    }
     if (!MakeFunktion(typ))
         MakeFunktion(old);
     Requests.PostAbgleichFormVerw();

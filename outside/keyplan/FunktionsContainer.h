@@ -55,10 +55,14 @@ protected:
     bool MakeFunktion(int typ);
     // Asks the device to remove the registered function of the handle; true when there is none.
     bool RemoveFunktionObject(std::int32_t handle);
+    // Asks the device whether the container's communication objects may go: false when one is
+    // linked and the user says no.
+    bool ObjekteLoeschenErlaubt() const;
     // Whether the device has what a function of the type needs.
     bool FunktionMoeglich(int typ);
-    // Replaces the function; the old one comes back when the new one cannot be made. True when
-    // the function object changed.
+    // Replaces the function; the old one comes back when the new one cannot be made. The
+    // communication objects stay from one function to another; they go only for "no function",
+    // after the device's question when one is linked. True when the function object changed.
     bool ChangeFunktion(int typ);
 
     std::int32_t Nummer;
