@@ -113,30 +113,38 @@ bool TFunktionsContainer::FunktionMoeglich(int typ)
     const TBedarf bedarf = KeyplanFunktionen::Bedarf(typ);
     if (bedarf == TBedarf::Nichts)
         return true;
+    // The system's switches tell first, as they are after a switch: the function's objects are
+    // still there while it is being switched off.
+    tagWmUserDevice request = Requests.MakeRequest(UDM_GET_SYSTEM);
+    if (!Requests.Send(request))
+        return false;
+    const auto* system = dynamic_cast<const TTalvoSystem*>(static_cast<TDataBasis*>(request.Result));
+    if (!system)
+        return false;
     std::uint8_t code = UDM_GET_REGLER_FUNKTION;
     switch (bedarf) {
     case TBedarf::Regler:
-        code = UDM_GET_REGLER_FUNKTION;
+        if (system->GetValueOfReglerFunktion() != 1)
+            return false;
         break;
     case TBedarf::Reglernebenstelle:
+        if (system->GetValueOfReglernebenstellenFunktion() != 1)
+            return false;
         code = UDM_GET_REGLERNEBENSTELLEN_FUNKTION;
         break;
     case TBedarf::RaumtempSchaltuhr:
+        if (system->GetValueOfReglerFunktion() != 1)
+            return false;
         code = UDM_GET_RAUMTEMP_SCHALTUHR;
         break;
     case TBedarf::Schaltuhr:
-        code = UDM_GET_SYSTEM;
-        break;
+        return system->GetValueOfSchaltuhr(1) == 1 || system->GetValueOfSchaltuhr(2) == 1;
     case TBedarf::Nichts:
-        break;
-    }
-    tagWmUserDevice request = Requests.MakeRequest(code);
-    if (!Requests.Send(request))
-        return false;
-    if (bedarf != TBedarf::Schaltuhr)
         return true;
-    const auto* system = dynamic_cast<const TTalvoSystem*>(static_cast<TDataBasis*>(request.Result));
-    return system && (system->GetValueOfSchaltuhr(1) == 1 || system->GetValueOfSchaltuhr(2) == 1);
+    }
+    // Switched on, the function's object must be there too.
+    tagWmUserDevice target = Requests.MakeRequest(code);
+    return Requests.Send(target);
 }
 
 bool TFunktionsContainer::CheckFunktion(bool& changeNeeded, bool apply)
@@ -144,7 +152,10 @@ bool TFunktionsContainer::CheckFunktion(bool& changeNeeded, bool apply)
     changeNeeded = FunktionsTyp != KeineFunktion() && !FunktionMoeglich(FunktionsTyp);
     if (!changeNeeded || !apply)
         return true;
-    return DeleteFunktion() && MakeFunktion(KeineFunktion());
+    if (!DeleteFunktion() || !MakeFunktion(KeineFunktion()))
+        return false;
+    StoreRecord();
+    return true;
 }
 
 bool TFunktionsContainer::CheckFunktionValues(bool& changeNeeded, bool /*apply*/)
