@@ -427,6 +427,11 @@ private:
     // object into its record. False when the chain is broken or the object refused.
     bool PasteInto(TDataBasis* object, const TRecordTable& copied, const TDatenStruktur& source,
                    std::string& message);
+    // PasteDataToAllChilds with the handle of the parent's source record in the copied table:
+    // a child's source is then one of that record's children (0: any copied record).
+    bool PasteChildren(TDataBasis* parent, TRecordTable* copied, std::int32_t sourceParent, std::string& message);
+    // The records of the object and of everything below it, as lines without their chains.
+    void AppendState(const TDataBasis& object, std::vector<std::string>& state);
 
     // Links the imported object (its record and the records chained to it) to the project's
     // groups of their addresses; an address the project lacks is dropped and reported (false).

@@ -37,6 +37,16 @@ void TFunktionsContainer::InitFromDB(const TDatenStruktur& record)
     FunktionsHandle = record.Param4;
 }
 
+bool TFunktionsContainer::Paste(TRecordTable* table, std::string& /*message*/)
+{
+    TDatenStruktur source;
+    if (!table || !table->Find("Typ", GetTyp(), source))
+        return false;
+    if (source.Param3 == FunktionsTyp)
+        return true;
+    return ChangeFunktion(source.Param3) && FunktionsTyp == source.Param3;
+}
+
 bool TFunktionsContainer::InitFunktion(bool functionsAllowed)
 {
     return MakeFunktion(functionsAllowed ? StandardFunktion() : KeineFunktion());

@@ -19,6 +19,10 @@ public:
 
     void Write(TDatenStruktur& record) override;
     void InitFromDB(const TDatenStruktur& record) override;
+    // Takes the function of the table's record of the container's type, through the change of
+    // the grid; the function's values come with the function's own record. False without such a
+    // record and when the change is refused.
+    bool Paste(TRecordTable* table, std::string& message) override;
 
     // Makes the standard function (functionsAllowed) or the "no function"; false when the
     // device refuses or the function's communication objects cannot be had.
