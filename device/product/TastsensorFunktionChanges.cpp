@@ -122,10 +122,11 @@ std::list<int> TDeviceInstanzTalvo::PairDisplayOrders(TDataBasis* keyOperation, 
     std::list<int> displayOrders;
     for (const int number : {key1, key2}) {
         displayOrders.push_back(KeyDisplayOrder(number));
-        const auto* key = dynamic_cast<const TTsTaste*>(FindChild(keyOperation, DT_TS_TASTE, [number](TDataBasis& child) {
+        const auto numbered = [number](TDataBasis& child) {
             const auto* candidate = dynamic_cast<const TTsTaste*>(&child);
             return candidate && candidate->GetTastenNummer() == number;
-        }));
+        };
+        const auto* key = dynamic_cast<const TTsTaste*>(FindChild(keyOperation, DT_TS_TASTE, numbered));
         // The key's status object goes with the key.
         if (key && key->GetFktStatusLed() == TTsTaste::StatusLedUeberObjekt)
             displayOrders.push_back(KeyStatusDisplayOrder(number));
