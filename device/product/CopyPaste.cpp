@@ -112,6 +112,30 @@ bool TDeviceInstanzTalvo::PasteInto(TDataBasis* object, const TRecordTable& copi
     return result;
 }
 
+void TDeviceInstanzTalvo::AppendState(const TDataBasis& object, std::vector<std::string>& state)
+{
+    const TSystemTable* table = SystemMaps.FindTable(object.GetSystem());
+    if (!table)
+        return;
+    // Chained records are left out: a rewritten chain takes new handles for the same content.
+    const auto add = [&state](TDatenStruktur record) {
+        record.Next = 0;
+        state.push_back(record.ToString());
+    };
+    if (const TDatenStruktur* own = SystemMaps.Find(object.GetSystem(), object.GetParentHandle(), object.GetHandle()))
+        add(*own);
+    const auto [first, last] = table->equal_range(object.GetHandle());
+    for (auto it = first; it != last; ++it) {
+        if (it->second.Typ == 0 || it->second.Handle == object.GetHandle())
+            continue;
+        TDataBasis* child = nullptr;
+        if (GetDataPointer(it->second.Handle, child) && child)
+            AppendState(*child, state);
+        else
+            add(it->second);
+    }
+}
+
 bool TDeviceInstanzTalvo::Einfuegen(TDataBasis* target, const std::vector<std::string>& lines)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::Einfuegen");
@@ -121,12 +145,19 @@ bool TDeviceInstanzTalvo::Einfuegen(TDataBasis* target, const std::vector<std::s
     try {
         const std::unique_ptr<TRecordTable> copied = TableOfLines(lines);
         std::string message;
+        std::vector<std::string> before;
+        AppendState(*target, before);
         TDatenStruktur source;
         if (!copied->Find("Typ", target->GetTyp(), source))
             result = false; // the target is left alone
         else if (!PasteInto(target, *copied, source, message))
             result = false;
-        if (!PasteDataToAllChilds(target, copied.get(), message))
+        if (!PasteChildren(target, copied.get(), result ? source.Handle : 0, message))
+            result = false;
+        // A paste that changed nothing transferred nothing: no success.
+        std::vector<std::string> after;
+        AppendState(*target, after);
+        if (after == before)
             result = false;
     } catch (const std::exception& e) {
         platform::MessageBox(e.what(), Spredit::Text9099, 0);
@@ -141,6 +172,12 @@ bool TDeviceInstanzTalvo::Einfuegen(TDataBasis* target, const std::vector<std::s
 bool TDeviceInstanzTalvo::PasteDataToAllChilds(TDataBasis* parent, TRecordTable* copied, std::string& message)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::PasteDataToAllChilds");
+    return PasteChildren(parent, copied, 0, message);
+}
+
+bool TDeviceInstanzTalvo::PasteChildren(TDataBasis* parent, TRecordTable* copied, std::int32_t sourceParent,
+                                        std::string& message)
+{
     TSystemTable* table = parent && copied ? SystemMaps.FindTable(parent->GetSystem()) : nullptr;
     if (!table)
         return true;
@@ -155,24 +192,25 @@ bool TDeviceInstanzTalvo::PasteDataToAllChilds(TDataBasis* parent, TRecordTable*
             if (handled.contains(handle) || !GetDataPointer(handle, child) || !child)
                 continue;
             handled.insert(handle);
+            // The source is looked for among the copied children of the parent's source when that
+            // is known, so that an object never takes another one's record (the key's
+            // communication objects and its status object's share identification values).
+            const auto* etsObject = dynamic_cast<TEtsObjekt*>(child);
             TDatenStruktur source;
             bool found = false;
-            if (child->GetTyp() == DT_ETS_OBJEKT) {
-                const auto* etsObject = dynamic_cast<TEtsObjekt*>(child);
-                const std::unique_ptr<TRecordTable> objects(
-                    copied->FilterFeldName("Typ", static_cast<std::int16_t>(DT_ETS_OBJEKT)));
-                for (TDatenStruktur* r = objects->First(); r && etsObject && !found; r = objects->Next()) {
-                    if (r->Param9 == etsObject->GetObjIdent()) {
-                        source = *r;
-                        found = true;
-                    }
-                }
-            } else {
-                found = copied->Find("Typ", child->GetTyp(), source);
+            const std::unique_ptr<TRecordTable> candidates(
+                copied->FilterFeldName("Typ", static_cast<std::int16_t>(child->GetTyp())));
+            for (TDatenStruktur* r = candidates->First(); r && !found; r = candidates->Next()) {
+                if (sourceParent != 0 && r->Parent != sourceParent)
+                    continue;
+                if (child->GetTyp() == DT_ETS_OBJEKT && (!etsObject || r->Param9 != etsObject->GetObjIdent()))
+                    continue;
+                source = *r;
+                found = true;
             }
             if (!found || !PasteInto(child, *copied, source, message))
                 result = false;
-            if (!PasteDataToAllChilds(child, copied, message))
+            if (!PasteChildren(child, copied, found ? source.Handle : 0, message))
                 result = false;
             restart = true; // the paste may have replaced children
             break;

@@ -165,6 +165,10 @@ public:
     // Adapts the functions (the function values) of every key and rocker to the device; with
     // ask the user is asked first when one needs a change. False when refused or failed.
     bool CheckTastenWippenFkt(bool ask);
+    // The same for a switch that removes the communication objects of the display orders
+    // goingToo as well: with ask, one question covers them and those of the keys and rockers
+    // whose function goes; No changes nothing.
+    bool CheckTastenWippenFkt(bool ask, const std::list<int>& goingToo);
     bool CheckTastenWippenFktValues(bool ask);
 
     bool DeleteTastsensorFunktion(TDataBasis* parent);
@@ -195,11 +199,12 @@ public:
     // The key-sensor function stays while any of the six function switches of the system object
     // (key sensor, controller, extension unit, scenes, time switches 1 and 2) is on.
     static bool KeepTastsensorFunktion(const TTalvoSystem& system);
-    // The switch-off road of a function that needs the key-sensor function: asks once before
-    // the linked communication objects below the function (and below the key-sensor function
-    // when that goes too) are deleted, deletes the function with deleteFunction, then the
-    // key-sensor function unless the keep rule holds it. False when the user refuses (nothing
-    // deleted) or a deletion fails (what went stays gone).
+    // The switch-off road of a function that needs the key-sensor function: the keys and
+    // rockers that operate it adapt first (the check reads the switched flags), after one
+    // question that covers their linked communication objects and those below the function (and
+    // below the key-sensor function when that goes too); then the function goes with
+    // deleteFunction, then the key-sensor function unless the keep rule holds it. False when the
+    // user refuses (nothing changed) or a deletion fails (what went stays gone).
     bool SwitchFunctionOff(const TTalvoSystem& system, TDataBasis* function,
                            const std::function<bool()>& deleteFunction);
 
@@ -422,6 +427,11 @@ private:
     // object into its record. False when the chain is broken or the object refused.
     bool PasteInto(TDataBasis* object, const TRecordTable& copied, const TDatenStruktur& source,
                    std::string& message);
+    // PasteDataToAllChilds with the handle of the parent's source record in the copied table:
+    // a child's source is then one of that record's children (0: any copied record).
+    bool PasteChildren(TDataBasis* parent, TRecordTable* copied, std::int32_t sourceParent, std::string& message);
+    // The records of the object and of everything below it, as lines without their chains.
+    void AppendState(const TDataBasis& object, std::vector<std::string>& state);
 
     // Links the imported object (its record and the records chained to it) to the project's
     // groups of their addresses; an address the project lacks is dropped and reported (false).
@@ -430,7 +440,10 @@ private:
     // The key-sensor hook's answers to keys, rockers and the key operation.
     bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);
     // CheckTastenWippenFkt and CheckTastenWippenFktValues: values chooses the check.
-    bool CheckKeyFunctions(bool ask, bool values);
+    bool CheckKeyFunctions(bool ask, bool values, std::list<int> goingToo);
+    // The display orders of the communication objects that go with the keys of a pair: the
+    // keys' own and those of their status objects.
+    std::list<int> PairDisplayOrders(TDataBasis* keyOperation, int key1, int key2);
 
     // Replaces flag n (1 to 6) of the six download flags.
     bool SetDbDataFlag(int n, bool value);

@@ -2,6 +2,7 @@
 // switch-off road of the functions that need it, and the creation and deletion of one object.
 #include "device/product/DatenTyp.h"
 #include "device/product/DeviceInstanzTalvo.h"
+#include "device/product/UpdateGuard.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "outside/sysfunc/TalvoSystem.h"
@@ -27,8 +28,11 @@ bool TDeviceInstanzTalvo::SwitchFunctionOff(const TTalvoSystem& system, TDataBas
                                                     GetPointerFromDatenTyp(GetDevice(), DT_TASTSENSOR_FUNKTION));
     if (function)
         FillDONListWithEtsObjectsRecursivFromParent(displayOrders, function);
-    if (!displayOrders.empty() && !CheckIfDeleteObjectsAllowed(displayOrders))
+    // The keys that operate the function adapt first, from the switched flags; one question
+    // covers their linked objects and the function's.
+    if (!CheckTastenWippenFkt(true, displayOrders))
         return false;
+    const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     if (!deleteFunction())
         return false;
     if (keep)

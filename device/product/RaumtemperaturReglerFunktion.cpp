@@ -184,10 +184,10 @@ bool TDeviceInstanzTalvo::ModifyReglerFunktion(TTalvoSystem* system)
     LOG_FKT_START("TDeviceInstanzTalvo::ModifyReglerFunktion");
     if (!system)
         return false;
-    if (!CheckTastenWippenFkt(true))
-        return false;
-    const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     if (system->GetValueOfReglerFunktion() == 1) {
+        if (!CheckTastenWippenFkt(true))
+            return false;
+        const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
         if (!CreateReglerFunktion(system, true))
             return false;
         CreateTastsensorFunktion(MainWindowHandle(), system, true);

@@ -68,10 +68,10 @@ bool TDeviceInstanzTalvo::ModifyReglernebenstellenFunktion(TTalvoSystem* system)
     LOG_FKT_START("TDeviceInstanzTalvo::ModifyReglernebenstellenFunktion");
     if (!system)
         return false;
-    if (!CheckTastenWippenFkt(true))
-        return false;
-    const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     if (system->GetValueOfReglernebenstellenFunktion() == 1) {
+        if (!CheckTastenWippenFkt(true))
+            return false;
+        const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
         if (!CreateReglernebenstellenFunktion(system, true))
             return false;
         CreateTastsensorFunktion(MainWindowHandle(), system, true);

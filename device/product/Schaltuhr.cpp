@@ -93,10 +93,10 @@ bool TDeviceInstanzTalvo::ModifySchaltuhr(platform::HWND mainWindow, TTalvoSyste
     LOG_FKT_START("TDeviceInstanzTalvo::ModifySchaltuhr");
     if (!system || !IsSchaltuhrNummer(number))
         return false;
-    if (!CheckTastenWippenFkt(true))
-        return false;
-    const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     if (system->GetValueOfSchaltuhr(number) == 1) {
+        if (!CheckTastenWippenFkt(true))
+            return false;
+        const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
         if (!CreateSchaltuhr(mainWindow, system, true, number))
             return false;
         CreateTastsensorFunktion(mainWindow, system, true);

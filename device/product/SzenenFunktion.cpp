@@ -158,10 +158,10 @@ bool TDeviceInstanzTalvo::ModifySzenenFunktion(TTalvoSystem* system)
     LOG_FKT_START("TDeviceInstanzTalvo::ModifySzenenFunktion");
     if (!system)
         return false;
-    if (!CheckTastenWippenFkt(true))
-        return false;
-    const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
     if (system->GetValueOfSzenenFunktion() == 1) {
+        if (!CheckTastenWippenFkt(true))
+            return false;
+        const TUpdateGuard<TConfigWindowServices*> guard(ConfigWindow);
         if (!CreateSzenenFunktion(system, true))
             return false;
         CreateTastsensorFunktion(MainWindowHandle(), system, true);

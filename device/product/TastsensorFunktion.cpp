@@ -291,16 +291,22 @@ bool TDeviceInstanzTalvo::CheckCreateKeyFunction(int /*functionTyp*/)
 bool TDeviceInstanzTalvo::CheckTastenWippenFkt(bool ask)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::CheckTastenWippenFkt");
-    return CheckKeyFunctions(ask, false);
+    return CheckKeyFunctions(ask, false, {});
+}
+
+bool TDeviceInstanzTalvo::CheckTastenWippenFkt(bool ask, const std::list<int>& goingToo)
+{
+    LOG_FKT_START("TDeviceInstanzTalvo::CheckTastenWippenFkt");
+    return CheckKeyFunctions(ask, false, goingToo);
 }
 
 bool TDeviceInstanzTalvo::CheckTastenWippenFktValues(bool ask)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::CheckTastenWippenFktValues");
-    return CheckKeyFunctions(ask, true);
+    return CheckKeyFunctions(ask, true, {});
 }
 
-bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values)
+bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values, std::list<int> goingToo)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::CheckKeyFunctions");
     TTalvoSystem* system = GetPointerFromSystem();
@@ -308,7 +314,7 @@ bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values)
         return false;
     TDataBasis* operation = GetFirstFromDatenTyp(system, DT_TS_BETAETIGUNG);
     if (!operation)
-        return true;
+        return !ask || goingToo.empty() || CheckIfDeleteObjectsAllowed(goingToo);
 
     // The keys and rockers, by handle: adapting one may change the registry.
     std::vector<std::int32_t> candidates;
@@ -323,7 +329,8 @@ bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values)
                 candidates.push_back(it->second.Handle);
         }
     } catch (const E_InstVerw&) {
-        return true; // the key operation has no records: nothing to adapt
+        // The key operation has no records: nothing to adapt.
+        return !ask || goingToo.empty() || CheckIfDeleteObjectsAllowed(goingToo);
     }
     const auto check = [this, values](std::int32_t handle, bool& changeNeeded, bool apply) {
         auto* container = dynamic_cast<TFunktionsContainer*>(FindHandle(handle));
@@ -344,6 +351,20 @@ bool TDeviceInstanzTalvo::CheckKeyFunctions(bool ask, bool values)
         if (changeNeeded &&
             platform::MessageBox(values ? Spredit::Text9186 : Spredit::Text9185, Spredit::Text9043,
                                  platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+            return false;
+        // A key or rocker whose function goes loses its communication objects: linked ones,
+        // with those the caller removes in the same step, only after one yes.
+        if (changeNeeded && !values) {
+            for (const std::int32_t handle : candidates) {
+                bool goes = false;
+                if (!check(handle, goes, false))
+                    return false;
+                if (const auto* container = dynamic_cast<const TFunktionsContainer*>(FindHandle(handle));
+                    goes && container)
+                    goingToo.push_back(container->GetDisplayOrder());
+            }
+        }
+        if (!goingToo.empty() && !CheckIfDeleteObjectsAllowed(goingToo))
             return false;
     }
 

@@ -109,12 +109,29 @@ std::uint8_t TDeviceInstanzTalvo::DeleteTastenPaar(TDataBasis* keyOperation, int
     LOG_FKT_START("TDeviceInstanzTalvo::DeleteTastenPaar");
     if (!keyOperation || key1 < 1 || key2 < 1 || key1 == key2)
         return PaarNichtGeloescht;
-    if (ask && !CheckIfDeleteObjectsAllowed({KeyDisplayOrder(key1), KeyDisplayOrder(key2)}))
+    if (ask && !CheckIfDeleteObjectsAllowed(PairDisplayOrders(keyOperation, key1, key2)))
         return PaarAbgelehnt;
     const std::int32_t handle = keyOperation->GetHandle();
     if (!DeleteTsTaste(keyOperation, key1))
         return PaarNichtGeloescht;
     return DeleteTsTaste(FindHandle(handle), key2) ? PaarGeloescht : PaarNichtGeloescht;
+}
+
+std::list<int> TDeviceInstanzTalvo::PairDisplayOrders(TDataBasis* keyOperation, int key1, int key2)
+{
+    std::list<int> displayOrders;
+    for (const int number : {key1, key2}) {
+        displayOrders.push_back(KeyDisplayOrder(number));
+        const auto numbered = [number](TDataBasis& child) {
+            const auto* candidate = dynamic_cast<const TTsTaste*>(&child);
+            return candidate && candidate->GetTastenNummer() == number;
+        };
+        const auto* key = dynamic_cast<const TTsTaste*>(FindChild(keyOperation, DT_TS_TASTE, numbered));
+        // The key's status object goes with the key.
+        if (key && key->GetFktStatusLed() == TTsTaste::StatusLedUeberObjekt)
+            displayOrders.push_back(KeyStatusDisplayOrder(number));
+    }
+    return displayOrders;
 }
 
 bool TDeviceInstanzTalvo::DeleteTsTaste(TDataBasis* keyOperation, int number)

@@ -197,6 +197,21 @@ bool TEtsObjekt::DatenAbgleich(bool /*first*/, bool /*second*/)
     return true;
 }
 
+bool TEtsObjekt::Paste(TRecordTable* table, std::string& /*message*/)
+{
+    TDatenStruktur source;
+    if (!table || !table->Find("Typ", DT_ETS_OBJEKT, source))
+        return false;
+    std::array<bool, ObjektFlagCount> flags{};
+    for (int kind = 0; kind < ObjektFlagCount; ++kind)
+        flags[static_cast<std::size_t>(kind)] = source.BoolAt(kind + 1);
+    if (flags == Flags)
+        return true;
+    return SetObjektFlags(flags[OBJEKT_FLAG_KOMMUNIKATION], flags[OBJEKT_FLAG_LESEN], flags[OBJEKT_FLAG_SCHREIBEN],
+                          flags[OBJEKT_FLAG_UEBERTRAGEN], flags[OBJEKT_FLAG_AKTUALISIEREN],
+                          flags[OBJEKT_FLAG_LESEN_BEI_INIT], true);
+}
+
 bool TEtsObjekt::UpdateAssociatedAddress(std::string& error)
 {
     bool ok = true;

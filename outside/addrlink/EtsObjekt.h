@@ -51,6 +51,9 @@ public:
     // a time (WM_USER_OBJEKTFLAG, check); false, with the flags unchanged, when the project
     // cannot tell (the device object is gone). The read-on-init flag is the object's own.
     bool DatenAbgleich(bool first, bool second) override;
+    // Takes the flags of the table's communication object, in the project too; its identity
+    // and its links stay. False without such a record and when the project refuses a flag.
+    bool Paste(TRecordTable* table, std::string& message) override;
 
     // Sets the six flags; with writeThrough also in the project, one WM_USER_OBJEKTFLAG change
     // request per flag to the main window: false at the first request refused.

@@ -25,6 +25,16 @@ void TFunktionBasis::InitFromDB(const TDatenStruktur& record)
     WertLoslassen = record.Param3;
 }
 
+bool TFunktionBasis::Paste(TRecordTable* table, std::string& /*message*/)
+{
+    TDatenStruktur source;
+    if (!table || !table->Find("Typ", GetTyp(), source))
+        return false;
+    WertDruecken = source.Param2;
+    WertLoslassen = source.Param3;
+    return true;
+}
+
 void TFunktionBasis::AddRows(TDrawGridSE& grid)
 {
     const int typ = GetTyp();

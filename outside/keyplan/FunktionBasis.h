@@ -17,6 +17,8 @@ public:
 
     void Write(TDatenStruktur& record) override;
     void InitFromDB(const TDatenStruktur& record) override;
+    // Takes the values of the table's record of the function's type.
+    bool Paste(TRecordTable* table, std::string& message) override;
 
     std::int32_t GetWertDruecken() const { return WertDruecken; }
     std::int32_t GetWertLoslassen() const { return WertLoslassen; }

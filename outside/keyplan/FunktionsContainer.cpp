@@ -4,6 +4,7 @@
 #include "outside/sysfunc/TalvoSystem.h"
 #include "outside/tablebox/DrawGridSE.h"
 
+#include <list>
 #include <vector>
 
 namespace {
@@ -34,6 +35,16 @@ void TFunktionsContainer::InitFromDB(const TDatenStruktur& record)
     Nummer = record.Param2;
     FunktionsTyp = record.Param3;
     FunktionsHandle = record.Param4;
+}
+
+bool TFunktionsContainer::Paste(TRecordTable* table, std::string& /*message*/)
+{
+    TDatenStruktur source;
+    if (!table || !table->Find("Typ", GetTyp(), source))
+        return false;
+    if (source.Param3 == FunktionsTyp)
+        return true;
+    return ChangeFunktion(source.Param3) && FunktionsTyp == source.Param3;
 }
 
 bool TFunktionsContainer::InitFunktion(bool functionsAllowed)
@@ -98,36 +109,52 @@ bool TFunktionsContainer::DeleteFunktion()
     return true;
 }
 
+bool TFunktionsContainer::ObjekteLoeschenErlaubt() const
+{
+    std::list<int> displayOrders{GetDisplayOrder()};
+    tagRecDatenTransport request = Requests.MakeTransport(UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED);
+    request.Payload = &displayOrders;
+    return Requests.Send(request);
+}
+
 bool TFunktionsContainer::FunktionMoeglich(int typ)
 {
     using KeyplanFunktionen::TBedarf;
     const TBedarf bedarf = KeyplanFunktionen::Bedarf(typ);
     if (bedarf == TBedarf::Nichts)
         return true;
+    // The system's switches tell first, as they are after a switch: the function's objects are
+    // still there while it is being switched off.
+    tagWmUserDevice request = Requests.MakeRequest(UDM_GET_SYSTEM);
+    if (!Requests.Send(request))
+        return false;
+    const auto* system = dynamic_cast<const TTalvoSystem*>(static_cast<TDataBasis*>(request.Result));
+    if (!system)
+        return false;
     std::uint8_t code = UDM_GET_REGLER_FUNKTION;
     switch (bedarf) {
     case TBedarf::Regler:
-        code = UDM_GET_REGLER_FUNKTION;
+        if (system->GetValueOfReglerFunktion() != 1)
+            return false;
         break;
     case TBedarf::Reglernebenstelle:
+        if (system->GetValueOfReglernebenstellenFunktion() != 1)
+            return false;
         code = UDM_GET_REGLERNEBENSTELLEN_FUNKTION;
         break;
     case TBedarf::RaumtempSchaltuhr:
+        if (system->GetValueOfReglerFunktion() != 1)
+            return false;
         code = UDM_GET_RAUMTEMP_SCHALTUHR;
         break;
     case TBedarf::Schaltuhr:
-        code = UDM_GET_SYSTEM;
-        break;
+        return system->GetValueOfSchaltuhr(1) == 1 || system->GetValueOfSchaltuhr(2) == 1;
     case TBedarf::Nichts:
-        break;
-    }
-    tagWmUserDevice request = Requests.MakeRequest(code);
-    if (!Requests.Send(request))
-        return false;
-    if (bedarf != TBedarf::Schaltuhr)
         return true;
-    const auto* system = dynamic_cast<const TTalvoSystem*>(static_cast<TDataBasis*>(request.Result));
-    return system && (system->GetValueOfSchaltuhr(1) == 1 || system->GetValueOfSchaltuhr(2) == 1);
+    }
+    // Switched on, the function's object must be there too.
+    tagWmUserDevice target = Requests.MakeRequest(code);
+    return Requests.Send(target);
 }
 
 bool TFunktionsContainer::CheckFunktion(bool& changeNeeded, bool apply)
@@ -135,7 +162,10 @@ bool TFunktionsContainer::CheckFunktion(bool& changeNeeded, bool apply)
     changeNeeded = FunktionsTyp != KeineFunktion() && !FunktionMoeglich(FunktionsTyp);
     if (!changeNeeded || !apply)
         return true;
-    return DeleteFunktion() && MakeFunktion(KeineFunktion());
+    if (!DeleteFunktion() || !MakeFunktion(KeineFunktion()))
+        return false;
+    StoreRecord();
+    return true;
 }
 
 bool TFunktionsContainer::CheckFunktionValues(bool& changeNeeded, bool /*apply*/)
@@ -154,8 +184,18 @@ bool TFunktionsContainer::ChangeFunktion(int typ)
     if (!Requests.Send(check))
         return false;
     const int old = FunktionsTyp;
-    if (!DeleteFunktion())
+    // From one function to another the communication objects stay, with their links; to "no
+    // function" they go, linked ones only after the user's yes.
+    if (old != KeineFunktion() && typ != KeineFunktion()) {
+        if (!RemoveFunktionObject(FunktionsHandle))
+            return false;
+        FunktionsHandle = 0;
+    } else if (old == KeineFunktion() || ObjekteLoeschenErlaubt()) {
+        if (!DeleteFunktion())
+            return false;
+    } else {
         return false;
+    }
     if (!MakeFunktion(typ))
         MakeFunktion(old);
     Requests.PostAbgleichFormVerw();

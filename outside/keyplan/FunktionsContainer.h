@@ -19,6 +19,10 @@ public:
 
     void Write(TDatenStruktur& record) override;
     void InitFromDB(const TDatenStruktur& record) override;
+    // Takes the function of the table's record of the container's type, through the change of
+    // the grid; the function's values come with the function's own record. False without such a
+    // record and when the change is refused.
+    bool Paste(TRecordTable* table, std::string& message) override;
 
     // Makes the standard function (functionsAllowed) or the "no function"; false when the
     // device refuses or the function's communication objects cannot be had.
@@ -55,10 +59,14 @@ protected:
     bool MakeFunktion(int typ);
     // Asks the device to remove the registered function of the handle; true when there is none.
     bool RemoveFunktionObject(std::int32_t handle);
+    // Asks the device whether the container's communication objects may go: false when one is
+    // linked and the user says no.
+    bool ObjekteLoeschenErlaubt() const;
     // Whether the device has what a function of the type needs.
     bool FunktionMoeglich(int typ);
-    // Replaces the function; the old one comes back when the new one cannot be made. True when
-    // the function object changed.
+    // Replaces the function; the old one comes back when the new one cannot be made. The
+    // communication objects stay from one function to another; they go only for "no function",
+    // after the device's question when one is linked. True when the function object changed.
     bool ChangeFunktion(int typ);
 
     std::int32_t Nummer;

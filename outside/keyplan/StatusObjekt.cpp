@@ -29,6 +29,15 @@ void TStatusObjekt::InitFromDB(const TDatenStruktur& record)
     StatusLesen = record.Param3;
 }
 
+bool TStatusObjekt::Paste(TRecordTable* table, std::string& /*message*/)
+{
+    TDatenStruktur source;
+    if (!table || !table->Find("Typ", GetTyp(), source))
+        return false;
+    StatusLesen = source.Param3;
+    return true;
+}
+
 bool TStatusObjekt::CreateObjects()
 {
     return ModifyObject(1, GetDisplayOrder(), 0, false);

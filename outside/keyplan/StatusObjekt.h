@@ -16,6 +16,8 @@ public:
 
     void Write(TDatenStruktur& record) override;
     void InitFromDB(const TDatenStruktur& record) override;
+    // Takes the values of the table's record of the object's type; the number stays.
+    bool Paste(TRecordTable* table, std::string& message) override;
 
     virtual bool CreateObjects();
     virtual bool DeleteObjects();

@@ -29,6 +29,15 @@ void TTsTaste::InitFromDB(const TDatenStruktur& record)
     FktStatusLed = static_cast<std::uint8_t>(record.Param5);
 }
 
+bool TTsTaste::Paste(TRecordTable* table, std::string& message)
+{
+    bool result = TFunktionsContainer::Paste(table, message);
+    TDatenStruktur source;
+    if (table && table->Find("Typ", Typ, source) && source.Param5 != FktStatusLed)
+        result = ChangeValue(tagStatusLed, source.Param5) && result;
+    return result;
+}
+
 bool TTsTaste::ConvertDBDataAfterTemplateImport()
 {
     if (FktStatusLed != StatusLedUeberObjekt)

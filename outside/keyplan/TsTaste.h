@@ -23,6 +23,9 @@ public:
 
     void Write(TDatenStruktur& record) override;
     void InitFromDB(const TDatenStruktur& record) override;
+    // The function, then the status-LED setting, each through its change in the grid (the
+    // status object comes or goes with it).
+    bool Paste(TRecordTable* table, std::string& message) override;
     int GetDisplayOrder() const override { return 100 * Nummer; }
 
     std::int32_t GetTastenNummer() const { return Nummer; }

@@ -264,9 +264,23 @@ TEST_F(KeyFunction, AFunctionChosenInTheGridReplacesTheOldOneOrKeepsItOnRefusal)
     Choose(*key, TFunktionsContainer::tagFunktion, TTastenFunktionJalousie::Typ);
     EXPECT_EQ(key->GetFunktionsTyp(), TTastenFunktionDimmen::Typ) << "the old function could not go";
     EXPECT_EQ(key->GetFunktionsHandle(), dimming);
+    EXPECT_TRUE(window.TransportRequests.empty()) << "from one function to another the objects stay";
+
+    // To "no function" the objects go, after the device's question; a refusal keeps them.
+    window.AnswerDeviceRequest(UDM_DELETE_OBJEKT, 1);
+    window.AnswerTransport(UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED, 0);
+    window.Clear();
+    Choose(*key, TFunktionsContainer::tagFunktion, TTastenFunktionKeineFkt::Typ);
+    EXPECT_EQ(key->GetFunktionsTyp(), TTastenFunktionDimmen::Typ) << "the user said no";
+    ASSERT_EQ(window.TransportRequests.size(), 1u);
+    EXPECT_EQ(window.TransportRequests[0].Code, UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED);
+    window.AnswerTransport(UDT_CHECK_IF_DELETE_OBJECTS_ALLOWED, 1);
+    window.Clear();
+    Choose(*key, TFunktionsContainer::tagFunktion, TTastenFunktionKeineFkt::Typ);
+    EXPECT_EQ(key->GetFunktionsTyp(), TTastenFunktionKeineFkt::Typ);
     ASSERT_EQ(window.TransportRequests.size(), 2u);
-    EXPECT_EQ(window.TransportRequests[0].Value, 0);
-    EXPECT_EQ(window.TransportRequests[1].Value, 1) << "its objects are switched on again";
+    EXPECT_EQ(window.TransportRequests[1].Code, UDT_ADD_ETS_OBJECT_BY_DISPLAY_ORDER);
+    EXPECT_EQ(window.TransportRequests[1].Value, 0);
 }
 
 TEST_F(KeyFunction, TheStatusLedAsksForTheStatusObject)

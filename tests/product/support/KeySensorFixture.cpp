@@ -171,14 +171,19 @@ TestSystem& KeySensorTest::MakeSystem(int keys)
     return *system_;
 }
 
+TDataBasis* KeySensorTest::SystemObject() const
+{
+    return system_ ? static_cast<TDataBasis*>(system_) : device_->GetDevice();
+}
+
 std::uint8_t KeySensorTest::BuildFunction()
 {
-    return device_->CreateTastsensorFunktion(Window(), system_, true);
+    return device_->CreateTastsensorFunktion(Window(), SystemObject(), true);
 }
 
 TDataBasis* KeySensorTest::First(int typ)
 {
-    return device_->GetFirstFromDatenTyp(system_, static_cast<std::int16_t>(typ));
+    return device_->GetFirstFromDatenTyp(SystemObject(), static_cast<std::int16_t>(typ));
 }
 
 std::vector<TDataBasis*> KeySensorTest::Children(const TDataBasis* parent, int typ) const

@@ -174,6 +174,8 @@ protected:
     void NewDevice();
     // The system object, with the number of keys, registered and written.
     TestSystem& MakeSystem(int keys);
+    // The system object of MakeSystem, else the device's own (a derived fixture's).
+    TDataBasis* SystemObject() const;
     // Builds the key-sensor function below the system object with nodes.
     std::uint8_t BuildFunction();
 
