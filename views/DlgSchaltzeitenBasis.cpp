@@ -192,8 +192,10 @@ void TDlgSchaltzeitenBasis::BaueKnoepfe(const TPlaetze& plaetze)
     hilfe->setText(ToQString(Text9012));
     hilfe->setEnabled(false);
     connect(ok, &QPushButton::clicked, this, [this] {
-        Aktion([this] { Kern.BtnOkClick(); });
-        done(1);
+        bool genommen = false;
+        Aktion([this, &genommen] { genommen = Kern.BtnOkClick(); });
+        if (genommen)
+            done(1);
     });
     connect(abbrechen, &QPushButton::clicked, this, [this] { done(2); });
 }
@@ -297,10 +299,13 @@ bool TDlgSchaltzeitenBasis::ZeitTaste(QKeyEvent* event)
 {
     TZeitTaste taste = TZeitTaste::Andere;
     switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter takes the time typed, then goes on to the dialog.
+        Aktion([this] { Kern.ZeitVerlassen(); });
+        return false;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Escape:
         return false; // focus and the dialog's own keys
     case Qt::Key_Up:
@@ -347,6 +352,11 @@ bool TDlgSchaltzeitenBasis::eventFilter(QObject* watched, QEvent* event)
     if (watched == EdtUhrzeit) {
         if (event->type() == QEvent::KeyPress)
             return ZeitTaste(static_cast<QKeyEvent*>(event));
+        const bool betreten = event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+        if (betreten || event->type() == QEvent::MouseButtonPress)
+            Kern.ZeitBetreten();
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
             if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
