@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTreeView>
@@ -40,13 +41,16 @@ TDlgSchaltzeitenBasis::TDlgSchaltzeitenBasis(QWidget* owner, std::unique_ptr<TSc
                                              const TPlaetze& plaetze, const std::vector<int>& spaltenBreiten)
     : TSchaltzeitenKernHalter{std::move(kern)},
       QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Kern(*KernBesitz)
+                         Qt::WindowCloseButtonHint),
+      Kern(*KernBesitz),
+      Orte(plaetze),
+      SpaltenBreiten(spaltenBreiten)
 {
     QFont schrift = font();
     schrift.setPixelSize(11);
     setFont(schrift);
-    setFixedSize(plaetze.Client);
+    setMinimumSize(plaetze.Client);
+    resize(plaetze.Client);
 
     GrpBoxSchaltzeiten = new QGroupBox(this);
     GrpBoxSchaltzeiten->setObjectName(QStringLiteral("GrpBoxSchaltzeiten"));
@@ -178,6 +182,7 @@ void TDlgSchaltzeitenBasis::BaueKnoepfe(const TPlaetze& plaetze)
     auto* download = new QGroupBox(this);
     download->setObjectName(QStringLiteral("GrpBoxDownload"));
     download->setGeometry(plaetze.GrpBoxDownload);
+    GrpBoxDownload = download;
     ChkBoxSchaltzeitenUeberschreiben = new QCheckBox(ToQString(Text9021), download);
     ChkBoxSchaltzeitenUeberschreiben->setObjectName(QStringLiteral("ChkBoxSchaltzeitenUeberschreiben"));
     ChkBoxSchaltzeitenUeberschreiben->setGeometry(8, 16, 353, 17);
@@ -191,6 +196,7 @@ void TDlgSchaltzeitenBasis::BaueKnoepfe(const TPlaetze& plaetze)
     QPushButton* hilfe = Knopf(this, "BtnHelp", plaetze.OkCancelHelp[2]);
     hilfe->setText(ToQString(Text9012));
     hilfe->setEnabled(false);
+    OkCancelHelp = {ok, abbrechen, hilfe};
     connect(ok, &QPushButton::clicked, this, [this] {
         bool genommen = false;
         Aktion([this, &genommen] { genommen = Kern.BtnOkClick(); });
@@ -265,6 +271,7 @@ void TDlgSchaltzeitenBasis::Aktualisieren()
     }
 
     Modell->Neu();
+    PasseSpaltenAn();
     // The view's selection follows the editor's where they differ (after deleting or sorting).
     QItemSelectionModel* gewaehlt = LvSchaltzeiten->selectionModel();
     std::vector<int> gezeigt;
@@ -293,6 +300,46 @@ void TDlgSchaltzeitenBasis::Aktualisieren()
     ChkBoxSchaltzeitenUeberschreiben->setChecked(Kern.Ueberschreiben());
     AktualisiereEigene();
     Zeigt = false;
+}
+
+void TDlgSchaltzeitenBasis::PasseSpaltenAn()
+{
+    QHeaderView* kopf = LvSchaltzeiten->header();
+    QScrollBar* senkrecht = LvSchaltzeiten->verticalScrollBar();
+    int noetig = 2 * LvSchaltzeiten->frameWidth() + (senkrecht->isVisible() ? senkrecht->width() : 0);
+    for (int spalte = 0; spalte < Modell->columnCount(); ++spalte) {
+        if (spalte > 0) {
+            LvSchaltzeiten->resizeColumnToContents(spalte);
+            const std::size_t index = static_cast<std::size_t>(spalte);
+            if (index < SpaltenBreiten.size() && kopf->sectionSize(spalte) < SpaltenBreiten[index])
+                kopf->resizeSection(spalte, SpaltenBreiten[index]);
+        }
+        noetig += kopf->sectionSize(spalte);
+    }
+    if (noetig > LvSchaltzeiten->width())
+        resize(width() + noetig - LvSchaltzeiten->width(), height());
+}
+
+void TDlgSchaltzeitenBasis::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Anordnen();
+}
+
+void TDlgSchaltzeitenBasis::Anordnen()
+{
+    if (!LvSchaltzeiten || !GrpBoxDownload)
+        return;
+    const int dx = std::max(0, width() - Orte.Client.width());
+    const int dy = std::max(0, height() - Orte.Client.height());
+    GrpBoxSchaltzeiten->setGeometry(Orte.GrpBoxSchaltzeiten.adjusted(0, 0, dx, dy));
+    LvSchaltzeiten->setGeometry(208, 16, Orte.ListeBreite + dx, 249 + dy);
+    for (QPushButton* knopf : {BtnAdd, BtnDelete, BtnEdit})
+        knopf->move(knopf->x(), 272 + dy);
+    LblFreieSpeicherplaetze->move(8, 280 + dy);
+    GrpBoxDownload->setGeometry(Orte.GrpBoxDownload.translated(0, dy).adjusted(0, 0, dx, 0));
+    for (std::size_t i = 0; i < OkCancelHelp.size(); ++i)
+        OkCancelHelp[i]->setGeometry(Orte.OkCancelHelp[i].translated(dx, dy));
 }
 
 bool TDlgSchaltzeitenBasis::ZeitTaste(QKeyEvent* event)

@@ -9,6 +9,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -178,6 +179,30 @@ TEST_F(SchaltuhrFeld, TakingAnEditedRowTakesTheTimeTyped)
     QTest::keyClicks(Feld, "1215");
     Klick("BtnEdit"); // "Ü&bernehmen" (its Alt+B also names "&Benutzerdefiniert")
     EXPECT_EQ(Zeiten(*Dialog), std::vector<std::string>{"12:15"});
+}
+
+TEST_F(SchaltuhrFeld, ColumnsShowTheirTextsAndTheListGrowsWithTheDialog)
+{
+    for (const char* tag : {"ChkBoxMittwoch", "ChkBoxFreitag", "ChkBoxSonntag"})
+        Klick(tag);
+    Klick("BtnAdd");
+    auto* liste = Kind<QTreeView>(*Dialog, "LvSchaltzeiten");
+    const QFontMetrics metrics(liste->font());
+    for (int spalte = 1; spalte < liste->model()->columnCount(); ++spalte) {
+        EXPECT_GE(liste->columnWidth(spalte), liste->header()->sectionSizeHint(spalte)) << "caption of " << spalte;
+        for (int zeile = 0; zeile < liste->model()->rowCount(); ++zeile) {
+            const QString text = liste->model()->index(zeile, spalte).data().toString();
+            EXPECT_GE(liste->columnWidth(spalte), metrics.horizontalAdvance(text)) << text.toStdString();
+        }
+    }
+    const QSize vorher = Dialog->size();
+    const QRect listeVorher = liste->geometry();
+    const QRect okVorher = Kind<QPushButton>(*Dialog, "BtnOk")->geometry();
+    Dialog->resize(vorher + QSize(120, 80));
+    EXPECT_TRUE(QTest::qWaitFor([this, vorher] { return Dialog->size() == vorher + QSize(120, 80); }, 5000))
+        << "the editor cannot be made larger";
+    EXPECT_EQ(liste->geometry().size(), listeVorher.size() + QSize(120, 80));
+    EXPECT_EQ(Kind<QPushButton>(*Dialog, "BtnOk")->geometry(), okVorher.translated(120, 80));
 }
 
 TEST(RaumtempEingabe, AltHTakesTheTimeTyped)
