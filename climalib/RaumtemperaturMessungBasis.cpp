@@ -313,7 +313,7 @@ int TRaumtemperaturMessungBasis::WriteGlobalParameter(TRecordTable* table, TDate
     LOG_FKT_START(QualifiedName("WriteGlobalParameter"));
     if (!table || !target)
         return -9;
-    if (const int fits = CheckGlobalParameterTarget(*table, *target); fits != 1)
+    if (const int fits = CheckGlobalParameterTarget(*table, *target, message); fits != 1)
         return fits;
     // The pair of limits the copy would leave in the target must keep lower < upper, as the
     // grid does; otherwise the target keeps its record.

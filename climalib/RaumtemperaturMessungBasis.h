@@ -91,7 +91,8 @@ protected:
     virtual std::vector<TComboWert> TemperaturErfassungItems() const = 0;
     // Whether the target record may take this object's global parameters: 1 yes, else the
     // answer of WriteGlobalParameter (0 or -9).
-    virtual int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target) const = 0;
+    virtual int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target,
+                                           std::string& message) const = 0;
 
 private:
     void ReadSettings(const TDatenStruktur& record);

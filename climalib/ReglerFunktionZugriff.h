@@ -3,6 +3,8 @@
 #include "device/DatenManager.h"
 #include "device/DatenStruktur.h"
 
+#include <string>
+
 class TDataBasis;
 class TReglerFunktion;
 
@@ -23,10 +25,15 @@ bool FindTargetController(const TDatenManager<TDatenStruktur>& table, const TDat
 // operating type.
 bool SameStructure(const TReglerFunktion& own, const TDatenStruktur& controller);
 
+// The settings in which a controller record differs from own, as the user reads them:
+// "Regelkreise: 2 Regelkreise (im Gerät: 1 Regelkreis)", the operating type likewise, joined by
+// "; "; empty when the structure is the same.
+std::string StructureDifference(const TReglerFunktion& own, const TDatenStruktur& controller);
+
 // Whether another device's page record belongs to a controller of the same structure as own:
-// 1 yes; 0 another number of circuits or operating type; -9 without own controller, or when the
-// target's controller record cannot be found (FindTargetController).
+// 1 yes; 0 another number of circuits or operating type (the message says which); -9 without own
+// controller, or when the target's controller record cannot be found (FindTargetController).
 int CompareTargetController(const TReglerFunktion* own, const TDatenManager<TDatenStruktur>& table,
-                            const TDatenStruktur& target);
+                            const TDatenStruktur& target, std::string& message);
 
 } // namespace ReglerFunktionZugriff

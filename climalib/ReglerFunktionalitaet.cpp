@@ -226,7 +226,8 @@ int TReglerFunktionalitaet::WriteGlobalParameter(TRecordTable* table, TDatenStru
     if (!table || !target)
         return -9;
     const TReglerFunktion* controller = ReglerFunktionZugriff::AsReglerFunktion(GetParentObject());
-    if (const int fits = ReglerFunktionZugriff::CompareTargetController(controller, *table, *target); fits != 1)
+    if (const int fits = ReglerFunktionZugriff::CompareTargetController(controller, *table, *target, message);
+        fits != 1)
         return fits;
     WriteParameter(target->Param3, BetriebsmodusNachReset, tagBetriebsmodusNachReset);
     if (ChangeParameter(tagDauerKomfortverlaengerung)) {

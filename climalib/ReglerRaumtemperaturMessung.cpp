@@ -64,7 +64,7 @@ std::vector<TComboWert> TReglerRaumtemperaturMessung::TemperaturErfassungItems()
 }
 
 int TReglerRaumtemperaturMessung::CheckGlobalParameterTarget(const TRecordTable& table,
-                                                             const TDatenStruktur& target) const
+                                                             const TDatenStruktur& target, std::string& message) const
 {
-    return ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), table, target);
+    return ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), table, target, message);
 }

@@ -53,7 +53,8 @@ protected:
     std::vector<TComboWert> TemperaturErfassungItems() const override;
     // -9 without own controller or without the target's controller record; 0 when the two
     // controllers differ in circuits or operating type.
-    int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target) const override;
+    int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target,
+                                           std::string& message) const override;
 
 private:
     TReglerFunktion* GetReglerFunktion() const;

@@ -621,7 +621,7 @@ int TReglerSollwerte::WriteGlobalParameter(TRecordTable* table, TDatenStruktur* 
     LOG_FKT_START("TReglerSollwerte::WriteGlobalParameter");
     if (!table || !target)
         return -9;
-    if (const int fits = ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), *table, *target);
+    if (const int fits = ReglerFunktionZugriff::CompareTargetController(GetReglerFunktion(), *table, *target, message);
         fits != 1)
         return fits;
 

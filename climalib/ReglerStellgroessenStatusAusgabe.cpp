@@ -249,12 +249,18 @@ int TReglerStellgroessenStatusAusgabe::WriteGlobalParameter(TRecordTable* table,
     TDatenStruktur zielRegler;
     if (!ReglerFunktionZugriff::FindTargetController(*table, *target, zielRegler))
         return -9;
-    if (!ReglerFunktionZugriff::SameStructure(*regler, zielRegler))
+    if (!ReglerFunktionZugriff::SameStructure(*regler, zielRegler)) {
+        message = ReglerFunktionZugriff::StructureDifference(*regler, zielRegler);
         return 0;
+    }
     // Heating and cooling: also the common actuating object.
     if (zielRegler.Param4 == 2 || zielRegler.Param4 == 5) {
-        if ((regler->GetValueOfStellgrHeizenKuehlenGemObjekt() != 0) != zielRegler.Bool4)
+        if ((regler->GetValueOfStellgrHeizenKuehlenGemObjekt() != 0) != zielRegler.Bool4) {
+            const auto answer = [](bool on) { return std::string(on ? "Ja" : "Nein"); };
+            message = Sprclimalib::Text14131 + ": " + answer(regler->GetValueOfStellgrHeizenKuehlenGemObjekt() != 0)
+                + " (im Ger\xE4t: " + answer(zielRegler.Bool4) + ")";
             return 0;
+        }
     }
 
     WriteParameter(target->Param3, AutomatischesSendenBeiAenderung, tagAutomatischesSendenBeiAenderung);

@@ -57,7 +57,8 @@ std::vector<TComboWert> TReglernebenstellenRaumtemperaturMessung::TemperaturErfa
 
 // Any record of the type fits: the extension unit has no controller structure to compare.
 int TReglernebenstellenRaumtemperaturMessung::CheckGlobalParameterTarget(const TRecordTable& /*table*/,
-                                                                         const TDatenStruktur& /*target*/) const
+                                                                         const TDatenStruktur& /*target*/,
+                                                                         std::string& /*message*/) const
 {
     return 1;
 }

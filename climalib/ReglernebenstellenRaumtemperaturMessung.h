@@ -48,5 +48,6 @@ public:
 protected:
     bool GetRegelkreise(std::uint8_t& circuits) const override;
     std::vector<TComboWert> TemperaturErfassungItems() const override;
-    int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target) const override;
+    int CheckGlobalParameterTarget(const TRecordTable& table, const TDatenStruktur& target,
+                                           std::string& message) const override;
 };

@@ -3,6 +3,7 @@
 #include "host/SqlDatabase.h"
 #include "host/SqlStatement.h"
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -143,6 +144,12 @@ void FillDemoProject(TSqlDatabase& db, const std::string& hostFolder)
     // This host links and unlinks objects itself before it tells the editor.
     Insert(db, "INSERT INTO profile (section, key, value) VALUES (?1, ?2, ?3)",
            {"[Switches]", "CdiLinkToSubGroup", "1"});
+    // The firmware and the device text this host installed for the editor (its ini lists them).
+    for (const auto& [section, key, value] :
+         {std::array<const char*, 3>{"Compiler", "UserFirmwareVersion", "2613"},
+          std::array<const char*, 3>{"UserFirmware", "2613", "Firmware\\user_a35.dat"},
+          std::array<const char*, 3>{"DeviceText", "1031", "DeviceLanguage\\Deu.dlg"}})
+        Insert(db, "INSERT INTO profile (section, key, value) VALUES (?1, ?2, ?3)", {section, key, value});
 
     const auto project = Insert(db, "INSERT INTO project (name) VALUES (?1)", {"Talvo Demo"});
     const auto area = Insert(db, "INSERT INTO area (project_id, number, name) VALUES (?1, 1, ?2)",

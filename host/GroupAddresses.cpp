@@ -37,8 +37,9 @@ std::optional<std::int32_t> CreateGroupAddress(TSqlDatabase& db, std::int32_t pr
     project.Bind(1, projectId);
     if (!project.Step())
         return std::nullopt;
-    const std::int64_t mainId = FindOrInsert(db, "main_group", "project_id", projectId, main, "");
-    const std::int64_t middleId = FindOrInsert(db, "middle_group", "main_group_id", mainId, middle, "");
+    // Groups made on the way are named as the host names the groups a user adds.
+    const std::int64_t mainId = FindOrInsert(db, "main_group", "project_id", projectId, main, "Neue Hauptgruppe");
+    const std::int64_t middleId = FindOrInsert(db, "middle_group", "main_group_id", mainId, middle, "Neue Mittelgruppe");
     const std::int64_t subId = FindOrInsert(db, "sub_group", "middle_group_id", middleId, sub, name);
     transaction.Commit();
     return static_cast<std::int32_t>(subId);

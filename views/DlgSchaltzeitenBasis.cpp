@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTreeView>
@@ -40,13 +41,16 @@ TDlgSchaltzeitenBasis::TDlgSchaltzeitenBasis(QWidget* owner, std::unique_ptr<TSc
                                              const TPlaetze& plaetze, const std::vector<int>& spaltenBreiten)
     : TSchaltzeitenKernHalter{std::move(kern)},
       QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Kern(*KernBesitz)
+                         Qt::WindowCloseButtonHint),
+      Kern(*KernBesitz),
+      Orte(plaetze),
+      SpaltenBreiten(spaltenBreiten)
 {
     QFont schrift = font();
     schrift.setPixelSize(11);
     setFont(schrift);
-    setFixedSize(plaetze.Client);
+    setMinimumSize(plaetze.Client);
+    resize(plaetze.Client);
 
     GrpBoxSchaltzeiten = new QGroupBox(this);
     GrpBoxSchaltzeiten->setObjectName(QStringLiteral("GrpBoxSchaltzeiten"));
@@ -178,6 +182,7 @@ void TDlgSchaltzeitenBasis::BaueKnoepfe(const TPlaetze& plaetze)
     auto* download = new QGroupBox(this);
     download->setObjectName(QStringLiteral("GrpBoxDownload"));
     download->setGeometry(plaetze.GrpBoxDownload);
+    GrpBoxDownload = download;
     ChkBoxSchaltzeitenUeberschreiben = new QCheckBox(ToQString(Text9021), download);
     ChkBoxSchaltzeitenUeberschreiben->setObjectName(QStringLiteral("ChkBoxSchaltzeitenUeberschreiben"));
     ChkBoxSchaltzeitenUeberschreiben->setGeometry(8, 16, 353, 17);
@@ -191,9 +196,12 @@ void TDlgSchaltzeitenBasis::BaueKnoepfe(const TPlaetze& plaetze)
     QPushButton* hilfe = Knopf(this, "BtnHelp", plaetze.OkCancelHelp[2]);
     hilfe->setText(ToQString(Text9012));
     hilfe->setEnabled(false);
+    OkCancelHelp = {ok, abbrechen, hilfe};
     connect(ok, &QPushButton::clicked, this, [this] {
-        Aktion([this] { Kern.BtnOkClick(); });
-        done(1);
+        bool genommen = false;
+        Aktion([this, &genommen] { genommen = Kern.BtnOkClick(); });
+        if (genommen)
+            done(1);
     });
     connect(abbrechen, &QPushButton::clicked, this, [this] { done(2); });
 }
@@ -263,6 +271,7 @@ void TDlgSchaltzeitenBasis::Aktualisieren()
     }
 
     Modell->Neu();
+    PasseSpaltenAn();
     // The view's selection follows the editor's where they differ (after deleting or sorting).
     QItemSelectionModel* gewaehlt = LvSchaltzeiten->selectionModel();
     std::vector<int> gezeigt;
@@ -293,14 +302,57 @@ void TDlgSchaltzeitenBasis::Aktualisieren()
     Zeigt = false;
 }
 
+void TDlgSchaltzeitenBasis::PasseSpaltenAn()
+{
+    QHeaderView* kopf = LvSchaltzeiten->header();
+    QScrollBar* senkrecht = LvSchaltzeiten->verticalScrollBar();
+    int noetig = 2 * LvSchaltzeiten->frameWidth() + (senkrecht->isVisible() ? senkrecht->width() : 0);
+    for (int spalte = 0; spalte < Modell->columnCount(); ++spalte) {
+        if (spalte > 0) {
+            LvSchaltzeiten->resizeColumnToContents(spalte);
+            const std::size_t index = static_cast<std::size_t>(spalte);
+            if (index < SpaltenBreiten.size() && kopf->sectionSize(spalte) < SpaltenBreiten[index])
+                kopf->resizeSection(spalte, SpaltenBreiten[index]);
+        }
+        noetig += kopf->sectionSize(spalte);
+    }
+    if (noetig > LvSchaltzeiten->width())
+        resize(width() + noetig - LvSchaltzeiten->width(), height());
+}
+
+void TDlgSchaltzeitenBasis::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Anordnen();
+}
+
+void TDlgSchaltzeitenBasis::Anordnen()
+{
+    if (!LvSchaltzeiten || !GrpBoxDownload)
+        return;
+    const int dx = std::max(0, width() - Orte.Client.width());
+    const int dy = std::max(0, height() - Orte.Client.height());
+    GrpBoxSchaltzeiten->setGeometry(Orte.GrpBoxSchaltzeiten.adjusted(0, 0, dx, dy));
+    LvSchaltzeiten->setGeometry(208, 16, Orte.ListeBreite + dx, 249 + dy);
+    for (QPushButton* knopf : {BtnAdd, BtnDelete, BtnEdit})
+        knopf->move(knopf->x(), 272 + dy);
+    LblFreieSpeicherplaetze->move(8, 280 + dy);
+    GrpBoxDownload->setGeometry(Orte.GrpBoxDownload.translated(0, dy).adjusted(0, 0, dx, 0));
+    for (std::size_t i = 0; i < OkCancelHelp.size(); ++i)
+        OkCancelHelp[i]->setGeometry(Orte.OkCancelHelp[i].translated(dx, dy));
+}
+
 bool TDlgSchaltzeitenBasis::ZeitTaste(QKeyEvent* event)
 {
     TZeitTaste taste = TZeitTaste::Andere;
     switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter takes the time typed, then goes on to the dialog.
+        Aktion([this] { Kern.ZeitVerlassen(); });
+        return false;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Escape:
         return false; // focus and the dialog's own keys
     case Qt::Key_Up:
@@ -347,6 +399,11 @@ bool TDlgSchaltzeitenBasis::eventFilter(QObject* watched, QEvent* event)
     if (watched == EdtUhrzeit) {
         if (event->type() == QEvent::KeyPress)
             return ZeitTaste(static_cast<QKeyEvent*>(event));
+        const bool betreten = event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+        if (betreten || event->type() == QEvent::MouseButtonPress)
+            Kern.ZeitBetreten();
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
             if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)

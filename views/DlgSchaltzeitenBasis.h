@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -25,11 +26,12 @@ struct TSchaltzeitenKernHalter {
     std::unique_ptr<schaltzeit::TSchaltzeitenKern> KernBesitz;
 };
 
-// The Qt shell the two switching-time editors share: a fixed-size dialog with the time field
+// The Qt shell the two switching-time editors share: a dialog with the time field
 // and its arrows, the day group and boxes, the list, the slot label, the three list buttons,
 // the download box and OK, Cancel and Help, at the places each editor gives. It shows the
-// editor's state and hands every user action to it; the editor decides. Results: 1 after OK,
-// 2 after Cancel or the close box.
+// editor's state and hands every user action to it; the editor decides. It opens at the size the
+// editor gives, wider when the list's columns need it, and can be made larger: the list grows,
+// the controls below it move along. Results: 1 after OK, 2 after Cancel or the close box.
 class TDlgSchaltzeitenBasis : private TSchaltzeitenKernHalter, public QDialog {
 public:
     // Places (left, top, width, height) that differ between the editors.
@@ -67,6 +69,7 @@ protected:
     static QToolButton* Pfeil(QWidget* parent, const char* name, Qt::ArrowType richtung, const QRect& platz);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     schaltzeit::TSchaltzeitenKern& Kern;
 
@@ -78,6 +81,11 @@ private:
     void LeseZeitFeld();
     void ZeigeZeitFeld();
     void LeseAuswahl();
+    // The list's columns as wide as their captions and entries ("Nr." stays as it is); the
+    // dialog widens when they need more room than the list has.
+    void PasseSpaltenAn();
+    // The places of the list and of everything below it for the dialog's size.
+    void Anordnen();
 
     QGroupBox* GrpBoxSchaltzeiten = nullptr;
     QLineEdit* EdtUhrzeit = nullptr;
@@ -93,5 +101,9 @@ private:
     QPushButton* BtnDelete = nullptr;
     QPushButton* BtnEdit = nullptr;
     QCheckBox* ChkBoxSchaltzeitenUeberschreiben = nullptr;
+    QGroupBox* GrpBoxDownload = nullptr;
+    std::array<QPushButton*, 3> OkCancelHelp{};
+    TPlaetze Orte; // the places at the size the editor gives
+    std::vector<int> SpaltenBreiten; // the least width of each column
     bool Zeigt = false; // the state is being shown: the controls' signals are not user actions
 };

@@ -71,6 +71,12 @@ void TFormVerw::ShowChildList(TTreeNode* node)
         item->SetData(child->Data());
         widest = std::max(widest, metrics.horizontalAdvance(item->text()));
     }
+    // A node without children (a group address) names itself rather than leave the pane empty.
+    if (node->Count() == 0) {
+        TListItem* caption = ListView->Add(node->Text());
+        caption->SetImageIndex(node->ImageIndex());
+        widest = metrics.horizontalAdvance(caption->text());
+    }
     ListView->SetColumnWidth(widest + 50);
 }
 

@@ -173,6 +173,7 @@ void TSchaltzeitenKern::ClearAllDayChkBox(int tag)
 
 bool TSchaltzeitenKern::ZeitTaste(TZeitTaste taste)
 {
+    NeueEingabe = false;
     const TZeitSchritt schritt = Eingabe.Taste(Feld, taste, AktuelleZeit);
     Feld = schritt.Feld;
     AktuelleZeit = schritt.Zeit;
@@ -181,6 +182,11 @@ bool TSchaltzeitenKern::ZeitTaste(TZeitTaste taste)
 
 void TSchaltzeitenKern::ZeitZeichen(char zeichen)
 {
+    if (NeueEingabe && zeichen >= '0' && zeichen <= '9') {
+        Feld.SelStart = Feld.SelStart <= 2 ? 0 : 3;
+        Feld.SelLength = 0;
+    }
+    NeueEingabe = false;
     Feld = Eingabe.Zeichen(Feld, zeichen, AktuelleZeit).Feld;
 }
 
@@ -195,6 +201,14 @@ void TSchaltzeitenKern::ZeitVerlassen()
 {
     AktuelleZeit = Eingabe.CheckTime(Feld.Text);
     Feld = Eingabe.Zeige(AktuelleZeit);
+}
+
+bool TSchaltzeitenKern::ZeitUebernehmen()
+{
+    // As on leaving the field: the next digits typed start a new time at the hour.
+    const bool gueltig = Eingabe.LeseZeit(Feld.Text).has_value();
+    ZeitVerlassen();
+    return gueltig;
 }
 
 int TSchaltzeitenKern::Benoetigt() const
@@ -251,7 +265,7 @@ std::vector<TSchaltzeitZeile> TSchaltzeitenKern::GetSchaltDaten() const
 void TSchaltzeitenKern::BtnAddClick()
 {
     LOG_FKT_START("TSchaltzeitenKern::BtnAddClick");
-    if (!HinzufuegenAktiv())
+    if (!HinzufuegenAktiv() || !ZeitUebernehmen())
         return;
     for (TSchaltzeitZeile& zeile : GetSchaltDaten())
         ZeilenListe.push_back(std::move(zeile));
@@ -280,6 +294,8 @@ void TSchaltzeitenKern::BtnEditClick()
 {
     LOG_FKT_START("TSchaltzeitenKern::BtnEditClick");
     if (EditMode) {
+        if (!ZeitUebernehmen())
+            return;
         // The input first: leaving edit mode takes the extra mode entry away.
         SetSchaltDatenToList();
         BearbeitenVerlassen();
@@ -370,16 +386,19 @@ void TSchaltzeitenKern::SetSystemFlags()
     talvo->SetSystemFlags(flags[0], flags[1], flags[2], flags[3], flags[4], flags[5]);
 }
 
-void TSchaltzeitenKern::BtnOkClick()
+bool TSchaltzeitenKern::BtnOkClick()
 {
     LOG_FKT_START("TSchaltzeitenKern::BtnOkClick");
     if (EditMode) {
+        if (!ZeitUebernehmen())
+            return false;
         SetSchaltDatenToList();
         BearbeitenVerlassen();
     }
     UpdateMapSchaltDaten();
     SetSystemFlags();
     MapsUebernehmen();
+    return true;
 }
 
 } // namespace schaltzeit

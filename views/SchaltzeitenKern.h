@@ -87,6 +87,9 @@ public:
     void ZeitPfeil(bool hoch, bool hatFokus);
     // Leaving the field: the current time is the checked text, shown again.
     void ZeitVerlassen();
+    // The field was entered or clicked: the next digit typed starts the hour or the minute the
+    // caret is in, so four digits typed give that time wherever the click put the caret.
+    void ZeitBetreten() { NeueEingabe = true; }
 
     // --- Slots ---
     int AnzahlSlots() const { return Art.AnzahlSlots; }
@@ -108,10 +111,12 @@ public:
     std::string BearbeitenText() const;
 
     // --- Actions ---
+    // Adds the input's rows, at the time the field shows; a field that holds no time is
+    // reported and adds nothing.
     void BtnAddClick();
     // Deletes the selected rows, or in edit mode leaves it with the row unchanged.
     void BtnDeleteClick();
-    // Edits the selected row, or in edit mode takes the input into it.
+    // Edits the selected row, or in edit mode takes the input (the time the field shows) into it.
     void BtnEditClick();
     void LvSchaltzeitenDblClick();
 
@@ -120,8 +125,9 @@ public:
     void SetUeberschreiben(bool wert) { UeberschreibenBox = wert; }
 
     // "&Ok": a pending change goes into its row, the list into the map, the flags into the
-    // device, and the editor's maps into the objects.
-    void BtnOkClick();
+    // device, and the editor's maps into the objects. False, with nothing taken, when a pending
+    // change's time field holds no time (reported).
+    bool BtnOkClick();
 
 protected:
     // The row's own columns (3 and up).
@@ -157,11 +163,15 @@ private:
     void BearbeitenVerlassen();
     void ClearAllDayChkBox(int tag);
     void SetSystemFlags();
+    // The current time becomes the time the field shows; false (reported, the field showing
+    // 00:00) when it shows none.
+    bool ZeitUebernehmen();
 
     TArt Art;
     TZeitEingabe Eingabe;
     TUhrzeit AktuelleZeit{7, 0};
     TZeitFeld Feld;
+    bool NeueEingabe = false;
     std::vector<TSchaltzeitZeile> ZeilenListe;
     std::vector<int> AuswahlListe;
     int SortColumn = 1;

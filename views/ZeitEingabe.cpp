@@ -74,7 +74,7 @@ std::optional<TUhrzeit> TZeitEingabe::ParseTime(const std::string& text) const
     return TUhrzeit{*stunde % 12 + (rest == "PM" ? 12 : 0), *minute};
 }
 
-TUhrzeit TZeitEingabe::CheckTime(const std::string& text) const
+std::optional<TUhrzeit> TZeitEingabe::LeseZeit(const std::string& text) const
 {
     std::string gross = text;
     for (char& c : gross)
@@ -83,7 +83,12 @@ TUhrzeit TZeitEingabe::CheckTime(const std::string& text) const
         gross = gross.substr(0, 5) + "AM";
     if (gross.find('P') != std::string::npos)
         gross = gross.substr(0, 5) + "PM";
-    if (const std::optional<TUhrzeit> zeit = ParseTime(gross))
+    return ParseTime(gross);
+}
+
+TUhrzeit TZeitEingabe::CheckTime(const std::string& text) const
+{
+    if (const std::optional<TUhrzeit> zeit = LeseZeit(text))
         return *zeit;
     std::vector<char> meldung(Spredit::Text9133.size() + text.size() + 1);
     std::snprintf(meldung.data(), meldung.size(), Spredit::Text9133.c_str(), text.c_str());

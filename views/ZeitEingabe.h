@@ -54,6 +54,8 @@ public:
     // characters, and parsed; a text that is no time shows "%s ist keine gültige Zeitangabe!"
     // ("Fehler") and gives 00:00.
     TUhrzeit CheckTime(const std::string& text) const;
+    // The time CheckTime takes from the text, without a message; none when it is no time.
+    std::optional<TUhrzeit> LeseZeit(const std::string& text) const;
 
     // A key pressed in the field (Up, Down, Backspace and the keys the field must not see).
     TZeitSchritt Taste(const TZeitFeld& feld, TZeitTaste taste, const TUhrzeit& zeit) const;

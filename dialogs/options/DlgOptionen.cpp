@@ -426,6 +426,7 @@ void TDlgOptionen::LadeTexte()
 void TDlgOptionen::GetRegData()
 {
     const TOptionSettings values = ReadOptionSettings(DM->IniFileName, fTypeNumberText);
+    fStored = {values, ReadGridLook(DM->IniFileName)};
     CBAskOverwrite->setChecked(values.AskOverwrite);
     CBNoSystemFiles->setChecked(values.NoSysFile);
     CBAutoSave->setChecked(values.AutoSave);
@@ -485,7 +486,7 @@ void TDlgOptionen::SetRegData()
     values.ShowGlobalParameterTag = fShowGlobalParameterTag;
     const int page = PageControl->currentIndex();
     values.DlgOptRegKarte = page == PageOptionen || page == PageHardware ? page : PageTabelle;
-    WriteOptionSettings(DM->IniFileName, fTypeNumberText, values, look, init.WriteFile);
+    WriteOptionSettings(DM->IniFileName, fTypeNumberText, values, look, init.WriteFile, fStored);
 }
 
 // --- Device flags ---
@@ -513,6 +514,8 @@ void TDlgOptionen::SetSystemFlags()
     talvo->GetSystemFlags(flags[0], flags[1], flags[2], flags[3], flags[4], flags[5]);
     const TShownFlags shown = FlagsFromBoxes({CheckBoxAllTransfer->isChecked(), CheckBoxKeepUserParameter->isChecked(),
                                               CheckBoxKeepScenesParameter->isChecked()});
+    if (shown == TShownFlags{flags[0], flags[1], flags[2]})
+        return;
     talvo->SetSystemFlags(shown.DownloadAll, shown.UserDeviceParam, shown.Szenenfunktion, flags[3], flags[4], flags[5]);
 }
 
@@ -522,8 +525,9 @@ void TDlgOptionen::BtnOkClick()
 {
     if (DM == nullptr)
         return;
+    // An empty box (no entry matched the stored language) changes nothing.
     const std::string language = platform::FromQString(CbxDeviceLanguageName->currentText());
-    ChangeDeviceText(language);
+    fDeviceTextChanged = ChangeDeviceText(language);
     ChangeCharacterSet(language);
 
     DM->GridLineWidth = CBGridLine->isChecked() ? 1 : 0;

@@ -4,6 +4,7 @@
 #include "device/RecDeviceEtsInfo.h"
 #include "dialogs/options/HostIniSections.h"
 #include "dialogs/options/OptionRules.h"
+#include "dialogs/options/OptionSettings.h"
 #include "platform/WindowMessages.h"
 
 #include <QDialog>
@@ -91,6 +92,7 @@ public:
     void SetLCIDSelectedLanguage(std::int32_t lcid) { fLCIDSelectedLanguage = lcid; }
     void SetFileDeviceText(const std::string& file) { fFileDeviceText = file; }
     void CbxIdUserFirmChange();
+    void ShowFirmwareEntry();
     void CbxDeviceLanguageNameEnter();
     void CbxDeviceLanguageNameChange();
     bool ChangeLanguageSetting(const std::string& name);
@@ -212,12 +214,20 @@ private:
     std::int32_t fInitModus = imKeine;
     std::string fInitFile;
     std::string fInitFileUser;
+    TStoredOptions fStored;
 
     // Hardware page.
     std::int32_t fLoadedIdUserFirm = -1;
     std::string fLoadedFileUserFirm;
     std::int32_t fMaxRepeat = -1;
     bool fShowFwUpgradeMessage = false;
+    // The Download entries as the profile held them (the controls' first state when never read).
+    std::int32_t fStoredMaxRepeat = -1;
+    bool fStoredShowFwUpgradeMessage = false;
+    // The firmware was picked or reset by the user; only then OK stores it.
+    bool fFirmwareChosen = false;
+    // OK loaded another device text; its file is then stored under its language.
+    bool fDeviceTextChanged = false;
     TShownFlags fShownFlags;
     std::int32_t fIdUserFirm = -1;
     std::string fFileUserFirm;

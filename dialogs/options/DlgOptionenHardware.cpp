@@ -99,6 +99,7 @@ void TDlgOptionen::GetEtsRegData()
         SetFileUserFirm(fLoadedFileUserFirm);
         if (!FillCbxWithIdUserFirm(CbxIdUserFirm, fFirmwareFolder + "*." + EXT_DAT, FileNamePart(fLoadedFileUserFirm)))
             report.Fail(std::string(CANT_READ) + "FillCbxWithIdUserFirm()");
+        ShowFirmwareEntry();
 
         if (!ReadDeviceTextFileDataFromProfile(fMapDeviceText))
             report.Fail(std::string(CANT_READ) + "ReadDeviceTextFileDataFromProfile()");
@@ -124,9 +125,11 @@ void TDlgOptionen::GetEtsRegData()
 
         if (!profile.Read(SECTION_DOWNLOAD, KEY_MAXREPEAT, std::int32_t{3}, fMaxRepeat))
             report.Fail(std::string(CANT_READ) + KEY_MAXREPEAT);
+        fStoredMaxRepeat = fMaxRepeat;
         EditRepeat->setText(QString::number(fMaxRepeat));
         if (!profile.Read(SECTION_DOWNLOAD, KEY_SHOWFWUPGRADEMESSAGE, true, fShowFwUpgradeMessage))
             report.Fail(std::string(CANT_READ) + KEY_SHOWFWUPGRADEMESSAGE);
+        fStoredShowFwUpgradeMessage = fShowFwUpgradeMessage;
         CheckBoxShowFwUpgradeMessage->setChecked(fShowFwUpgradeMessage);
     } catch (const std::exception&) {
         // Reported by the failing step; what was loaded before it stays.
@@ -138,9 +141,9 @@ void TDlgOptionen::SetEtsRegData()
     const TErrorReport report("TDlgOptionen::SetEtsRegData");
     const TEtsProfile profile(fLink);
     try {
-        // Only what was loaded or chosen is stored: a page whose load failed early keeps the
-        // profile's entries.
-        if (fIdUserFirm >= 0) {
+        // Only what the user changed is stored: an untouched page, or one whose load failed,
+        // keeps the profile's entries.
+        if (fFirmwareChosen && fIdUserFirm >= 0) {
             if (!profile.Write(SECTION_COMPILER, KEY_USERFIRMWAREVERSION, fIdUserFirm))
                 report.Fail(std::string(CANT_WRITE) + KEY_USERFIRMWAREVERSION);
             if (!fFileUserFirm.empty()
@@ -148,10 +151,19 @@ void TDlgOptionen::SetEtsRegData()
                 report.Fail(std::string(CANT_WRITE) + SECTION_USERFIRMWARE);
         }
         const std::int32_t repeat = WholeNumber(platform::FromQString(EditRepeat->text())).value_or(fMaxRepeat);
-        if (repeat >= 0 && !profile.Write(SECTION_DOWNLOAD, KEY_MAXREPEAT, repeat))
+        if (repeat >= 0 && repeat != fStoredMaxRepeat && !profile.Write(SECTION_DOWNLOAD, KEY_MAXREPEAT, repeat))
             report.Fail(std::string(CANT_WRITE) + KEY_MAXREPEAT);
-        if (!profile.Write(SECTION_DOWNLOAD, KEY_SHOWFWUPGRADEMESSAGE, CheckBoxShowFwUpgradeMessage->isChecked()))
+        const bool upgradeMessage = CheckBoxShowFwUpgradeMessage->isChecked();
+        if (upgradeMessage != fStoredShowFwUpgradeMessage
+            && !profile.Write(SECTION_DOWNLOAD, KEY_SHOWFWUPGRADEMESSAGE, upgradeMessage))
             report.Fail(std::string(CANT_WRITE) + KEY_SHOWFWUPGRADEMESSAGE);
+        // The device text loaded for a new language becomes that language's file, so the next
+        // opening shows the language chosen.
+        if (fDeviceTextChanged && DM != nullptr) {
+            const std::string file = GetFileDeviceTextFromMap(DM->DeviceTextLcid, fMapDeviceText);
+            if (!file.empty() && !profile.Write(SECTION_DEVICETEXT, std::to_string(DM->DeviceTextLcid), file))
+                report.Fail(std::string(CANT_WRITE) + SECTION_DEVICETEXT);
+        }
     } catch (const std::exception&) {
         // Reported by the failing step; the entries written before it stay.
     }
@@ -183,9 +195,12 @@ void TDlgOptionen::ButtonDefaultClick()
         if (!profile.Write(SECTION_DEFAULT, KEY_USERFIRMWAREVERSION, fLoadedIdUserFirm))
             report.Fail(std::string(CANT_WRITE) + KEY_USERFIRMWAREVERSION);
         SetIdUserFirm(fLoadedIdUserFirm);
-        SelectFirmwareIdFromId(CbxIdUserFirm, fLoadedIdUserFirm);
+        if (!SelectFirmwareIdFromId(CbxIdUserFirm, fLoadedIdUserFirm))
+            CbxIdUserFirm->setCurrentIndex(-1);
         fLoadedFileUserFirm = GetFileUserFirmFromMap(fLoadedIdUserFirm, fMapUserFirmware);
         SetFileUserFirm(fLoadedFileUserFirm);
+        fFirmwareChosen = CbxIdUserFirm->currentIndex() >= 0;
+        ShowFirmwareEntry();
 
         std::int32_t lcid = 0;
         if (!profile.Read(SECTION_DEFAULT, KEY_LCIDDEVICELANGUAGE, std::int32_t{0}, lcid))
@@ -200,7 +215,8 @@ void TDlgOptionen::ButtonDefaultClick()
         if (!profile.Write(SECTION_DEFAULT, KEY_LCIDDEVICELANGUAGE, static_cast<unsigned long>(lcid)))
             report.Fail(std::string(CANT_WRITE) + KEY_LCIDDEVICELANGUAGE);
         SetLCIDSelectedLanguage(lcid);
-        SelectLanguageFromLCID(CbxDeviceLanguageName, lcid);
+        if (!SelectLanguageFromLCID(CbxDeviceLanguageName, lcid))
+            CbxDeviceLanguageName->setCurrentIndex(-1);
 
         std::string deviceText;
         if (!profile.Read(SECTION_DEVICETEXT, std::to_string(lcid), std::string(BLANK), deviceText))

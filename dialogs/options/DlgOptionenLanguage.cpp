@@ -72,14 +72,17 @@ bool TDlgOptionen::FillCbxWithIdUserFirm(QComboBox* combo, const std::string& ma
     if (files.empty())
         return false;
     combo->clear();
+    // The box's first entry is not a choice: with no match it shows none.
+    int selected = -1;
     for (const std::string& file : files) {
         const std::int32_t id = GetIdUserFirmFromMap(file, fMapUserFirmware);
         if (id < 0)
             continue;
         combo->addItem(ToQString(FirmwareEntryText(id)), id);
         if (file == selectedFile)
-            combo->setCurrentIndex(combo->count() - 1);
+            selected = combo->count() - 1;
     }
+    combo->setCurrentIndex(selected);
     return combo->count() > 0;
 }
 
@@ -108,11 +111,13 @@ bool TDlgOptionen::FillCbxWithLanguages(QComboBox* combo, const std::string& mas
             selectedName = name;
     }
     std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
+    int selected = -1;
     for (const std::string& name : names) {
         combo->addItem(ToQString(name));
         if (!selectedName.empty() && name == selectedName)
-            combo->setCurrentIndex(combo->count() - 1);
+            selected = combo->count() - 1;
     }
+    combo->setCurrentIndex(selected);
     return !names.empty();
 }
 
@@ -156,6 +161,16 @@ void TDlgOptionen::CbxIdUserFirmChange()
     const std::int32_t chosen = isNumber ? id : -1;
     SetIdUserFirm(chosen);
     SetFileUserFirm(GetFileUserFirmFromMap(chosen, fMapUserFirmware));
+    fFirmwareChosen = true;
+}
+
+void TDlgOptionen::ShowFirmwareEntry()
+{
+    // The file panel shows the file of the entry OK would store, or nothing.
+    if (CbxIdUserFirm->currentIndex() >= 0)
+        return;
+    PanelFileUserFirm->clear();
+    PanelFileUserFirm->setToolTip(QString());
 }
 
 void TDlgOptionen::CbxDeviceLanguageNameEnter()
@@ -242,7 +257,8 @@ bool TDlgOptionen::ChangeDeviceText(const std::string& name)
     }
     fDevice->DeviceTextStream = platform::TMemoryStream(*bytes);
     DM->DeviceTextFileName = path;
-    DM->DeviceTextLcid = fLCIDSelectedLanguage;
+    // The language of the file loaded, whatever was selected before.
+    DM->DeviceTextLcid = GetLCIDFromLanguage(name, fMapLanguageName);
     return true;
 }
 

@@ -18,7 +18,7 @@ struct TOptionSettings {
     std::int32_t GridColDefSize = 150;
     bool TableAutoCellActivate = true;
     std::int32_t TabelAutoCellActivateRowNumber = 0; // 0-based
-    std::int32_t AutoSaveMinuten = 10;                // held within 1 to 60
+    std::int32_t AutoSaveMinuten = 10;                // as stored; the dialog holds it within 1 to 60
     bool ShowGlobalParameterTag = false;
     std::int32_t DlgOptRegKarte = 0;                  // a page number, any other shows "Tabelle"
     std::int32_t Modus = 0;
@@ -26,19 +26,30 @@ struct TOptionSettings {
     std::string InitFileCreateUser;
 };
 
-// The values read, with their defaults for missing keys; AutoSaveMinuten is clamped.
+// The values read, with their defaults for missing keys.
 TOptionSettings ReadOptionSettings(const std::string& iniFile, const std::string& typeNumberText);
 
-// The colours and the grid-line width OK stores from the data module.
+// The colours and the grid-line width OK stores from the data module; the defaults are those the
+// program starts with when the settings file has no such key.
 struct TGridLook {
-    TColor Common = 0;
-    TColor Title = 0;
-    TColor Cell = 0;
-    TColor CellReadOnly = 0;
-    std::int32_t GridLines = 0;
+    TColor Common = clBtnShadow;
+    TColor Title = clBtnFace;
+    TColor Cell = clInfoBk;
+    TColor CellReadOnly = clBtnFace;
+    std::int32_t GridLines = 1;
 };
 
-// Writes everything OK stores; Modus as given and InitFileCreate only when writeInitFile
-// (InitFileCreateUser is never written).
+// The colours and the grid-line width the settings file holds.
+TGridLook ReadGridLook(const std::string& iniFile);
+
+// What the settings file held when the dialog opened.
+struct TStoredOptions {
+    TOptionSettings Settings;
+    TGridLook Look;
+};
+
+// Writes what OK stores, each key only where its value differs from the stored one (a missing
+// key counts as its default), so an unchanged dialog leaves the file as it was. Modus as given;
+// InitFileCreate only when writeInitFile; InitFileCreateUser never.
 void WriteOptionSettings(const std::string& iniFile, const std::string& typeNumberText, const TOptionSettings& values,
-                         const TGridLook& look, bool writeInitFile);
+                         const TGridLook& look, bool writeInitFile, const TStoredOptions& stored);

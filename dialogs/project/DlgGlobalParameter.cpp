@@ -21,7 +21,9 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -145,9 +147,30 @@ void TDlgGlobalParameter::InitData(int column, int row)
     if (!node_)
         return;
     AktualisiereAnsicht(node_, column, row);
-    const int wanted = Grid->horizontalScrollBar() ? Grid->horizontalScrollBar()->maximum() : 0;
+    // The form grows to show every column of the grid whole (the grid's columns fit their texts).
+    if (Grid->isHidden())
+        return;
+    int wanted = 2 * Grid->frameWidth() + Grid->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < Grid->Grid().GetColCount(); ++column)
+        wanted += Grid->ColWidth(column);
+    FitWidth(wanted);
+}
+
+void TDlgGlobalParameter::FitWidth(int wanted)
+{
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() : wanted;
     if (width() < wanted)
-        resize(wanted + 20, height());
+        resize(std::min(wanted, room), height());
+}
+
+void TDlgGlobalParameter::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!Grid->isHidden() && Grid->horizontalScrollBar()->maximum() > 0)
+            FitWidth(width() + Grid->horizontalScrollBar()->maximum());
+    });
 }
 
 void TDlgGlobalParameter::LoadColor(std::int32_t common, std::int32_t cell, std::int32_t title,

@@ -87,7 +87,14 @@ public:
     TListView* ListView;
     TDrawGridSEView* Grid;
 
+protected:
+    // Once laid out, the form widens by what the grid would still scroll sideways.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // At least that wide, within its screen.
+    void FitWidth(int extra);
+
     void LadeTexte();
     void Init();
     void AktualisiereAnsicht(TTreeNode* node, int column, int row);

@@ -10,6 +10,8 @@
 #include "platform/UiService.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -145,17 +147,31 @@ bool TDlgSelectDevice::FillListView()
 {
     lvProjectDevices->clear();
     for (const auto& device : run_.Devices()) {
-        std::string address;
-        PhysAddressToString(address, device->PhysAddress, '.');
         auto* item = new QTreeWidgetItem(lvProjectDevices); // owned by the list
-        item->setText(0, platform::ToQString(address));
+        item->setText(0, platform::ToQString(PhysAddressText(device->PhysAddress)));
         item->setText(1, platform::ToQString(device->Name));
         item->setText(2, platform::ToQString(device->Description));
         item->setData(0, DeviceRole, QVariant::fromValue(static_cast<void*>(device.get())));
     }
     if (lvProjectDevices->topLevelItemCount() > 0)
         lvProjectDevices->setCurrentItem(lvProjectDevices->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    FitColumns();
     return true;
+}
+
+void TDlgSelectDevice::FitColumns()
+{
+    // Each column as wide as its caption and its widest entry; the dialog grows to show them all,
+    // within its screen.
+    int wanted = 2 * lvProjectDevices->frameWidth() + lvProjectDevices->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < lvProjectDevices->columnCount(); ++column) {
+        lvProjectDevices->resizeColumnToContents(column);
+        wanted += lvProjectDevices->columnWidth(column);
+    }
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() : wanted;
+    if (width() < wanted)
+        resize(std::min(wanted, room), height());
 }
 
 SDeviceData* TDlgSelectDevice::DeviceOf(const QTreeWidgetItem* item) const
@@ -207,6 +223,7 @@ void TDlgSelectDevice::lvProjectDevicesColumnClick(int column)
     for (QTreeWidgetItem* item : items)
         lvProjectDevices->addTopLevelItem(item);
     SetColumnCaptions(true);
+    FitColumns();
 }
 
 std::vector<SDeviceData*> TDlgSelectDevice::AddSelectedDevicesToList() const

@@ -69,6 +69,7 @@ private:
     void SetColumnCaptions(bool withMark);
     SDeviceData* DeviceOf(const QTreeWidgetItem* item) const;
     void EnableButtons(bool enabled);
+    void FitColumns();
 
     // First: the run tells its progress dialog this window's handle.
     platform::TWindowRegistration registration_;

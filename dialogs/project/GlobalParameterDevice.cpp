@@ -39,6 +39,14 @@ bool PhysAddressToString(std::string& text, std::uint16_t address, char separato
     return true;
 }
 
+std::string PhysAddressText(std::uint16_t address)
+{
+    if (address == 0)
+        return "-.-.-";
+    return std::to_string((address >> 12) & 0x0F) + "." + std::to_string((address >> 8) & 0x0F) + "."
+        + std::to_string(address & 0xFF);
+}
+
 int CompareDevices(const SDeviceData& a, const SDeviceData& b, int column, bool ascending)
 {
     int result = 0;

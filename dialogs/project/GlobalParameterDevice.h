@@ -32,6 +32,8 @@ struct SDeviceData {
 bool PhysAddressToWord(std::uint16_t& word, int area, int line, int device);
 // "01.02.017" with the separator "."; "-.-.-" for the address 0. Always true.
 bool PhysAddressToString(std::string& text, std::uint16_t address, char separator);
+// The address as the host shows it, "1.2.17"; "-.-.-" for the address 0.
+std::string PhysAddressText(std::uint16_t address);
 
 // The order of two devices by a column of the list (0 address, 1 name, 2 description; names and
 // descriptions without regard to case): negative, 0 or positive; descending turns it round.

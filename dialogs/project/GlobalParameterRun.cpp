@@ -25,6 +25,13 @@ constexpr char SectionDB[] = "DB";
 constexpr char SectionVersion[] = "Version";
 constexpr char DeviceIdParameter[] = "DeviceId";
 
+// Why a device was not changed, after its status in the report (Windows-1252).
+constexpr char ReasonNotRead[] = "Datenblock nicht lesbar";
+constexpr char ReasonNeverOpened[] = "Ger\xE4t wurde noch nie bearbeitet (keine Daten)";
+constexpr char ReasonNoFunction[] = "Funktion nicht im Ger\xE4t: ";
+constexpr char ReasonNotWritten[] = "Datenblock nicht zur\xFC" "ckgeschrieben";
+constexpr char ReasonNotTaken[] = "Parameter nicht \xFC" "bernommen";
+
 // Reads "SX Version:<major>.<minor> Typ:<type>"; the number of fields read.
 int ScanVersion(const std::string& text, int& major, int& minor)
 {
@@ -185,10 +192,14 @@ void TGlobalParameterRun::EditDevice(SDeviceData& device, platform::TMemoryStrea
         device.Status = status;
         device.Message = message.substr(0, SDeviceData::MaxMessage);
     };
-    if (!ReadBlobFromDevice(device.DeviceId, stream))
+    if (!ReadBlobFromDevice(device.DeviceId, stream)) {
+        message = ReasonNotRead;
         return store(gpsFehler);
-    if (stream.Size() == 0)
+    }
+    if (stream.Size() == 0) {
+        message = ReasonNeverOpened;
         return store(gpsBlobGelesen);
+    }
     if (backup_) {
         // A device whose block has no backup is left as it is.
         std::string fileName;
@@ -205,7 +216,10 @@ void TGlobalParameterRun::EditDevice(SDeviceData& device, platform::TMemoryStrea
             ResetParameterFlag(device.DeviceId, message);
         } else {
             status = gpsFehler;
+            message = ReasonNotWritten;
         }
+    } else if (message.empty() && result < 0 && status != gpsNichtKompatibel) {
+        message = ReasonNotTaken;
     }
     store(status);
 }
@@ -274,8 +288,10 @@ int TGlobalParameterRun::WriteGlobalParam(platform::TMemoryStream& stream, std::
                 break;
             }
         }
-        if (!target)
+        if (!target) {
+            message = ReasonNoFunction + object_->GetName(false);
             return 0;
+        }
         result = object_->WriteGlobalParameter(table.get(), target, message);
     }
     if (result > 0) {

@@ -6,7 +6,6 @@
 #include "tests/support/ScriptedUi.h"
 
 #include <gmock/gmock.h>
-
 #include <tuple>
 
 namespace climatest {
@@ -443,12 +442,15 @@ TEST_F(ReglerMessungGlobal, WritesTheMarkedParametersIntoATargetOfTheSameStructu
 
 TEST_F(ReglerMessungGlobal, LeavesATargetWithOtherCircuitsOrTypeAlone)
 {
-    for (const auto& [circuits, mode] : {std::pair{1, 0}, std::pair{0, 2}}) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {1, 0, "Regelkreise: 1 Regelkreis (im Ger\xE4t: 2 Regelkreise)"},
+        {0, 2, "Betriebsart: Heizen (im Ger\xE4t: Heizen und K\xFChlen)"}};
+    for (const auto& [circuits, mode, difference] : cases) {
         targetController.Param15 = circuits;
         targetController.Param4 = mode;
         std::string message = "alt";
         EXPECT_EQ(Copy({3}, message), 0);
-        EXPECT_EQ(message, "alt");
+        EXPECT_EQ(message, difference) << "the setting that differs";
         EXPECT_EQ(target.Param6, 0);
     }
 }

@@ -214,7 +214,7 @@ TEST_F(FunktionalitaetGlobal, AnotherControllerStructureIsLeftAlone)
     targetController.Param15 = 1;
     std::string message = "alt";
     EXPECT_EQ(Copy({0, 3}, message), 0);
-    EXPECT_EQ(message, "alt");
+    EXPECT_EQ(message, "Regelkreise: 1 Regelkreis (im Ger\xE4t: 2 Regelkreise)") << "the setting that differs";
     EXPECT_EQ(target.Param3, 0);
 }
 

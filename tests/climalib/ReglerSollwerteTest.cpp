@@ -594,7 +594,7 @@ TEST_F(SollwerteGlobal, LeavesATargetOfAnotherStructureAlone)
     std::string message = "alt";
     EXPECT_EQ(Copy({7}, message), 0);
     EXPECT_EQ(target.Param6, 0);
-    EXPECT_EQ(message, "alt");
+    EXPECT_EQ(message, "Betriebsart: Heizen (im Ger\xE4t: K\xFChlen)") << "the setting that differs";
 }
 
 TEST_F(SollwerteGlobal, AnswersMinus9WithoutControllers)

@@ -8,6 +8,7 @@
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
+#include "tests/support/ProgramHome.h"
 #include "views/FormVerw.h"
 
 #include <QAction>
@@ -45,10 +46,9 @@ TTour::TTour(const TTourStart& start, std::string picture)
 {
     QFile::remove(QString::fromStdString(picture_));
     InitProject(folder_ + "demo.ets");
-    std::filesystem::create_directories(folder_ + "home");
-    std::filesystem::copy(PANELCONF_DATA_DIR, folder_ + "home/Vantu", std::filesystem::copy_options::recursive);
-    // The serial-download library and its settings beside the program, as the build puts them.
-    std::filesystem::create_symlink(SERIALLINK_LIBRARY, folder_ + "home/seriallink.dll");
+    // The program's data folder as scripts/run lays it out, with the stop's serial settings.
+    const std::string layout = testsupport::LayOutProgramHome(LAY_OUT_HOME, PROGRAM_BUILD_DIR, folder_ + "home");
+    EXPECT_EQ(layout, "");
     platform::WriteFileAtomically(folder_ + "home/serialsetup.ini",
                                   "[DownloadRs232Options]\r\nDownloadRs232Enabled=1\r\n" + start.SerialSettings);
 

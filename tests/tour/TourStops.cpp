@@ -10,6 +10,7 @@
 #include "device/product/DeviceInstanzTalvo.h"
 #include "dialogs/project/DlgGlobalParameter.h"
 #include "dialogs/project/DlgGlobalParameterStatus.h"
+#include "dialogs/project/DlgLinkToGrpAddr.h"
 #include "dialogs/project/DlgSelGrpAddr.h"
 #include "dialogs/project/DlgSelectDevice.h"
 #include "dialogs/project/FDlgGaCheck.h"
@@ -391,6 +392,26 @@ const std::vector<TTourStop>& TourStops()
               "Objekt mit neuer Gruppenadresse verknüpfen (Kontextmenü des Baums) für das Objekt Uhrzeit, mit der "
               "vorgeschlagenen nächsten freien Adresse",
               [](TTour& tour) { tour.Select(TimeObject); }),
+        {"grpaddr_link_result",
+         "Nach OK im Dialog Objekt mit neuer Gruppenadresse verkn\u00fcpfen: die Rasterzeile Gruppenadressen des "
+         "Objekts Uhrzeit zeigt die neue Adresse, der Baum bleibt auf dem Objekt",
+         {},
+         [](TTour& tour) {
+             tour.Select(TimeObject);
+             tour.Ui().OnModal([](QWidget& shown) {
+                 auto* dialog = dynamic_cast<TDlgLinkToGrpAddr*>(&shown);
+                 EXPECT_NE(dialog, nullptr) << "not the link dialog";
+                 if (dialog == nullptr)
+                     return 2;
+                 QTest::keyClicks(dialog->EditGrpAddrName, QStringLiteral("Uhrzeit Flur"));
+                 QTest::mouseClick(dialog->BtnOk, Qt::LeftButton);
+                 return dialog->result();
+             });
+             tour.Trigger("ALinkObjToGrpAddr");
+             TTour::Pump();
+             ActivateRow(tour, "Gruppenadressen");
+             tour.Grab(tour.Main());
+         }},
         {"grpaddr_select",
          "Gruppenadressen des Objekts Uhrzeit wählen (Schaltfläche der Rasterzeile Gruppenadressen): links die "
          "passenden Adressen des Projekts, rechts die verknüpften (noch keine)",

@@ -132,6 +132,22 @@ TEST_F(ConfigWindow, AChildListShowsTheChildrenWithTheirIconsAndTheWidestCaption
     EXPECT_EQ(window.GetSelData(), map_.at(4));
 }
 
+TEST_F(ConfigWindow, ANodeWithoutChildrenNamesItselfRatherThanShowAnEmptyPane)
+{
+    BuildDevice();
+    TFormVerw& window = NewWindow();
+    Fill(window);
+    window.SelectNode(map_.at(3));
+    Deliver();
+    ASSERT_EQ(window.ListView->Count(), 1);
+    EXPECT_EQ(window.ListView->Item(0)->Caption(), "Taste 1");
+    EXPECT_EQ(window.ListView->Item(0)->ImageIndex(), 4);
+    EXPECT_EQ(window.ListView->Item(0)->Data(), nullptr) << "a caption, not an object to open";
+    window.ListView->SetSelected(window.ListView->Item(0));
+    window.ListViewDblClick();
+    EXPECT_EQ(window.GetSelData(), map_.at(3));
+}
+
 struct ViewCase {
     const char* name;
     bool autoActivate;

@@ -1,5 +1,8 @@
 #include "dialogs/project/DlgGlobalParameter.h"
 #include "dialogs/project/GlobalParameterTable.h"
+#include "platform/Cp1252.h"
+#include <QTest>
+#include <QScrollBar>
 #include "outside/tablebox/DrawGridSE.h"
 #include "tests/dialogs/globalparam/GlobalParamFixture.h"
 #include "tests/dialogs/globalparam/MarkedObject.h"
@@ -80,6 +83,21 @@ TEST_F(Marking, NextIsOnWhileAParameterIsMarked)
     Mark(TMarkedObject::tagBetrieb, 0);
     EXPECT_FALSE(Marked(TMarkedObject::tagBetrieb));
     EXPECT_FALSE(dialog_->BtnNext->isEnabled());
+}
+
+TEST_F(Marking, EveryColumnIsShownWhole)
+{
+    Open();
+    dialog_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get())) << "step 1 was not shown";
+    const QFontMetrics metrics(dialog_->Grid->font());
+    for (int row = 0; row < Grid().GetRowCount(); ++row)
+        for (int column = 0; column < Grid().GetColCount(); ++column)
+            if (const TCell* cell = Grid().GetCell(column, row))
+                EXPECT_GE(dialog_->Grid->ColWidth(column), metrics.horizontalAdvance(platform::ToQString(cell->Text)))
+                    << "column " << column << " cuts " << cell->Text;
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dialog_->Grid->horizontalScrollBar()->maximum() == 0; }, 5000))
+        << "the grid scrolls sideways by " << dialog_->Grid->horizontalScrollBar()->maximum();
 }
 
 TEST_F(Marking, AllMarksEverythingThenClearsEverything)

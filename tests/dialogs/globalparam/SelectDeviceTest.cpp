@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -47,12 +49,28 @@ protected:
 TEST_F(SelectDevice, ListsTheDevicesOfTheProgramInSearchOrder)
 {
     Open();
-    EXPECT_EQ(Column(0), (std::vector<std::string>{"01.01.002", "01.01.003", "01.02.017", "01.01.004", "01.01.005"}));
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"1.1.2", "1.1.3", "1.2.17", "1.1.4", "1.1.5"}));
     EXPECT_EQ(Column(1)[2], "Bad");
     EXPECT_EQ(Caption(0), "Phys.Adr.") << "no sort before the first click";
     EXPECT_FALSE(dialog_->BtnNext->isEnabled());
     List().topLevelItem(1)->setSelected(true);
     EXPECT_TRUE(dialog_->BtnNext->isEnabled());
+}
+
+TEST_F(SelectDevice, ColumnsShowAddressesAndCaptionsWhole)
+{
+    Open();
+    dialog_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get())) << "step 2 was not shown";
+    const QFontMetrics metrics(List().font());
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_GE(List().columnWidth(column), List().header()->sectionSizeHint(column)) << "caption " << Caption(column);
+        for (int i = 0; i < List().topLevelItemCount(); ++i)
+            EXPECT_GE(List().columnWidth(column), metrics.horizontalAdvance(List().topLevelItem(i)->text(column)))
+                << "column " << column << " cuts " << List().topLevelItem(i)->text(column).toStdString();
+    }
+    EXPECT_TRUE(QTest::qWaitFor([this] { return List().horizontalScrollBar()->maximum() == 0; }, 5000))
+        << "the list scrolls sideways by " << List().horizontalScrollBar()->maximum();
 }
 
 TEST_F(SelectDevice, ColumnClicksSort)
@@ -62,11 +80,11 @@ TEST_F(SelectDevice, ColumnClicksSort)
     EXPECT_EQ(Column(1).front(), "Tastsensor Wohnen") << "the name column is the sort column: descending";
     EXPECT_EQ(Caption(1), "Produkt *");
     List().header()->sectionClicked(0);
-    EXPECT_EQ(Column(0), (std::vector<std::string>{"01.01.002", "01.01.003", "01.01.004", "01.01.005", "01.02.017"}));
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"1.1.2", "1.1.3", "1.1.4", "1.1.5", "1.2.17"}));
     EXPECT_EQ(Caption(0), "Phys.Adr. *");
     EXPECT_EQ(Caption(1), "Produkt");
     List().header()->sectionClicked(0);
-    EXPECT_EQ(Column(0).front(), "01.02.017");
+    EXPECT_EQ(Column(0).front(), "1.2.17");
 }
 
 TEST_F(SelectDevice, AllSelectsEverythingThenNothing)

@@ -87,12 +87,12 @@ TEST_F(HardwareTest, MissingFirmwareSectionShowsOneReportAndLeavesThePageEmpty)
     EXPECT_TRUE(dialog->MapUserFirmware().empty());
     EXPECT_TRUE(dialog->MapDeviceText().empty());
 
-    // OK stores nothing that was never loaded.
+    // OK stores nothing that was never loaded and not changed.
     dialog->BtnOk->click();
     EXPECT_EQ(ProfileValue("Compiler", "UserFirmwareVersion"), "2613");
     EXPECT_FALSE(ProfileValue("UserFirmware", "-1"));
     EXPECT_FALSE(ProfileValue("Download", "MaxRepeat"));
-    EXPECT_EQ(ProfileValue("Download", "ShowFwUpgradeMessage"), "0");
+    EXPECT_FALSE(ProfileValue("Download", "ShowFwUpgradeMessage"));
 }
 
 struct ReadFailure {
@@ -120,13 +120,16 @@ INSTANTIATE_TEST_SUITE_P(Reads, LoadFailureTest,
 TEST_F(HardwareTest, FailedMaxRepeatWriteShowsOneBoxAndStopsThere)
 {
     const auto dialog = Open();
-    dialog->EditRepeat->setText("abc");
+    dialog->CbxIdUserFirm->setCurrentIndex(1);
+    dialog->CbxIdUserFirmChange();
+    dialog->EditRepeat->setText("5");
+    dialog->CheckBoxShowFwUpgradeMessage->setChecked(false);
     Link->FailProfileWrite("Download", "MaxRepeat");
     dialog->BtnOk->click();
     ASSERT_EQ(Ui.boxes().size(), 1u);
     ExpectReport(Ui.boxes()[0], "Can't write: MaxRepeat", "SetEtsRegData");
-    EXPECT_EQ(ProfileValue("Compiler", "UserFirmwareVersion"), "2613");
-    EXPECT_EQ(ProfileValue("UserFirmware", "2613"), "Firmware\\user_a35.dat");
+    EXPECT_EQ(ProfileValue("Compiler", "UserFirmwareVersion"), "2816");
+    EXPECT_EQ(ProfileValue("UserFirmware", "2816"), "Firmware\\user_b00.dat");
     EXPECT_FALSE(ProfileValue("Download", "ShowFwUpgradeMessage"));
 }
 

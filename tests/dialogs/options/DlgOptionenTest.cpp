@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ColumnWidthTest, ::testing::Values("0", "-1", "a
 TEST_F(DlgOptionenTest, PageAndGridLines)
 {
     Setting("Options", "DlgOptRegKarte", "7");
+    Setting("Options", "Gitternetzlinien", "2");
     Dm->GridLineWidth = 2;
     const auto dialog = Open();
     EXPECT_EQ(dialog->PageControl->currentIndex(), 0);
@@ -164,6 +165,7 @@ TEST_F(DlgOptionenTest, ChangedMarkPostsOneRefreshOfAllViews)
 TEST_F(DlgOptionenTest, MissingInitialisationFileStoresModeZeroAndKeepsTheFileKey)
 {
     Setting("Initialisierung", "InitFileCreate_bu18", "/old/file.bu18");
+    Setting("Initialisierung", "Modus_bu18", "2");
     const auto dialog = Open();
     dialog->RBInitFile->setChecked(true);
     EXPECT_TRUE(dialog->EditInitFile->isEnabled());
