@@ -84,6 +84,7 @@ public:
                    int lineWidth) override;
     void LoadSize(bool autoSize, int defaultColumnWidth) override;
     TDrawGridSE* GetGrid() const override;
+    TDrawGridSEView* GetGridView() const override { return GridView; }
     bool GridHasFocus() const override;
     void DeleteZellenKomponente() override;
     void ClearGrid() override;

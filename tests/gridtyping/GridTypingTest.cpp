@@ -309,3 +309,18 @@ TEST_F(GridTyping, CtrlAltF12AsXSendsItStartsTheSerialDownloadOptions)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridTyping, AfterTabTheNextClickOpensTheEditorOfTheClickedRow)
+{
+    Open(NightCaption);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Type("-30");
+    Key(Qt::Key_Tab);
+    QWidget* editor = Open("Absenken der Solltemperatur im Standby-Betrieb");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(NightInRecord(), -30);
+}
+
+} // namespace
