@@ -22,7 +22,8 @@ bool TAutomation::Enabled()
 }
 
 TAutomation::TAutomation(QWidget* mainWindow, TEts2Cdi_Extended1& link)
-    : QObject(mainWindow), mainWindow_(mainWindow), link_(link), inner_(platform::Ui()), installed_(*this)
+    : QObject(mainWindow), mainWindow_(mainWindow), link_(link), inner_(platform::Ui()), installed_(*this),
+      input_(*mainWindow)
 {
 }
 
@@ -153,14 +154,21 @@ std::string TAutomation::Run(const std::string& command, const std::string& argu
         QDir().mkpath(QFileInfo(path).absolutePath());
         return mainWindow_->grab().save(path) ? std::string() : "cannot write " + argument;
     }
-    if (command == "select" || command == "set") {
+    if (command == "type")
+        return input_.Type(QString::fromStdString(argument));
+    if (command == "key")
+        return input_.Key(argument);
+    if (command == "select" || command == "set" || command == "click") {
         auto* main = dynamic_cast<TFormMain*>(mainWindow_);
         if (main == nullptr)
             return "no main window";
         // Names and captions are the program's text; the host sends UTF-8.
         const std::string text = platform::Utf8ToCp1252(argument);
-        return command == "select" ? AutomationEditing::SelectObject(*main, text)
-                                   : AutomationEditing::SetCell(*main, text);
+        if (command == "select")
+            return AutomationEditing::SelectObject(*main, text);
+        if (command == "click")
+            return AutomationEditing::Click(*main, input_, text);
+        return AutomationEditing::SetCell(*main, input_, text);
     }
     return "no ui command " + command;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AutomationInput.h"
 #include "platform/UiService.h"
 
 #include <QObject>
@@ -25,8 +26,9 @@ public:
     ~TAutomation() override;
 
     // A ui message of the host: trigger <action>, answers <n,m,…>, files <path|cancel>,
-    // grab <png>, select <object name>, set <row caption>=<value>; answered with uiDone
-    // {ok, text}.
+    // grab <png>, select <object name>, click <tree node or grid row caption>, type <text>, key <key name>,
+    // set <row caption>=<value>; answered with uiDone {ok, text}. Clicks and keys take the
+    // road of a person's.
     void Command(const QJsonObject& message);
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
@@ -58,4 +60,5 @@ private:
     platform::TScopedUiService installed_;
     std::deque<int> answers_;
     std::deque<std::string> files_; // "" = cancel
+    TAutomationInput input_;
 };

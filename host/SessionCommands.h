@@ -15,7 +15,9 @@ namespace host {
 //                                hash before and after
 //   event <Name> key=value…      raises one event and prints its answers
 //   run --script FILE            runs a session script; the first mismatch ends it non-zero
-//                                (its "expect bus address=A matches=RE|none" reads the bus)
+//                                (its "expect bus address=A matches=RE|none" reads the bus;
+//                                its "ui click CAPTION", "ui type TEXT", "ui key NAME" and
+//                                "ui set CAPTION=VALUE" act in the editor as a person does)
 int EditCommand(const TEditorOptions& options, const std::string& device, std::ostream& out, std::ostream& err);
 int EventCommand(const TEditorOptions& options, const std::string& name, const std::vector<std::string>& args,
                  std::ostream& out, std::ostream& err);

@@ -4,13 +4,17 @@
 #include "platform/ScrollMessages.h"
 #include "platform/SystemColors.h"
 #include "views/GridCellEditor.h"
+#include "views/GridSpinBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStatusTipEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -23,6 +27,7 @@ constexpr int GlyphSize = 9;
 constexpr int EditorButtonWidth = 22;
 constexpr int MinColWidth = 16;
 constexpr int WheelStep = 120;
+constexpr int MessageMilliseconds = 6000;
 
 bool IsSpin(const TCell& cell)
 {
@@ -42,6 +47,7 @@ TDrawGridSEView::TDrawGridSEView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setSingleStep(1);
     grid_.OnRepaint = [this] { ModelChanged(); };
+    grid_.OnTakeInput = [this] { TakeInput(); };
     connect(qApp, &QApplication::focusChanged, this, &TDrawGridSEView::FocusChanged);
     UpdateLayout();
 }
@@ -51,6 +57,9 @@ TDrawGridSEView::~TDrawGridSEView()
     // The focus moves on while the widget parts go; that is no exit from a grid anymore.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     grid_.OnRepaint = nullptr;
+    grid_.OnTakeInput = nullptr;
+    if (auto* box = qobject_cast<TGridSpinBox*>(EditorWidget()))
+        box->OnLeave = nullptr;
     editor_.reset();
 }
 
@@ -146,7 +155,6 @@ bool TDrawGridSEView::MouseToCell(const QPoint& at, int& column, int& row) const
 
 void TDrawGridSEView::SetActiveCell(int column, int row)
 {
-    CommitEditor();
     grid_.SetActiveCell(column, row);
     int activeColumn = -1;
     int activeRow = -1;
@@ -166,6 +174,7 @@ void TDrawGridSEView::SetActiveCell(int column, int row)
 
 void TDrawGridSEView::DeleteZellenKomponente()
 {
+    const QScopedValueRollback closing(closing_, true);
     grid_.DeleteZellenKomponente();
     SyncEditor();
     viewport()->update();
@@ -261,8 +270,11 @@ void TDrawGridSEView::SyncEditor()
     const TObject* open = grid_.GetEditor();
     if (editor_ && !editor_->Shows(open))
         editor_.reset();
-    if (!editor_ && open)
+    if (!editor_ && open) {
         editor_ = TGridCellEditor::Open(grid_, viewport(), this, this);
+        if (auto* box = qobject_cast<TGridSpinBox*>(EditorWidget()))
+            box->OnLeave = [this] { TakeInput(); };
+    }
     PlaceEditor();
 }
 
@@ -283,10 +295,63 @@ void TDrawGridSEView::PlaceEditor()
     widget->show();
 }
 
-void TDrawGridSEView::CommitEditor()
+bool TDrawGridSEView::TakeInput()
 {
-    if (editor_)
-        editor_->Commit();
+    if (!editor_)
+        return true;
+    const QString message = editor_->Commit();
+    if (message.isEmpty())
+        return true;
+    ShowMessage(message);
+    return false;
+}
+
+void TDrawGridSEView::CloseEditor()
+{
+    if (!TakeInput())
+        return;
+    const QScopedValueRollback closing(closing_, true);
+    grid_.LeaveCell();
+    SyncEditor();
+    viewport()->update();
+}
+
+void TDrawGridSEView::CancelEditor()
+{
+    const QScopedValueRollback closing(closing_, true);
+    grid_.CancelEdit();
+    SyncEditor();
+    viewport()->update();
+}
+
+bool TDrawGridSEView::EditorKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        CloseEditor();
+        return true;
+    case Qt::Key_Escape:
+        CancelEditor();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TDrawGridSEView::ShowMessage(const QString& message)
+{
+    int column = -1;
+    int row = -1;
+    grid_.GetActiveCell(column, row);
+    const QRect cell = CellRect(column, row);
+    const QPoint at = viewport()->mapToGlobal(cell.isEmpty() ? QPoint(0, 0) : cell.bottomLeft());
+    QToolTip::showText(at, message, viewport(), {}, MessageMilliseconds);
+    // The status bar of the main window shows it too; the event travels up to it.
+    QStatusTipEvent tip(message);
+    QApplication::sendEvent(this, &tip);
 }
 
 bool TDrawGridSEView::IsInside(const QWidget* widget) const
@@ -301,10 +366,16 @@ bool TDrawGridSEView::IsInside(const QWidget* widget) const
 
 void TDrawGridSEView::FocusChanged(QWidget* old, QWidget* now)
 {
-    if (!old || !IsInside(old) || IsInside(now))
+    if (closing_ || !old || !IsInside(old) || IsInside(now))
         return;
-    CommitEditor();
+    // Focus went elsewhere (the tree, the list, another window or dialog): the editor's value
+    // is taken and the editor closes.
+    const QScopedValueRollback closing(closing_, true);
+    TakeInput();
     grid_.ExitGrid();
+    grid_.LeaveCell();
+    SyncEditor();
+    viewport()->update();
 }
 
 bool TDrawGridSEView::IsTitleRow(int row) const
@@ -491,6 +562,9 @@ void TDrawGridSEView::scrollContentsBy(int, int)
 
 bool TDrawGridSEView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched && watched == EditorWidget()
+        && EditorKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::Wheel && watched && watched == EditorWidget()) {
         // The editor never changes its value on the wheel; the grid scrolls instead.
         wheelEvent(static_cast<QWheelEvent*>(event));

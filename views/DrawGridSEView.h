@@ -88,7 +88,16 @@ private:
     int TextWidth(const QFontMetrics& metrics, const std::string& text);
     void SyncEditor();
     void PlaceEditor();
-    void CommitEditor();
+    // Hands input typed into the open editor to the grid; false when the editor refused it
+    // (its message is shown, the old value is back).
+    bool TakeInput();
+    // Enter and Tab: the editor's value is taken and the editor closes; a refused value keeps it
+    // open. Escape: the editor closes with its old value.
+    void CloseEditor();
+    void CancelEditor();
+    bool EditorKey(const QKeyEvent& key);
+    // A short message at the active cell and in the status bar of the window around the view.
+    void ShowMessage(const QString& message);
     void FocusChanged(QWidget* old, QWidget* now);
     bool IsInside(const QWidget* widget) const;
     bool IsTitleRow(int row) const;
@@ -104,5 +113,6 @@ private:
     std::unique_ptr<TGridCellEditor> editor_;
     TAlign align_ = alNone;
     int wheelDelta_ = 0;
+    bool closing_ = false; // the editor is being closed: focus moving meanwhile closes nothing
     platform::TWindowRegistration registration_; // last: unregistered before the rest goes
 };

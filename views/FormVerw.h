@@ -84,6 +84,7 @@ public:
                    int lineWidth) override;
     void LoadSize(bool autoSize, int defaultColumnWidth) override;
     TDrawGridSE* GetGrid() const override;
+    TDrawGridSEView* GetGridView() const override { return GridView; }
     bool GridHasFocus() const override;
     void DeleteZellenKomponente() override;
     void ClearGrid() override;
@@ -190,7 +191,11 @@ private:
     bool quickHelpIndex_ = false;
     int quickHelpHeight_ = 100;
     bool resizeBound_ = false;
-    QPointer<QMdiSubWindow> subWindow_;
+    // The frame as a QObject: the application-wide key filter compares it with every watched
+    // object, also while the frame is being destroyed, when it is a QMdiSubWindow no more.
+    QPointer<QObject> subWindow_;
+    // The frame while it is one.
+    QMdiSubWindow* LiveSubWindow() const;
     // The stored geometry, applied once the window has its frame.
     QRect storedGeometry_;
     int storedState_ = 0;

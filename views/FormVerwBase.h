@@ -11,6 +11,7 @@ class TDataBasis;
 class TDeviceInstanz;
 class TCell;
 class TDrawGridSE;
+class TDrawGridSEView;
 class TListView;
 class TSorvGrpAdrBasis;
 class TTreeNode;
@@ -81,6 +82,8 @@ public:
 
     // The parameter grid, or none while the window has none.
     virtual TDrawGridSE* GetGrid() const { return nullptr; }
+    // The grid's view, where a person clicks and types; none while the window has no grid.
+    virtual TDrawGridSEView* GetGridView() const { return nullptr; }
     // True while the parameter grid is shown (the child list is not in its place).
     virtual bool IsGridVisible() const { return GetGrid() != nullptr; }
     // The child list, or none while the window has none.

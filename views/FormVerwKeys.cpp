@@ -10,7 +10,12 @@
 #include "views/ViewMessages.h"
 
 #include <QAction>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QCursor>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -49,21 +54,43 @@ bool IsCommandKey(const QKeyEvent& key)
     });
 }
 
+// A control the user types text or numbers into.
+bool IsTextEditor(const QWidget* widget)
+{
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
+        || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget))
+        return true;
+    const auto* combo = qobject_cast<const QComboBox*>(widget);
+    return combo && combo->isEditable();
+}
+
+bool IsTypedIntoEditor(const QWidget* focus, const QKeyEvent& key)
+{
+    return IsTextEditor(focus) && views::IsTypingKey(key.key(), key.modifiers(), key.text());
+}
+
 } // namespace
 
 bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == subWindow_ && event->type() == QEvent::Show && !placed_) {
+    const bool frame = watched != nullptr && watched == subWindow_.data();
+    if (frame && event->type() == QEvent::Show && !placed_) {
         // A visible MDI area places a new window itself when it takes it; the stored place wins.
         placed_ = true;
         ApplyStoredGeometry();
         return false;
     }
-    if (watched == subWindow_ && event->type() == QEvent::Close && WindowNumber == 0) {
-        // The first window is minimised, never closed.
-        event->ignore();
-        subWindow_->showMinimized();
-        return true;
+    if (frame && event->type() == QEvent::Close) {
+        // The open cell editor's value is taken before the window goes.
+        DeleteZellenKomponente();
+        if (WindowNumber == 0) {
+            // The first window is minimised, never closed.
+            event->ignore();
+            if (QMdiSubWindow* sub = LiveSubWindow())
+                sub->showMinimized();
+            return true;
+        }
+        return false;
     }
     if (watched == Tree->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -73,11 +100,25 @@ bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget != QApplication::focusWidget() || (widget != this && !isAncestorOf(widget)))
-        return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* focus = QApplication::focusWidget();
+    if (watched == this && event->type() == QEvent::KeyPress && focus && isAncestorOf(focus)
+        && IsTypedIntoEditor(focus, *key)) {
+        // An editor's key it did not use ends here; above, the main window would run it as a
+        // command.
+        event->accept();
+        return true;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget != focus || (widget != this && !isAncestorOf(widget)))
+        return false;
+    // With a text or number editor focused, its keys are its own; the tree's keys act elsewhere.
+    const bool typed = IsTypedIntoEditor(widget, *key);
     if (event->type() == QEvent::ShortcutOverride) {
+        if (typed) {
+            event->accept();
+            return true;
+        }
         // The commands' shortcuts come first; no control keeps their keys for itself.
         if (IsCommandKey(*key)) {
             event->ignore();
@@ -85,13 +126,19 @@ bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (!dynamic_cast<TPostedKey*>(event))
+    if (!dynamic_cast<TPostedKey*>(event) && !typed)
         RunKey(*key);
     return false; // the focused control still gets the key
 }
 
 void TFormVerw::RunKey(const QKeyEvent& key)
 {
+    if (const int functionKey = views::SwitchVtFunctionKey(key.nativeVirtualKey()); functionKey != 0) {
+        // Ctrl+Alt+F1 to F12 under X: only the serial download takes it.
+        if (DM && functionKey == DM->Rs232Key)
+            DM->ADownloadRs232OptionsStartExecute();
+        return;
+    }
     const int virtualKey = views::VirtualKeyOf(key.key());
     if (virtualKey != 0)
         FormKeyDown(virtualKey, key.modifiers());
@@ -201,7 +248,7 @@ void TFormVerw::TimerTreeScrollTimer()
 bool TFormVerw::event(QEvent* event)
 {
     const bool result = TFormVerwBase::event(event);
-    if (event->type() == QEvent::ParentChange && !subWindow_)
+    if (event->type() == QEvent::ParentChange && subWindow_.isNull())
         AdoptSubWindow();
     return result;
 }
@@ -216,20 +263,28 @@ void TFormVerw::AdoptSubWindow()
     ApplyStoredGeometry();
     if (QMdiArea* area = sub->mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
-            if (active != subWindow_)
+            if (active != LiveSubWindow())
                 DeleteZellenKomponente(); // FormDeactivate
         });
     }
 }
 
+QMdiSubWindow* TFormVerw::LiveSubWindow() const
+{
+    return qobject_cast<QMdiSubWindow*>(subWindow_.data());
+}
+
 void TFormVerw::ApplyStoredGeometry()
 {
-    subWindow_->setGeometry(storedGeometry_);
+    QMdiSubWindow* sub = LiveSubWindow();
+    if (!sub)
+        return;
+    sub->setGeometry(storedGeometry_);
     Splitter1->setSizes({storedTreeWidth_, std::max(storedGeometry_.width() - storedTreeWidth_, 50)});
     if (storedState_ == 2)
-        subWindow_->showMaximized();
+        sub->showMaximized();
     else if (storedState_ == 1)
-        subWindow_->showMinimized();
+        sub->showMinimized();
 }
 
 void TFormVerw::resizeEvent(QResizeEvent* event)

@@ -131,6 +131,27 @@ TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int dow
     return commands;
 }
 
+bool IsTypingKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held == Qt::ControlModifier)
+        return qtKey == Qt::Key_A || qtKey == Qt::Key_E;
+    if (held != Qt::NoModifier)
+        return false;
+    if (qtKey == Qt::Key_Plus || qtKey == Qt::Key_Minus)
+        return true;
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+int SwitchVtFunctionKey(quint32 nativeKey)
+{
+    constexpr quint32 SwitchVt1 = 0x1008FE01; // XF86XK_Switch_VT_1
+    constexpr quint32 SwitchVt12 = 0x1008FE0C;
+    if (nativeKey < SwitchVt1 || nativeKey > SwitchVt12)
+        return 0;
+    return VK_F1 + static_cast<int>(nativeKey - SwitchVt1);
+}
+
 TCtrlTree::TGrpAdrMap GroupsBelow(TDataBasis* object, TEtsGruppenAdressen& groups, const TGrpAdrNodeMap& nodes,
                                   bool threeLevels)
 {

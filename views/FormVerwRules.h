@@ -68,6 +68,16 @@ struct TKeyCommands {
 };
 TKeyCommands KeyCommandsFor(int virtualKey, Qt::KeyboardModifiers shift, int downloadKey);
 
+// True for a key that a text or number editor with the focus keeps for itself: a key that types
+// a character (without Ctrl, Alt or Meta; plus and minus of the keypad too), and Ctrl+A and
+// Ctrl+E, which the tree's commands use elsewhere.
+bool IsTypingKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// The function key (VK_F1 to VK_F12) of an X key symbol XF86Switch_VT_1 to _12: X gives Ctrl+Alt+F1
+// to F12 as these, and Qt passes them on as unknown keys with the symbol as their native key.
+// 0 for any other symbol.
+int SwitchVtFunctionKey(quint32 nativeKey);
+
 // The groups one level below a group-address node's children that the tree must show, so that
 // each child shows whether it can be expanded: for a main group its middle groups with three
 // levels, the sub groups of its middle groups with two; for a middle group its sub groups. Only

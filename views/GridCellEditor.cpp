@@ -6,6 +6,7 @@
 #include "outside/tablebox/LkSpinEdit.h"
 #include "platform/Cp1252.h"
 #include "views/EllipsisEdit.h"
+#include "views/GridSpinBox.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidget* parent, QObject* wheelFilter,
                                                        QWidget* focusHome)
@@ -27,7 +29,7 @@ std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidge
     if (dynamic_cast<TDrawGridSEComboBox*>(editor))
         widget = new QComboBox(parent);
     else if (dynamic_cast<TLkSpinEdit*>(editor))
-        widget = new QDoubleSpinBox(parent);
+        widget = new TGridSpinBox(parent);
     else if (const auto* edit = dynamic_cast<TDrawGridSEEdit*>(editor))
         widget = edit->Ellipsis ? new TEllipsisEdit(parent) : new QLineEdit(parent);
     if (!widget)
@@ -35,7 +37,7 @@ std::unique_ptr<TGridCellEditor> TGridCellEditor::Open(TDrawGridSE& grid, QWidge
     std::unique_ptr<TGridCellEditor> cellEditor(new TGridCellEditor(grid.GetEditorRef(), widget, focusHome));
     if (qobject_cast<QComboBox*>(widget))
         cellEditor->OpenCombo(grid);
-    else if (qobject_cast<QDoubleSpinBox*>(widget))
+    else if (qobject_cast<TGridSpinBox*>(widget))
         cellEditor->OpenSpin(grid);
     else
         cellEditor->OpenEdit(grid);
@@ -64,16 +66,42 @@ TGridCellEditor::~TGridCellEditor()
         return;
     const QWidget* focused = QApplication::focusWidget();
     const bool hadFocus = focused && (focused == widget_ || widget_->isAncestorOf(focused));
-    widget_->hide();
+    // The focus goes home before the widget hides, so that it never passes through another
+    // control on the way.
     if (hadFocus && focusHome_)
         focusHome_->setFocus(Qt::OtherFocusReason);
+    widget_->hide();
     widget_->deleteLater();
 }
 
-void TGridCellEditor::Commit()
+QString TGridCellEditor::Commit()
 {
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget_.data()))
-        spin->interpretText();
+    auto* box = qobject_cast<TGridSpinBox*>(widget_.data());
+    const std::shared_ptr<const TObject> editor = editorRef_.lock();
+    const auto* spin = dynamic_cast<const TLkSpinEdit*>(editor.get());
+    if (!box || !spin)
+        return {};
+    const QString text = box->cleanText();
+    if (text == box->textFromValue(box->value()))
+        return {}; // nothing typed since the value was taken
+    double number = 0;
+    const bool isNumber = box->TextToNumber(text, number);
+    // The limits hold to the last shown decimal place.
+    const double slack = 0.5 / std::pow(10.0, spin->Decimals);
+    if (isNumber && number >= spin->MinValue - slack && number <= spin->MaxValue + slack) {
+        box->setValue(number);
+        return {};
+    }
+    {
+        const QSignalBlocker quiet(box);
+        box->setValue(spin->Value);
+    }
+    const QLocale& locale = box->locale();
+    const QString range = QStringLiteral("%1 bis %2")
+                              .arg(locale.toString(spin->MinValue, 'f', spin->Decimals),
+                                   locale.toString(spin->MaxValue, 'f', spin->Decimals));
+    return isNumber ? QStringLiteral("Der Wert %1 liegt nicht im Bereich %2.").arg(text.trimmed(), range)
+                    : QStringLiteral("\u201E%1\u201C ist keine Zahl. Erlaubt: %2.").arg(text.trimmed(), range);
 }
 
 void TGridCellEditor::OpenCombo(TDrawGridSE& grid)
@@ -94,7 +122,7 @@ void TGridCellEditor::OpenCombo(TDrawGridSE& grid)
 
 void TGridCellEditor::OpenSpin(TDrawGridSE& grid)
 {
-    auto* box = static_cast<QDoubleSpinBox*>(widget_.data());
+    auto* box = static_cast<TGridSpinBox*>(widget_.data());
     const auto* spin = static_cast<const TLkSpinEdit*>(editor_);
     box->setLocale(QLocale(QLocale::German, QLocale::Germany));
     box->setGroupSeparatorShown(false);

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -31,8 +32,10 @@ public:
     // never matches, even when a new one takes its address.
     bool Shows(const TObject* open) const;
     QWidget* Widget() const { return widget_; }
-    // Hands a value that is typed but not taken yet to the grid.
-    void Commit();
+    // Hands a value that is typed but not taken yet to the grid. A number beyond the row's
+    // limits, or a text that is no number, is not taken: the editor shows the value it had
+    // again, and the answer says why (empty: taken, or nothing was pending).
+    QString Commit();
 
 private:
     TGridCellEditor(std::weak_ptr<const TObject> editor, QWidget* widget, QWidget* focusHome);

@@ -129,8 +129,11 @@ std::shared_ptr<TObject> TDrawGridSE::OpenEditorFor(const TCell& cell) const
 
 void TDrawGridSE::SetActiveCell(int column, int row)
 {
-    if (editor_ && (column != activeColumn_ || row != activeRow_))
+    if (editor_ && (column != activeColumn_ || row != activeRow_)) {
         LeaveCell();
+        if (editor_ && (column != activeColumn_ || row != activeRow_))
+            DiscardEditor(); // asked for while the former cell is being left
+    }
     const TCell* cell = GetCell(column, row);
     if (!cell) {
         activeColumn_ = activeRow_ = -1;
@@ -138,8 +141,11 @@ void TDrawGridSE::SetActiveCell(int column, int row)
     }
     activeColumn_ = column;
     activeRow_ = row;
-    if (!editor_)
+    if (!editor_) {
         editor_ = OpenEditorFor(*cell);
+        opened_ = *cell;
+        handedOn_ = false;
+    }
     TCell entered = *cell;
     OnEnterCell(this, &entered, column, row);
 }
@@ -153,8 +159,30 @@ bool TDrawGridSE::GetActiveCell(int& column, int& row) const
 
 void TDrawGridSE::DeleteZellenKomponente()
 {
+    if (editor_ && !leaving_)
+        LeaveCell();
+    DiscardEditor();
+}
+
+void TDrawGridSE::DiscardEditor()
+{
     editor_.reset();
     activeColumn_ = activeRow_ = -1;
+}
+
+void TDrawGridSE::CancelEdit()
+{
+    const std::shared_ptr<TObject> editor = editor_;
+    if (!editor)
+        return;
+    if (handedOn_) {
+        if (dynamic_cast<const TLkSpinEdit*>(editor.get()))
+            SpinTo(opened_.Value);
+        else if (dynamic_cast<const TDrawGridSEEdit*>(editor.get()))
+            EditText(opened_.Text);
+    }
+    if (editor_ == editor)
+        DiscardEditor();
 }
 
 bool TDrawGridSE::ActiveCellCopy(TCell& cell) const
@@ -194,6 +222,7 @@ void TDrawGridSE::EditText(const std::string& text)
     if (!edit)
         return;
     edit->Text = text;
+    handedOn_ = true;
     const int column = activeColumn_;
     const int row = activeRow_;
     if (TCell* cell = GetCell(column, row))
@@ -220,11 +249,14 @@ void TDrawGridSE::SpinTo(double value)
         value = spin->MinValue;
     }
     spin->Value = value;
+    handedOn_ = true;
     if (TCell* cell = GetCell(column, row)) {
         cell->Value = value;
         cell->Text = cell->FormatValue(value);
         copy = *cell;
     }
+    // A stepped value shows in the grid at once.
+    Changed();
     OnSpinEditChange(spin, copy, column, row);
 }
 
@@ -239,7 +271,19 @@ void TDrawGridSE::ClickEllipsis()
 
 void TDrawGridSE::LeaveCell()
 {
+    if (leaving_)
+        return;
+    struct TLeaving {
+        explicit TLeaving(bool& flag) : flag_(flag) { flag_ = true; }
+        ~TLeaving() { flag_ = false; }
+        bool& flag_;
+    } leaving(leaving_);
     const std::shared_ptr<TObject> editor = editor_;
+    if (editor && OnTakeInput) {
+        OnTakeInput();
+        if (editor_ != editor)
+            return; // a handler rebuilt the grid: its rows are new
+    }
     TCell copy;
     if (!ActiveCellCopy(copy))
         return;
@@ -247,7 +291,7 @@ void TDrawGridSE::LeaveCell()
     const int row = activeRow_;
     OnExitCell(this, editor.get(), copy, column, row);
     if (editor_ == editor)
-        DeleteZellenKomponente();
+        DiscardEditor();
 }
 
 void TDrawGridSE::ExitGrid()

@@ -68,6 +68,9 @@ public:
     bool IsUpdating() const { return updateCount_ > 0; }
     // The view's repaint; called after each change outside a batch and once at a batch's end.
     std::function<void()> OnRepaint;
+    // The view's hand-over of input typed into the open editor but not taken yet; called before
+    // the editor's value is taken on leaving or closing it.
+    std::function<void()> OnTakeInput;
 
     // Active cell and in-place editor.
     // Makes the cell the active one (leaving the former one) and opens its editor when it is an
@@ -81,8 +84,13 @@ public:
     std::weak_ptr<const TObject> GetEditorRef() const { return editor_; }
     // Fits the open editor to its cell; the model keeps no geometry.
     void ResizeAktivFeld() {}
-    // Closes and removes the open editor without raising an event.
+    // Closes and removes the open editor; the value it shows is taken first, as when the cell
+    // is left (OnExitCell).
     void DeleteZellenKomponente();
+    // Escape: closes the open editor and puts back the value its cell had when it opened. An
+    // edit or spin value that was handed on meanwhile is handed on once more with the old value;
+    // a combo box's choice stays, it is taken when chosen. OnExitCell is not raised.
+    void CancelEdit();
 
     // User input on the active cell's editor. Each updates the cell and raises its event; they do
     // nothing without the editor the input belongs to.
@@ -92,7 +100,9 @@ public:
     // limit; then OnSpinEditChange.
     void SpinTo(double value);
     void ClickEllipsis();                   // OnEllipseClick
-    // Leaves the active cell: OnExitCell with the editor, then the editor closes.
+    // Leaves the active cell: the typed input is taken (OnTakeInput), OnExitCell with the
+    // editor, then the editor closes. Nothing is raised for an editor that a handler replaced
+    // meanwhile, nor while the cell is being left already.
     void LeaveCell();
     // Focus leaves the grid: OnExit.
     void ExitGrid();
@@ -121,6 +131,8 @@ private:
     std::shared_ptr<TObject> OpenEditorFor(const TCell& cell) const;
     // The active cell as a copy that outlives a handler rebuilding the grid.
     bool ActiveCellCopy(TCell& cell) const;
+    // Removes the open editor without raising an event.
+    void DiscardEditor();
 
     std::vector<TRow> rows_;
     int colCount_ = 2;
@@ -132,4 +144,7 @@ private:
     int activeColumn_ = -1;
     int activeRow_ = -1;
     std::shared_ptr<TObject> editor_;
+    TCell opened_;          // the active cell as its editor opened
+    bool handedOn_ = false; // an edit or spin value went to the cell events since then
+    bool leaving_ = false;
 };

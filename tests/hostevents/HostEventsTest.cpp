@@ -1,6 +1,7 @@
 #include "tests/hostevents/HostEventFixture.h"
 
 #include "app/AutomationEditing.h"
+#include "app/AutomationInput.h"
 #include "app/SettingKeys.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -320,7 +321,8 @@ TEST_F(HostEditObject, ADeviceHandedOverHiddenIsNotEdited)
     ASSERT_FALSE(Main->AktDevInst->GetDataPointerMap().empty());
     const std::string name = Main->AktDevInst->GetDataPointerMap().begin()->second->GetName(false);
     EXPECT_EQ(AutomationEditing::SelectObject(*Main, name), AutomationEditing::NotEditing);
-    EXPECT_EQ(AutomationEditing::SetCell(*Main, "Anzahl Tasten=4"), AutomationEditing::NotEditing);
+    TAutomationInput input(*Main);
+    EXPECT_EQ(AutomationEditing::SetCell(*Main, input, "Anzahl Tasten=4"), AutomationEditing::NotEditing);
 }
 
 TEST_F(HostEditObject, ACreateWhoseDeviceCannotBeMadeSaysSo)

@@ -269,3 +269,68 @@ TEST_F(DrawGridSETest, LayoutSettings)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DrawGridSETest, RemovingTheEditorTakesItsValueFirstOnce)
+{
+    std::vector<std::string> events;
+    grid.OnTakeInput = [&] {
+        events.push_back("take");
+        grid.SpinTo(12); // what the view hands over: the typed number
+    };
+    grid.OnExitCell.Bind([&](TDrawGridSE*, TObject* sender, TCell& cell, int, int row) {
+        events.push_back("exit " + std::to_string(static_cast<TLkSpinEdit*>(sender)->GetIntValue()) + " row "
+                         + std::to_string(row) + " " + cell.Text);
+        grid.DeleteZellenKomponente(); // a handler closing it again changes nothing
+    });
+    grid.SetActiveCell(1, 2);
+    grid.DeleteZellenKomponente();
+    EXPECT_EQ(events, (std::vector<std::string>{"take", "exit 12 row 2 12"}));
+    EXPECT_FALSE(grid.GetActiveCell());
+    grid.DeleteZellenKomponente();
+    EXPECT_EQ(events.size(), 2u) << "no editor, nothing to take";
+}
+
+TEST_F(DrawGridSETest, AHandlerThatRebuildsTheGridWhileTheInputIsTakenGetsNoExitForTheOldRow)
+{
+    int exits = 0;
+    grid.OnTakeInput = [&] { grid.Clear(); };
+    grid.OnExitCell.Bind([&](TDrawGridSE*, TObject*, TCell&, int, int) { ++exits; });
+    grid.SetActiveCell(1, 2);
+    grid.LeaveCell();
+    EXPECT_EQ(exits, 0);
+    EXPECT_FALSE(grid.GetActiveCell());
+}
+
+TEST_F(DrawGridSETest, EscapePutsTheOpenedValueBackWithoutLeavingTheCell)
+{
+    std::vector<std::string> events;
+    grid.OnSpinEditChange.Bind([&](TObject* sender, TCell&, int, int) {
+        events.push_back("spin " + std::to_string(static_cast<TLkSpinEdit*>(sender)->GetIntValue()));
+    });
+    grid.OnEditChange.Bind([&](TObject*, TCell& cell, int, int) { events.push_back("edit " + cell.Text); });
+    grid.OnComboBoxChange.Bind([&](TObject*, TCell& cell, int, int) { events.push_back("combo " + cell.Text); });
+    grid.OnExitCell.Bind([&](TDrawGridSE*, TObject*, TCell&, int, int) { events.push_back("exit"); });
+
+    grid.SetActiveCell(1, 2);
+    grid.CancelEdit();
+    EXPECT_TRUE(events.empty()) << "nothing was handed on: nothing to undo";
+    grid.SetActiveCell(1, 2);
+    grid.SpinTo(50);
+    grid.CancelEdit();
+    grid.SetActiveCell(1, 4);
+    grid.EditText("abcd");
+    grid.CancelEdit();
+    grid.SetActiveCell(1, 1);
+    grid.ChooseItem(0);
+    grid.CancelEdit();
+
+    EXPECT_EQ(events, (std::vector<std::string>{"spin 50", "spin 10", "edit abcd", "edit abc", "combo Aus"}));
+    EXPECT_EQ(grid.GetCell(1, 2)->Text, "10");
+    EXPECT_EQ(grid.GetCell(1, 4)->Text, "abc");
+    EXPECT_EQ(grid.GetCell(1, 1)->Text, "Aus") << "a choice is taken when chosen";
+    EXPECT_FALSE(grid.GetActiveCell());
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "tests/tour/Tour.h"
 
 #include "app/AutomationEditing.h"
+#include "app/AutomationInput.h"
 #include "app/DataModule.h"
 #include "app/FormMain.h"
 #include "device/product/DeviceInstanzTalvo.h"
@@ -140,7 +141,8 @@ TDataBasis* TTour::Object(const std::string& name) const
 
 bool TTour::SetCell(const std::string& assignment) const
 {
-    const std::string failure = AutomationEditing::SetCell(*main_, assignment);
+    TAutomationInput input(*main_);
+    const std::string failure = AutomationEditing::SetCell(*main_, input, assignment);
     EXPECT_EQ(failure, "");
     Pump();
     return failure.empty();

@@ -287,7 +287,8 @@ TEST_F(ConfigWindow, ControlAExpandsByShortcutAndCollapsesWithShift)
     EXPECT_TRUE(list->isExpanded());
 }
 
-TEST_F(ConfigWindow, ControlAInAnOpenCellEditorIsStillTheCommand)
+// With a cell editor focused its keys are its own: Ctrl+A selects its text, the tree stays.
+TEST_F(ConfigWindow, ControlAInAnOpenCellEditorSelectsItsTextAndLeavesTheTree)
 {
     BuildDevice();
     TFormVerw& window = NewWindow();
@@ -300,8 +301,12 @@ TEST_F(ConfigWindow, ControlAInAnOpenCellEditorIsStillTheCommand)
     QWidget* editor = window.GridView->EditorWidget();
     ASSERT_NE(editor, nullptr);
     editor->setFocus();
+    const bool expanded = window.GetNodeFromData(map_.at(2))->isExpanded();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(window.GetNodeFromData(map_.at(2))->isExpanded());
+    EXPECT_EQ(window.GetNodeFromData(map_.at(2))->isExpanded(), expanded);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(window.GetNodeFromData(map_.at(2))->isExpanded(), expanded);
+    EXPECT_EQ(window.GridView->EditorWidget(), editor) << "the editor is still open";
 }
 
 TEST_F(ConfigWindow, FSixMovesTheFocusFromTheTreeToTheRightPaneAndBack)
