@@ -1,6 +1,7 @@
 #include "tests/hostevents/HostEventFixture.h"
 
 #include "app/AutomationEditing.h"
+#include "app/RecoveryRules.h"
 #include "app/SettingKeys.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -100,15 +101,15 @@ std::vector<EventCase> Cases()
         {"DeleteTakesTheIdOutOfNotClosed",
          [](HostEventFixture& f) {
              auto& t = static_cast<HostEvents&>(f);
-             t.NotClosed("1,2");
              ASSERT_TRUE(t.Main->SetDevice(1, false));
+             t.NotClosed(NotClosedKey(t.Main->BackupFolderOf(1), 1) + "," + NotClosedKey(t.Main->BackupFolderOf(2), 2));
          },
          Event(&F::OnCdiDeleteDevice, 1), {true, 0},
          [](HostEventFixture& f) {
              auto& t = static_cast<HostEvents&>(f);
              EXPECT_FALSE(t.Main->MapDevInst.contains(1));
              EXPECT_EQ(t.Main->AktDevInst, nullptr);
-             EXPECT_EQ(t.NotClosedNow(), "2");
+             EXPECT_EQ(t.NotClosedNow(), NotClosedKey(t.Main->BackupFolderOf(2), 2));
          }},
         {"UnlinkOfTheDeletedDeviceTouchesNothing",
          [](HostEventFixture& f) {
