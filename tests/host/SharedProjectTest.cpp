@@ -1,5 +1,6 @@
-// Projects that others read or that cannot be written, and damaged projects: etshost reads what it
-// can and writes only into a sound project it may write.
+// Projects that others read or that cannot be written, damaged projects, and outputs that are no
+// plain files: etshost reads what it can, writes only into a sound project it may write, and
+// never replaces anything but a regular file.
 #include "host/DeviceBlob.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -187,6 +188,67 @@ TEST_F(TwoUsersTest, AReadOnlyFileIsNamedWhenAWriteIsAsked)
     EXPECT_NE(put.Err.find("the file " + path_ + " is read-only: the project can be read, not written"),
               std::string::npos)
         << put.Err;
+}
+
+// --- Outputs that are no regular files ---
+
+class OutputTargetTest : public DemoProjectTest {};
+
+TEST_F(OutputTargetTest, AFifoIsRefusedAndStaysAFifo)
+{
+    const std::string fifo = dir_.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const TRun get = RunEtsHost({"blob", "--db", path_, "--device", "1", "--get", fifo});
+    EXPECT_EQ(get.ExitCode, 1);
+    EXPECT_NE(get.Err.find(fifo + " is no regular file"), std::string::npos) << get.Err;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(OutputTargetTest, AFolderIsRefused)
+{
+    const std::string folder = dir_.file("folder");
+    fs::create_directory(folder);
+    const TRun get = RunEtsHost({"blob", "--db", path_, "--device", "1", "--get", folder});
+    EXPECT_EQ(get.ExitCode, 1);
+    EXPECT_NE(get.Err.find(folder + " is a folder"), std::string::npos) << get.Err;
+    EXPECT_TRUE(fs::is_directory(folder));
+}
+
+TEST_F(OutputTargetTest, ADeviceIsRefusedAndStaysADevice)
+{
+    const TRun get = RunEtsHost({"blob", "--db", path_, "--device", "1", "--get", "/dev/null"});
+    EXPECT_EQ(get.ExitCode, 1);
+    EXPECT_NE(get.Err.find("/dev/null is no regular file"), std::string::npos) << get.Err;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(OutputTargetTest, ALinkIsWrittenThroughToItsRegularFile)
+{
+    const std::string file = dir_.file("real.bin");
+    const std::string link = dir_.file("link.bin");
+    platform::WriteFileAtomically(file, "old");
+    fs::create_symlink(file, link);
+    const TRun get = RunEtsHost({"blob", "--db", path_, "--device", "1", "--get", link});
+    EXPECT_EQ(get.ExitCode, 0) << get.Err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(platform::ReadWholeFile(file), host::ReadDeviceBlob(host::TProjectDatabase(path_).Sql(), 1).value_or("?"));
+}
+
+TEST_F(OutputTargetTest, ALinkToAFifoOrToNothingIsRefused)
+{
+    const std::string fifo = dir_.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string toFifo = dir_.file("to-fifo");
+    const std::string dangling = dir_.file("dangling");
+    fs::create_symlink(fifo, toFifo);
+    fs::create_symlink(dir_.file("nothing"), dangling);
+    for (const std::string& target : {toFifo, dangling}) {
+        const TRun get = RunEtsHost({"blob", "--db", path_, "--device", "1", "--get", target});
+        EXPECT_EQ(get.ExitCode, 1) << target;
+        EXPECT_TRUE(fs::is_symlink(target));
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(fs::exists(dir_.file("nothing")));
 }
 
 } // namespace
