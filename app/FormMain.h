@@ -172,6 +172,10 @@ public:
     // --- Recovery, host version and device id, hiding (FormMainRecovery.cpp) ---
 
     void RecoveryCheck(bool open, int deviceId);
+    // The same for the device of the project whose backup folder is named.
+    void RecoveryCheck(bool open, int deviceId, const std::string& projectFolder);
+    // The name of the backup folder of the device's project.
+    std::string BackupFolderOf(int deviceId);
     void RestoreSaveCopy();
     bool EtsVersionCheck();
     bool SetParamDeviceIdToEts(int deviceId);

@@ -30,6 +30,7 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
     LOG_FKT_START("TFormMain::ApplCloseOrHide");
     platform::SetScreenCursor(platform::crHourGlass);
     const int id = HostDeviceIdOf(AktDevInst);
+    const std::string backupFolder = AktDevInst != nullptr ? AktDevInst->AutoSaveFolderName : BackupFolderOf(id);
     RecDlgProgress progress;
     progress.Caption = Spredit::Text9022;
     progress.Text = Spredit::Text9238;
@@ -86,11 +87,12 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
             AktDevInst = nullptr;
             SetDlgProgress(7, progress);
         } else {
+            // The backup first: cut off between the two, the backup is the newer and is offered.
+            SaveToFile("0");
             blobWritten = AktDevInst == nullptr || AktDevInst->WriteBlob();
             SetDlgProgress(5, progress);
             SetDlgProgress(6, progress);
             SetDlgProgress(7, progress);
-            SaveToFile("0");
             for (TFormVerwBase* window : ListFormVerw) {
                 if (FormVerw != nullptr)
                     FormVerw->ClearGrid();
@@ -107,7 +109,8 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
                 }
             }
             SetDlgProgress(8, progress);
-            if (returnToHost && (!Ets2Cdi || !Ets2Cdi->ReturnToEts(1)))
+            // The host keeps the device's data only when they reached its project.
+            if (returnToHost && (!Ets2Cdi || !Ets2Cdi->ReturnToEts(blobWritten ? 1 : 0)))
                 platform::MessageBox("return fehlgeschlagen", "Close", platform::MB_OK);
             SetDlgProgress(9, progress);
         }
@@ -128,7 +131,7 @@ void TFormMain::ApplCloseOrHide(bool close, bool discard, bool rememberWindowSta
         platform::SetScreenCursor(platform::crDefault);
         TimerTimeoutCloseStart(-1);
         if (blobWritten)
-            RecoveryCheck(false, id);
+            RecoveryCheck(false, id, backupFolder);
     }
     if (failure)
         std::rethrow_exception(failure);

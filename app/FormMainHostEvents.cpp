@@ -120,8 +120,9 @@ void TFormMain::OnCdiDeleteDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
     TimerTimeoutClose.SetEnabled(false);
     DAL_DEVICE record;
     record.DeviceId = id;
+    const std::string backupFolder = BackupFolderOf(id);
     DeleteDevice(&record);
-    RecoveryCheck(false, id);
+    RecoveryCheck(false, id, backupFolder);
     DataUnmodified();
     CdiResult = 0;
     CdiReturnNow = true;

@@ -1,10 +1,12 @@
 #include "app/FormMain.h"
 
+#include "app/BackupCopy.h"
 #include "app/DataModule.h"
 #include "app/MyRegistry.h"
 #include "app/RecoveryRules.h"
 #include "app/SettingKeys.h"
 #include "app/Spredit.h"
+#include "device/BackupFolderName.h"
 #include "device/CommaText.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/hostdata/EtsDeviceParam.h"
@@ -68,6 +70,11 @@ std::string DeviceIdMessage(const std::string& text)
 
 void TFormMain::RecoveryCheck(bool open, int deviceId)
 {
+    RecoveryCheck(open, deviceId, BackupFolderOf(deviceId));
+}
+
+void TFormMain::RecoveryCheck(bool open, int deviceId, const std::string& projectFolder)
+{
     LOG_FKT_START("TFormMain::RecoveryCheck");
     if (DM == nullptr)
         return;
@@ -75,18 +82,33 @@ void TFormMain::RecoveryCheck(bool open, int deviceId)
     std::string stored;
     settings.ReadIniString(DM->IniFileName, SECTION_OPTIONS, KEY_NOTCLOSED, "", stored);
     std::vector<std::string> list = stored.empty() ? std::vector<std::string>() : SplitCommaText(stored);
-    const std::string id = std::to_string(deviceId);
+    const std::string key = NotClosedKey(projectFolder, deviceId);
     if (open) {
-        TNotClosedOpen result = NotClosedOnOpen(std::move(list), id);
-        for (int i = 0; i < result.Found; ++i)
+        TNotClosedOpen result = NotClosedOnOpen(std::move(list), key, std::to_string(deviceId));
+        settings.WriteIniString(DM->IniFileName, SECTION_OPTIONS, KEY_NOTCLOSED, JoinCommaText(result.List));
+        // Only a backup that holds more than the stored block is offered: never one that would
+        // replace newer data.
+        const bool current = AktDevInst != nullptr && AktDevInst->EtsDeviceId == deviceId;
+        if (current)
+            TakeOverLegacyBackup(AktDevInst->LegacyAutoSaveFile, AktDevInst->AutoSaveFile);
+        const bool newer = current && BackupNewerThanStored(AktDevInst->AutoSaveFile, AktDevInst->StoredStamp);
+        for (int i = 0; newer && i < result.Found; ++i)
             if (platform::MessageBox(Spredit::Text9042, Spredit::Text9043, platform::MB_YESNO | platform::MB_ICONINFORMATION)
                 == platform::IDYES)
                 RestoreSaveCopy();
-        list = std::move(result.List);
-    } else {
-        list = NotClosedOnEnd(std::move(list), id);
+        return;
     }
+    list = NotClosedOnEnd(std::move(list), key);
     settings.WriteIniString(DM->IniFileName, SECTION_OPTIONS, KEY_NOTCLOSED, JoinCommaText(list));
+}
+
+std::string TFormMain::BackupFolderOf(int deviceId)
+{
+    const auto model = MapDevInst.find(deviceId);
+    if (model != MapDevInst.end() && model->second)
+        return model->second->AutoSaveFolderName;
+    const DAL_DEVICE record = ReadDeviceRecord(deviceId, nullptr);
+    return BackupFolderName(record.ProjectId, Ets2Cdi ? Ets2Cdi->ProjectPath() : std::string());
 }
 
 void TFormMain::RestoreSaveCopy()

@@ -4,6 +4,7 @@
 #include "app/DataSourceMark.h"
 #include "app/Spredit.h"
 #include "device/product/DeviceInstanzTalvo.h"
+#include "outside/datacore/DataBasis.h"
 #include "outside/viewkit/LoadS19.h"
 #include "platform/CursorHourGlass.h"
 #include "platform/MemoryStream.h"
@@ -61,6 +62,9 @@ bool TFormMain::SaveToFile(const std::string& name)
     try {
         target = name.empty() || name == "0" ? AktDevInst->AutoSaveFile : name;
         platform::TMemoryStream stream;
+        // The device's own record as the block would carry it.
+        if (TDataBasis* device = AktDevInst->GetDevice())
+            device->Write(*AktDevInst->GetDatenSatz(device));
         {
             TDeviceInstanz::TRecordTable records("", 0);
             const TDataSourceMark mark(*AktDevInst, TDeviceInstanz::dsDatabase);

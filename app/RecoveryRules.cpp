@@ -4,22 +4,33 @@
 
 #include <algorithm>
 
-TNotClosedOpen NotClosedOnOpen(std::vector<std::string> list, const std::string& id)
+std::string NotClosedKey(const std::string& projectFolder, int deviceId)
+{
+    return projectFolder + "/" + std::to_string(deviceId);
+}
+
+TNotClosedOpen NotClosedOnOpen(std::vector<std::string> list, const std::string& key, const std::string& legacyId)
 {
     TNotClosedOpen result;
-    result.Found = static_cast<int>(std::count(list.begin(), list.end(), id));
-    if (result.Found == 0) {
+    const auto keyed = std::count(list.begin(), list.end(), key);
+    if (!legacyId.empty()) {
+        const auto legacy = std::remove(list.begin(), list.end(), legacyId);
+        result.Found = static_cast<int>(list.end() - legacy);
+        list.erase(legacy, list.end());
+    }
+    result.Found += static_cast<int>(keyed);
+    if (keyed == 0) {
         if (list.size() >= NotClosedLimit)
             list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(list.size() - NotClosedLimit + 1));
-        list.push_back(id);
+        list.push_back(key);
     }
     result.List = std::move(list);
     return result;
 }
 
-std::vector<std::string> NotClosedOnEnd(std::vector<std::string> list, const std::string& id)
+std::vector<std::string> NotClosedOnEnd(std::vector<std::string> list, const std::string& key)
 {
-    list.erase(std::remove(list.begin(), list.end(), id), list.end());
+    list.erase(std::remove(list.begin(), list.end(), key), list.end());
     return list;
 }
 

@@ -1,11 +1,13 @@
 #include "device/DeviceInstanz.h"
 
+#include "device/BackupFolderName.h"
 #include "device/DataModuleServices.h"
 #include "device/E_InstVerw.h"
 #include "device/SharedTextConstants.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/datacore/EibHandle.h"
 #include "outside/hostdata/EtsDeviceParam.h"
+#include "outside/hostlink/Ets2Cdi.h"
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
@@ -35,8 +37,14 @@ void TDeviceInstanz::FormAutoSavePaths()
     const std::size_t slash = exeName.find_last_of('/');
     if (slash == std::string::npos)
         return;
-    AutoSaveDir = exeName.substr(0, slash + 1) + DIR_PRODUCT + "/" + DIR_AUTO_SAVE + "/";
-    AutoSaveFile = AutoSaveDir + std::to_string(EtsDeviceId) + "." + EXT_BUS;
+    const std::string root = exeName.substr(0, slash + 1) + DIR_PRODUCT + "/" + DIR_AUTO_SAVE + "/";
+    const std::string fileName = std::to_string(EtsDeviceId) + "." + EXT_BUS;
+    // Device ids repeat in every project: each project has a folder of its own.
+    const TEts2Cdi* link = GetEts2Cdi();
+    AutoSaveFolderName = BackupFolderName(EtsDevice.ProjectId, link != nullptr ? link->ProjectPath() : std::string());
+    AutoSaveDir = root + AutoSaveFolderName + "/";
+    AutoSaveFile = AutoSaveDir + fileName;
+    LegacyAutoSaveFile = root + fileName;
     std::error_code ignored; // a folder that cannot be made shows when the backup is read
     std::filesystem::create_directories(AutoSaveDir, ignored);
 }

@@ -465,6 +465,13 @@ public:
 
     std::string AutoSaveFile;
     std::string AutoSaveDir;
+    // The project's folder below the backup folder (its name), and where backups were kept
+    // before they were kept per project: in the backup folder, named by the device id alone.
+    std::string AutoSaveFolderName;
+    std::string LegacyAutoSaveFile;
+    // The write stamp of the device's block in the project, as last read or stored; every block
+    // and backup written carries this plus one.
+    std::uint64_t StoredStamp = 0;
 
     // Makes the communication-object data objects; none: addrlink's own factory.
     const TAddrlinkFactory* EtsObjektFactory = nullptr;

@@ -13,6 +13,7 @@
 #include "device/DataModuleServices.h"
 #include "device/E_InstVerw.h"
 #include "device/SharedTextConstants.h"
+#include "device/WriteStamp.h"
 #include "outside/addrlink/SorvEtsDevice.h"
 #include "outside/datacore/DataBasis.h"
 #include "outside/datacore/EibHandle.h"
@@ -98,6 +99,7 @@ bool TDeviceInstanz::GetDataFromServer(platform::HWND mainWindow, bool reinitWin
         link->ReleaseBlob();
     }
 
+    StoredStamp = ReadWriteStamp(BlobStream.Bytes());
     DumpBlobStream(KEY_WRITEREADBLOB, KEY_READBLOB);
 
     if (!InitData())
@@ -225,6 +227,8 @@ bool TDeviceInstanz::WriteBlob()
         TEts2Cdi* link = GetEts2Cdi();
         stored = link && block.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) &&
                  link->BlobWrite(block.data(), static_cast<std::int32_t>(block.size()), EtsDeviceId);
+        if (stored)
+            StoredStamp = ReadWriteStamp(BlobStream.Bytes());
     }
     if (!stored)
         platform::MessageBox(Spredit::Text9096, Spredit::Text9048, platform::MB_OK | platform::MB_ICONWARNING);

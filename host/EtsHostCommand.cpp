@@ -133,7 +133,7 @@ int Init(const std::string& path, std::ostream& out)
 
 int Dump(const std::string& path, std::int32_t id, std::ostream& out, std::ostream& err)
 {
-    TProjectDatabase project(path);
+    TProjectDatabase project(path, TProjectDatabase::TAccess::ReadOnly);
     if (!DumpDevice(project.Sql(), id, out)) {
         err << "etshost: the project has no device " << id << "\n";
         return ExitFailed;
@@ -148,7 +148,7 @@ int GetBlob(const std::string& path, std::int32_t id, const std::string& file, s
         err << "etshost: " << file << " is the project or one of its files; the data block is not written there\n";
         return ExitFailed;
     }
-    TProjectDatabase project(path);
+    TProjectDatabase project(path, TProjectDatabase::TAccess::ReadOnly);
     const std::optional<std::string> bytes = ReadDeviceBlob(project.Sql(), id);
     if (!bytes) {
         err << "etshost: the project has no device " << id << "\n";
@@ -174,6 +174,7 @@ int PutBlob(const std::string& path, std::int32_t id, const std::string& file, s
         return ExitFailed;
     }
     const std::string bytes = platform::ReadWholeFile(file);
+    project.RefuseDamaged();
     if (!WriteDeviceBlob(project.Sql(), id, bytes)) {
         err << "etshost: the project has no device " << id << "\n";
         return ExitFailed;
@@ -198,7 +199,7 @@ int Bus(const std::string& path, const std::vector<std::string>& words, const st
         err << "etshost: " << *file << " is the project or one of its files; the image is not written there\n";
         return ExitFailed;
     }
-    TProjectDatabase project(path);
+    TProjectDatabase project(path, TProjectDatabase::TAccess::ReadOnly);
     const TSimulatedBus bus(project.Sql());
     if (words.empty()) {
         for (const TBusDevice& device : bus.Devices())
@@ -241,7 +242,10 @@ int Sim(const std::string& path, const std::vector<std::string>& words, std::ost
         }
         changes.emplace_back(operation, *outcome);
     }
-    TProjectDatabase project(path);
+    TProjectDatabase project(path, changes.empty() ? TProjectDatabase::TAccess::ReadOnly
+                                                    : TProjectDatabase::TAccess::ReadWrite);
+    if (!changes.empty())
+        project.RefuseDamaged();
     TSimulatedBus bus(project.Sql());
     for (const auto& [operation, outcome] : changes)
         bus.SetOutcome(operation, outcome);

@@ -84,6 +84,8 @@ THostDriver::THostDriver(TEditorOptions options, std::ostream& out, std::ostream
       project_(std::make_unique<TProjectDatabase>(options_.Project)),
       session_(std::make_unique<TEditorSession>(options_, err))
 {
+    // The host's events write devices into the project: a damaged one is not taken on.
+    project_->RefuseDamaged();
 }
 
 THostDriver::~THostDriver() = default;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <unistd.h>
 
 namespace host {
@@ -75,13 +76,65 @@ std::string Exists(const std::string& path)
 
 } // namespace
 
-TProjectDatabase::TProjectDatabase(const std::string& path)
+namespace {
+
+// Why the project cannot be written, in the user's terms; none when it can.
+std::optional<std::string> ReadOnlyReason(const std::string& path)
+{
+    const fs::path file = fs::absolute(path);
+    const std::string folder = file.parent_path().string();
+    const auto unwritable = [](const std::string& name) { return ::access(name.c_str(), W_OK) != 0 && errno != ENOENT; };
+    if (unwritable(folder))
+        return "the folder " + folder + " is read-only: the project can be read, not written";
+    if (unwritable(file.string()))
+        return "the file " + file.string() + " is read-only: the project can be read, not written";
+    return std::nullopt;
+}
+
+// SQLite's lock bytes on Unix: a connection's shared lock is a read lock on this range, and a
+// writer needs a write lock on it to fold its log into the file or to leave WAL mode.
+constexpr off_t SharedFirst = 0x40000000 + 2;
+constexpr off_t SharedSize = 510;
+
+} // namespace
+
+// A reader of a project in WAL mode would make its side files when no writer has them open (the
+// log is gone only then): they would stay behind, owned by the reader, and the owner's next
+// write would fail. So such a project is read as its file stands, with no side files and no
+// locks of SQLite's; a shared lock of our own on SQLite's range keeps a writer that comes along
+// meanwhile from folding its log into the file.
+std::unique_ptr<TSqlDatabase> TProjectDatabase::OpenForReading(const std::string& path)
+{
+    std::error_code error;
+    if (fs::exists(path + "-wal", error))
+        return std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::ReadOnly);
+    sharedLock_.Reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (sharedLock_.Get() < 0)
+        throw E_ProjectDatabase("cannot read " + path + ": " + std::strerror(errno));
+    struct flock shared {};
+    shared.l_type = F_RDLCK;
+    shared.l_whence = SEEK_SET;
+    shared.l_start = SharedFirst;
+    shared.l_len = SharedSize;
+    if (::fcntl(sharedLock_.Get(), F_SETLKW, &shared) != 0)
+        throw E_ProjectDatabase("cannot read " + path + ": " + std::strerror(errno));
+    // A writer may have come between the look and the lock.
+    if (fs::exists(path + "-wal", error))
+        return std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::ReadOnly);
+    return std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::ReadOnlyUnchanging);
+}
+
+TProjectDatabase::TProjectDatabase(const std::string& path, TAccess access)
 {
     std::error_code error;
     if (!fs::is_regular_file(path, error))
         throw E_ProjectDatabase("no project database at " + path);
+    if (access == TAccess::ReadWrite)
+        if (const std::optional<std::string> reason = ReadOnlyReason(path))
+            throw E_ProjectDatabase(*reason);
     try {
-        db_ = std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::Existing);
+        db_ = access == TAccess::ReadOnly ? OpenForReading(path)
+                                          : std::make_unique<TSqlDatabase>(path, TSqlDatabase::TOpenMode::Existing);
         WaitWhenBusy(*db_);
         // Checked before anything is changed in a file that may not be ours.
         switch (ProjectSchema::Classify(*db_)) {
@@ -90,16 +143,47 @@ TProjectDatabase::TProjectDatabase(const std::string& path)
         case ProjectSchema::TFileKind::Newer:
             throw E_ProjectDatabase(path + " was made by a newer etshost; this one cannot read it");
         case ProjectSchema::TFileKind::Earlier:
+            if (access == TAccess::ReadOnly) {
+                // Read as this etshost's layout: upgraded once by a writer of its own.
+                db_.reset();
+                TProjectDatabase(path, TAccess::ReadWrite);
+                db_ = OpenForReading(path);
+                WaitWhenBusy(*db_);
+                break;
+            }
             ProjectSchema::Upgrade(*db_); // foreign keys are still off on a new connection
             break;
         case ProjectSchema::TFileKind::Current:
             break;
         }
-        Configure(*db_);
+        if (access == TAccess::ReadWrite)
+            Configure(*db_);
+        else
+            db_->Execute("PRAGMA foreign_keys = ON");
     } catch (const E_Sql& e) {
         // SQLite's own words only: the statement that failed means nothing to the user.
         throw E_ProjectDatabase(path + " cannot be opened as a project database: " + sqlite3_errstr(e.Code));
     }
+}
+
+void TProjectDatabase::TDescriptor::Reset(int fd)
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = fd;
+}
+
+void TProjectDatabase::RefuseDamaged()
+{
+    std::string fault;
+    try {
+        TSqlStatement check(*db_, "PRAGMA quick_check(1)");
+        fault = check.Step() ? check.Text(0) : std::string("no answer");
+    } catch (const E_Sql& e) {
+        fault = sqlite3_errstr(e.Code);
+    }
+    if (fault != "ok")
+        throw E_ProjectDatabase(db_->Path() + " is damaged (" + fault + "); nothing is written into it");
 }
 
 void TProjectDatabase::CreateFile(const std::string& path, const std::function<void(TSqlDatabase&)>& fill)

@@ -17,6 +17,8 @@
 #include <regex>
 #include <sstream>
 
+#include <glob.h>
+
 namespace host {
 
 namespace {
@@ -62,8 +64,20 @@ std::optional<std::string> Unmatched(const std::string& text, const std::string&
     }
 }
 
-std::optional<std::string> ReadFile(const std::string& path)
+// A '*' in the path stands for any name (a folder named after the project); the path must then
+// name exactly one file.
+std::optional<std::string> ReadFile(const std::string& pattern)
 {
+    std::string path = pattern;
+    if (pattern.find('*') != std::string::npos) {
+        glob_t found{};
+        const bool one = ::glob(pattern.c_str(), 0, nullptr, &found) == 0 && found.gl_pathc == 1;
+        if (one)
+            path = found.gl_pathv[0];
+        ::globfree(&found);
+        if (!one)
+            return std::nullopt;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return std::nullopt;
@@ -211,6 +225,10 @@ private:
             }
             return Mismatch("a box with \"" + text + "\"", seen.empty() ? "no box" : seen);
         }
+        if (words.size() == 3 && words[1] == "no" && words[2] == "box") {
+            const std::vector<TBoxReport> boxes = driver_.Session().TakeBoxes();
+            return boxes.empty() || Mismatch("no box", boxes.front().Text);
+        }
         if (words[1] == "exited") {
             const bool ended = driver_.Session().AwaitExit(30000);
             return ended || Mismatch("the editor ended", "it still runs");
@@ -221,7 +239,7 @@ private:
             return ExpectBus(words);
         if (words[1] == "memory")
             return ExpectMemory(words);
-        return Mismatch("expect return|box|exited|block|file|bus|memory", line_);
+        return Mismatch("expect return|box|no box|exited|block|file|bus|memory", line_);
     }
 
     // expect block device=N matches=RE, expect file path=P matches=RE

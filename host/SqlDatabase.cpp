@@ -6,12 +6,44 @@
 
 namespace host {
 
+namespace {
+
+// The path as a URI of SQLite's own form: reserved characters escaped.
+std::string FileUri(const std::string& path)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9')
+                           || c == '/' || c == '.' || c == '-' || c == '_' || c == '~';
+        if (plain) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += Hex[byte >> 4];
+            uri += Hex[byte & 0x0F];
+        }
+    }
+    return uri;
+}
+
+} // namespace
+
 TSqlDatabase::TSqlDatabase(const std::string& path, TOpenMode mode) : path_(path)
 {
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (mode == TOpenMode::CreateNew)
-        flags |= SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    int flags = SQLITE_OPEN_NOMUTEX;
+    std::string name = path;
+    switch (mode) {
+    case TOpenMode::Existing: flags |= SQLITE_OPEN_READWRITE; break;
+    case TOpenMode::CreateNew: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    case TOpenMode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
+    case TOpenMode::ReadOnlyUnchanging:
+        flags |= SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+        name = FileUri(path) + "?immutable=1";
+        break;
+    }
+    const int rc = sqlite3_open_v2(name.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         sqlite3_close_v2(db_);

@@ -11,9 +11,11 @@ namespace host {
 // One open SQLite connection, closed with the object. Every failure throws E_Sql.
 class TSqlDatabase {
 public:
-    enum class TOpenMode { Existing, CreateNew };
+    enum class TOpenMode { Existing, CreateNew, ReadOnly, ReadOnlyUnchanging };
 
-    // Existing never creates a file; CreateNew creates it when it is missing.
+    // Existing never creates a file; CreateNew creates it when it is missing. ReadOnly never
+    // writes into the file; ReadOnlyUnchanging also takes no locks and makes no side files, for a
+    // file that nobody can change (SQLite's immutable file).
     TSqlDatabase(const std::string& path, TOpenMode mode);
     ~TSqlDatabase();
     TSqlDatabase(const TSqlDatabase&) = delete;

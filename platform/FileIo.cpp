@@ -1,6 +1,8 @@
 #include "platform/FileIo.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -39,6 +41,39 @@ public:
 private:
     int fd_;
 };
+
+[[noreturn]] void ThrowNotRegular(const std::string& path, std::errc code, const std::string& what)
+{
+    throw std::system_error(std::make_error_code(code), path + " " + what + "; it is not written");
+}
+
+// The file a write replaces: the path, or the regular file a symbolic link at the path leads to.
+// Anything else (a device, a FIFO, a socket, a folder, a link to none of them or to nothing) is
+// refused.
+std::string WriteTarget(const std::string& path)
+{
+    struct stat named {};
+    if (::lstat(path.c_str(), &named) != 0) {
+        if (errno == ENOENT)
+            return path;
+        ThrowErrno("cannot write " + path);
+    }
+    if (S_ISREG(named.st_mode))
+        return path;
+    if (S_ISDIR(named.st_mode))
+        ThrowNotRegular(path, std::errc::is_a_directory, "is a folder");
+    if (!S_ISLNK(named.st_mode))
+        ThrowNotRegular(path, std::errc::invalid_argument, "is no regular file (a device, a FIFO or a socket)");
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        ThrowNotRegular(path, std::errc::no_such_file_or_directory, "is a link that leads to no file");
+    const std::string target(resolved);
+    std::free(resolved);
+    struct stat reached {};
+    if (::stat(target.c_str(), &reached) != 0 || !S_ISREG(reached.st_mode))
+        ThrowNotRegular(path, std::errc::invalid_argument, "is a link to " + target + ", which is no regular file");
+    return target;
+}
 
 } // namespace
 
@@ -81,8 +116,9 @@ std::string TemporaryFileOf(const std::string& path)
     return path + ".partial";
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes)
+void WriteFileAtomically(const std::string& requested, std::string_view bytes)
 {
+    const std::string path = WriteTarget(requested);
     // One temporary name per file: what a killed write left there is taken over (emptied and
     // written anew) by the next write of the file, and no reader ever opens it.
     const std::string temp = TemporaryFileOf(path);
@@ -94,9 +130,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes)
     // hold the file the last writer has just renamed into place, and must start again.
     std::optional<FileDescriptor> fd;
     for (;;) {
-        fd.emplace(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode | 0200));
+        // Never blocks on a FIFO someone put at the temporary name; only a regular file is used.
+        fd.emplace(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode | 0200));
         if (fd->get() < 0)
             ThrowErrno("cannot create " + temp);
+        struct stat opened {};
+        if (::fstat(fd->get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+            ThrowNotRegular(temp, std::errc::invalid_argument, "is no regular file");
         int locked;
         do
             locked = ::flock(fd->get(), LOCK_EX);

@@ -16,7 +16,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::error_cod
 // it over the target, so that the target is either the old file or the whole new one, also when
 // the process is killed at any point. A temporary file a killed write left behind is never read
 // and is replaced by the next write of the same file. The target keeps its permissions (0644 for
-// a new file). Throws std::system_error.
+// a new file). Only a regular file is replaced: a symbolic link is written through to the regular
+// file it leads to; a device, FIFO, socket or folder at the path (or at the link's end) is refused.
+// Throws std::system_error.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 // The temporary file WriteFileAtomically uses for the path.
 std::string TemporaryFileOf(const std::string& path);

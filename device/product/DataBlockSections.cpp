@@ -2,6 +2,7 @@
 #include "app/Spredit.h"
 #include "device/BlobSection.h"
 #include "device/DataModuleServices.h"
+#include "device/WriteStamp.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "outside/addrlink/SorvEtsDevice.h"
 #include "outside/datacore/DataBasis.h"
@@ -120,6 +121,7 @@ void TDeviceInstanzTalvo::CopyStrukturDatenToDB(TRecordTable* records, platform:
         KeyLine(KeySwVersion, swVersion),
         KeyLine(KeyDeviceId, std::to_string(etsDevice ? etsDevice->GetEtsDeviceId() : 0)),
         KeyLine(KeyDeviceName, Device->GetName(false)),
+        KeyLine(KeyWriteStamp.data(), std::to_string(StoredStamp + 1)),
         TagVersionClose,
         TagDBOpen,
     };

@@ -257,7 +257,13 @@ TEts2Cdi::TEts2Cdi(const std::string& databasePath)
         db_ = std::make_unique<host::TProjectDatabase>(databasePath);
         projectPath_ = databasePath;
     } catch (const std::exception&) {
-        db_.reset();
+        // A project this user may not write is still read; each write then fails.
+        try {
+            db_ = std::make_unique<host::TProjectDatabase>(databasePath, host::TProjectDatabase::TAccess::ReadOnly);
+            projectPath_ = databasePath;
+        } catch (const std::exception&) {
+            db_.reset();
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "app/FrameMessages.h"
+#include "app/RecoveryRules.h"
 #include "tests/app/FrameFixture.h"
 
 #include <QAction>
@@ -19,13 +20,18 @@ protected:
     void Edit()
     {
         Start();
-        AddDevice(EditedId);
-        Setting("Options", "NotClosed", "7," + std::to_string(EditedId));
+        TDeviceInstanzTalvo* device = AddDevice(EditedId);
+        Backup = device->AutoSaveFile;
+        Key = NotClosedKey(device->AutoSaveFolderName, EditedId);
+        Setting("Options", "NotClosed", "7," + Key);
         Main->ShowMainWindow();
         Link->AnswerReturnToEts(true);
     }
     RecordingFormVerw& First() { return *Windows.Made.at(0); }
-    bool BackupExists() const { return std::filesystem::exists(Folder + "Vantu/AutoSave/1.bus"); }
+    bool BackupExists() const { return std::filesystem::exists(Backup); }
+    std::string Backup;
+    // The device's entry in the list of unfinished devices.
+    std::string Key;
 };
 
 struct Road {
@@ -40,7 +46,7 @@ struct Road {
     std::vector<int> returns;
     bool ends;
     bool opensProgress;
-    const char* notClosedAfter;
+    bool keepsTheDeviceUnfinished;
 };
 
 class EndOfEditRoadTest : public EndOfEditFixture, public ::testing::WithParamInterface<Road> {};
@@ -58,7 +64,7 @@ TEST_P(EndOfEditRoadTest, DoesWhatItsRoadSays)
     EXPECT_FALSE(Main->isVisible());
     EXPECT_EQ(Ui.calls(ScriptedUi::CallKind::ProgressStart).size(), road.opensProgress ? 1u : 0u);
     EXPECT_FALSE(Ui.progressOpen());
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), road.notClosedAfter);
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), road.keepsTheDeviceUnfinished ? "7," + Key : "7");
     EXPECT_EQ(Main->AktDevInst, nullptr);
     EXPECT_EQ(Main->MapDevInst.size(), road.close ? 1u : 0u); // the close road leaves the model to the end
     EXPECT_TRUE(Ui.boxes().empty());
@@ -78,9 +84,9 @@ TEST_P(EndOfEditRoadTest, DoesWhatItsRoadSays)
 
 INSTANTIATE_TEST_SUITE_P(
     Roads, EndOfEditRoadTest,
-    ::testing::Values(Road{"BackToTheHost", false, false, true, true, true, true, {1}, false, true, "7"},
-                      Road{"Discard", true, true, true, true, true, false, {0}, true, false, "7,1"},
-                      Road{"NewDevice", false, false, false, false, false, true, {}, false, false, "7"}),
+    ::testing::Values(Road{"BackToTheHost", false, false, true, true, true, true, {1}, false, true, false},
+                      Road{"Discard", true, true, true, true, true, false, {0}, true, false, true},
+                      Road{"NewDevice", false, false, false, false, false, true, {}, false, false, false}),
     [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
 
 class EndOfEditTest : public EndOfEditFixture {};
@@ -138,7 +144,7 @@ TEST_F(EndOfEditTest, AFailedBlobWriteKeepsTheDeviceInTheList)
     Edit();
     Link->FailBlobWrite();
     Dm->ABeenden->trigger();
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "7,1");
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "7," + Key);
     EXPECT_FALSE(Ended);
 }
 
@@ -173,7 +179,7 @@ TEST_F(EndOfEditTest, AThrowingStepStillRunsTheClosingSteps)
     EXPECT_TRUE(Main->TimerTimeoutClose.Enabled());
     EXPECT_EQ(Link->BlobWrites(), 0);
     // The data never reached the host: the device stays among the unfinished ones.
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "7,1");
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "7," + Key);
 }
 
 TEST_F(EndOfEditTest, AThrowingStepFromTheMenuIsShownAndEndsTheProgram)

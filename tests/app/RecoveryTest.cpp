@@ -2,7 +2,11 @@
 #include "tests/app/FrameFixture.h"
 
 #include "app/Spredit.h"
+#include "device/BackupFolderName.h"
 #include "device/CommaText.h"
+#include "host/DemoProject.h"
+#include "host/DeviceBlob.h"
+#include "host/ProjectDatabase.h"
 #include "outside/addrlink/EtsObjekt.h"
 #include "platform/FileIo.h"
 #include "tests/support/DeviceProject.h"
@@ -12,8 +16,10 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include <utime.h>
 
@@ -51,6 +57,20 @@ TEST(NotClosedTest, AFullListHoldingTheOpenedIdDropsNothing)
     const auto result = NotClosedOnOpen(Ids(100, 16), "100");
     EXPECT_EQ(result.Found, 1);
     EXPECT_EQ(result.List, Ids(100, 16));
+}
+
+TEST(NotClosedTest, AnEntryOfTheEarlierFormCountsAndIsReplacedByTheKey)
+{
+    const auto result = NotClosedOnOpen({"4", "p-1-0/9", "9", "5"}, "q-1-0/9", "9");
+    EXPECT_EQ(result.Found, 1);
+    EXPECT_EQ(result.List, (std::vector<std::string>{"4", "p-1-0/9", "5", "q-1-0/9"}));
+}
+
+TEST(NotClosedTest, AnotherProjectsEntryOfTheSameDeviceIsNotFound)
+{
+    const auto result = NotClosedOnOpen({"p-1-0/9"}, "q-1-0/9", "9");
+    EXPECT_EQ(result.Found, 0);
+    EXPECT_EQ(result.List, (std::vector<std::string>{"p-1-0/9", "q-1-0/9"}));
 }
 
 TEST(NotClosedTest, EndingRemovesExactlyTheId)
@@ -101,7 +121,9 @@ protected:
         Start();
         Device = AddDevice(1);
     }
-    std::string Backup() const { return Folder + "Vantu/AutoSave/1.bus"; }
+    std::string Backup() const { return Device->AutoSaveFile; }
+    // The device's entry in the list of unfinished devices.
+    std::string Key(int id) const { return NotClosedKey(Main->BackupFolderOf(id), id); }
     TDeviceInstanzTalvo* Device = nullptr;
 };
 
@@ -180,13 +202,15 @@ using RecoveryCheckTest = RecoveryFixture;
 TEST_F(RecoveryCheckTest, AnUnfinishedDeviceIsAskedAboutOnceAndNoKeepsIt)
 {
     Edit();
-    Setting("Options", "NotClosed", "3,1,5");
+    ASSERT_TRUE(Main->SaveToFile("0"));
+    const std::string list = "3," + Key(1) + ",5";
+    Setting("Options", "NotClosed", list);
     Ui.Answer({platform::IDNO});
     Main->RecoveryCheck(true, 1);
     ASSERT_EQ(Ui.boxes().size(), 1u);
     EXPECT_EQ(Ui.boxes()[0].caption, "Best\xE4tigen");
     EXPECT_EQ(Ui.boxes()[0].style, platform::MB_YESNO | platform::MB_ICONINFORMATION);
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "3,1,5");
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), list);
 }
 
 TEST_F(RecoveryCheckTest, OpeningAppendsAndTheFullListDropsItsOldest)
@@ -195,28 +219,29 @@ TEST_F(RecoveryCheckTest, OpeningAppendsAndTheFullListDropsItsOldest)
     Setting("Options", "NotClosed", JoinCommaText(Ids(100, 16)));
     Main->RecoveryCheck(true, 7);
     auto expected = Ids(101, 15);
-    expected.push_back("7");
+    expected.push_back(Key(7));
     EXPECT_EQ(ReadSetting("Options", "NotClosed"), JoinCommaText(expected));
     EXPECT_TRUE(Ui.boxes().empty());
 }
 
-TEST_F(RecoveryCheckTest, AFullListHoldingTheOpenedIdLosesNothing)
+TEST_F(RecoveryCheckTest, AFullListHoldingTheOpenedDeviceLosesNothing)
 {
     Start();
-    Setting("Options", "NotClosed", JoinCommaText(Ids(100, 16)));
-    Ui.Answer({platform::IDNO});
-    Main->RecoveryCheck(true, 100);
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), JoinCommaText(Ids(100, 16)));
+    std::vector<std::string> full = Ids(100, 15);
+    full.insert(full.begin() + 3, Key(7));
+    Setting("Options", "NotClosed", JoinCommaText(full));
+    Main->RecoveryCheck(true, 7);
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), JoinCommaText(full));
 }
 
 TEST_F(RecoveryCheckTest, HidingRemovesExactlyTheDevice)
 {
     Start();
-    Setting("Options", "NotClosed", "11,1,111");
+    Setting("Options", "NotClosed", "11," + Key(1) + ",111," + Key(11));
     Main->RecoveryCheck(false, 1);
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "11,111");
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "11,111," + Key(11));
     Main->RecoveryCheck(false, 2);
-    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "11,111");
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "11,111," + Key(11));
 }
 
 using RestoreTest = RecoveryFixture;
@@ -348,6 +373,132 @@ TEST_F(RestoreTest, ACancelledAddressCheckLeavesTheDeviceAsItWasWithoutAFailure)
     ASSERT_EQ(Ui.boxes().size(), boxes + 2);
     EXPECT_EQ(Ui.boxes().back().text, Spredit::Text9033);
     EXPECT_TRUE(Dm->GetTimerAutoSave().Enabled());
+}
+
+// --- Backups per project ---
+
+// Two projects on one machine whose devices have the same ids, and one editor home.
+class ProjectBackupTest : public frametest::FrameFixture {
+protected:
+    static constexpr std::int32_t Id = 3;
+
+    ProjectBackupTest() : ProjectA(ProjectPath), ProjectB(Folder + "other/demo.ets")
+    {
+        std::filesystem::create_directories(Folder + "other");
+        host::TProjectDatabase::CreateFile(ProjectB, [this](host::TSqlDatabase& db) {
+            host::FillDemoProject(db, Folder + "other/");
+        });
+        testsupport::AddProductTemplate(ProjectA);
+        testsupport::AddProductTemplate(ProjectB);
+    }
+
+    // The host of that project raises the edit event for the device in a new editor; whatever
+    // editor ran before went without a word.
+    void OpenIn(const std::string& project)
+    {
+        StartIn(project);
+        ASSERT_TRUE(Main->OpenSorvVisible(Id));
+    }
+    // A new editor for that project's host.
+    void StartIn(const std::string& project)
+    {
+        Main.reset();
+        ProjectPath = project;
+        Start();
+        platform::WriteFileAtomically(Dm->CharSetFileName, testsupport::DeviceProject::CharSet());
+        platform::WriteFileAtomically(Dm->DeviceTextFileName, testsupport::DeviceProject::DeviceText());
+        Link->AnswerReturnToEts(true);
+        FirstBox = Ui.boxes().size();
+    }
+    bool Offered() const
+    {
+        return std::any_of(Ui.boxes().begin() + static_cast<std::ptrdiff_t>(FirstBox), Ui.boxes().end(),
+                           [](const auto& box) { return box.text == Spredit::Text9042; });
+    }
+    std::string LegacyBackup() const { return Folder + "Vantu/AutoSave/" + std::to_string(Id) + ".bus"; }
+
+    const std::string ProjectA;
+    const std::string ProjectB;
+    std::size_t FirstBox = 0;
+};
+
+TEST_F(ProjectBackupTest, ACrashIsOfferedOnlyForTheProjectItHappenedIn)
+{
+    OpenIn(ProjectA);
+    const std::string backupA = Main->AktDevInst->AutoSaveFile;
+    Main->AktDevInst->GetDevice()->SetName("Flur A");
+    ASSERT_TRUE(Main->SaveToFile("0"));
+
+    Ui.Answer({platform::IDYES});
+    OpenIn(ProjectB);
+    EXPECT_FALSE(Offered());
+    EXPECT_NE(Main->AktDevInst->AutoSaveFile, backupA);
+    Dm->ABeenden->trigger();
+    ASSERT_EQ(Link->ReturnsToEts(), std::vector<int>{1});
+
+    Ui.Answer({platform::IDNO});
+    OpenIn(ProjectA);
+    EXPECT_TRUE(Offered());
+}
+
+// As the editor left them before backups were kept per project: the backup named by the device
+// id alone, the bare id in the list, block and backup without write stamps.
+TEST_F(ProjectBackupTest, TheEarlierLayoutsBackupIsOfferedOnceAndMovedIntoTheProjectsFolder)
+{
+    OpenIn(ProjectA);
+    const std::string backup = Main->AktDevInst->AutoSaveFile;
+    Dm->ABeenden->trigger();
+    const std::regex stamp("WriteStamp=[0-9]+\r\n");
+    const std::string earlier = std::regex_replace(platform::ReadWholeFile(backup), stamp, "");
+    platform::WriteFileAtomically(LegacyBackup(), earlier);
+    std::filesystem::remove(backup);
+    {
+        host::TProjectDatabase project(ProjectA);
+        const std::string block = host::ReadDeviceBlob(project.Sql(), Id).value_or("");
+        ASSERT_TRUE(host::WriteDeviceBlob(project.Sql(), Id, std::regex_replace(block, stamp, "")));
+    }
+    Setting("Options", "NotClosed", "2," + std::to_string(Id));
+
+    Ui.Answer({platform::IDNO});
+    OpenIn(ProjectA);
+    EXPECT_TRUE(Offered());
+    EXPECT_FALSE(std::filesystem::exists(LegacyBackup()));
+    EXPECT_EQ(platform::ReadWholeFile(backup), earlier);
+    EXPECT_EQ(ReadSetting("Options", "NotClosed"), "2," + NotClosedKey(Main->AktDevInst->AutoSaveFolderName, Id));
+    Dm->ABeenden->trigger();
+
+    OpenIn(ProjectB);
+    EXPECT_FALSE(Offered());
+    EXPECT_FALSE(std::filesystem::exists(Main->AktDevInst->AutoSaveFile));
+    EXPECT_EQ(ReadSetting("Options", "NotClosed").value_or("").find("2," + std::to_string(Id)), std::string::npos);
+}
+
+TEST_F(ProjectBackupTest, AnEarlierBackupBesideANewerOneIsKept)
+{
+    OpenIn(ProjectA);
+    const std::string backup = Main->AktDevInst->AutoSaveFile;
+    ASSERT_TRUE(Main->SaveToFile("0"));
+    platform::WriteFileAtomically(LegacyBackup(), "earlier");
+    Main.reset();
+
+    OpenIn(ProjectA);
+    EXPECT_FALSE(std::filesystem::exists(LegacyBackup()));
+    EXPECT_EQ(platform::ReadWholeFile(std::filesystem::path(backup).replace_extension(".earlier.bus").string()),
+              "earlier");
+}
+
+TEST_F(ProjectBackupTest, TheHostsExportFilesLandInTheProjectsFolder)
+{
+    StartIn(ProjectB);
+    bool returnNow = false;
+    std::int32_t result = 0;
+    std::vector<std::string> files;
+    Main->OnCdiExportDevice(returnNow, result, Id, files);
+    ASSERT_EQ(files.size(), 1u) << (Ui.boxes().empty() ? std::string() : Ui.boxes().back().text);
+    const std::string folder = Folder + "Vantu/AutoSave/" + Main->BackupFolderOf(Id) + "/";
+    EXPECT_EQ(files[0].rfind(folder, 0), 0u) << files[0];
+    EXPECT_TRUE(std::filesystem::is_regular_file(files[0]));
+    EXPECT_NE(Main->BackupFolderOf(Id), BackupFolderName(1, ProjectA));
 }
 
 using DeviceIdParameterTest = RecoveryFixture;

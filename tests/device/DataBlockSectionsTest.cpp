@@ -219,7 +219,7 @@ TEST_F(DataBlockTest, BlobFileNameNeedsTheDeviceDataObject)
 TEST_F(DataBlockTest, BackupCopyLiesInTheAutoSaveFolder)
 {
     auto device = MakeDevice(4711);
-    EXPECT_EQ(device->AutoSaveFile, folder_ + "Vantu/AutoSave/4711.bus");
+    EXPECT_EQ(device->AutoSaveFile, folder_ + "Vantu/AutoSave/" + device->AutoSaveFolderName + "/4711.bus");
     EXPECT_TRUE(std::filesystem::is_directory(device->AutoSaveDir));
 }
 

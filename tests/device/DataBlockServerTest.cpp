@@ -217,7 +217,7 @@ TEST_F(DataBlockTest, ReadFailsWithoutBackupCopy)
     ExpectBox(ui_.boxes()[0],
               "Die ETS-Daten konnten nicht erreicht werden.\nEs wird versucht einen neuen Datenbereich anzulegen.",
               "Achtung", platform::MB_OK | platform::MB_ICONINFORMATION);
-    ExpectBox(ui_.boxes()[1], "Datei nicht gefunden.:\n" + folder_ + "Vantu/AutoSave/1.bus", "Wiederherstellen",
+    ExpectBox(ui_.boxes()[1], "Datei nicht gefunden.:\n" + device->AutoSaveFile, "Wiederherstellen",
               platform::MB_OK | platform::MB_ICONWARNING);
     EXPECT_TRUE(device->BlobFromBackup);
     EXPECT_EQ(dataModule_.TimerStarts, std::vector<bool>{true});
@@ -243,7 +243,7 @@ TEST_F(StoredDeviceTest, ReadFailsAndTheBackupCopyIsUsed)
     // The backup copy holds the sections as the auto-save writes them: without information block.
     const std::string sections = StoredBlock(Flur).substr(InfoBlockOf1.size());
     std::filesystem::create_directories(device->AutoSaveDir);
-    WriteFile("Vantu/AutoSave/1.bus", sections);
+    WriteFile(device->AutoSaveFile.substr(folder_.size()), sections);
     const QDateTime changed(QDate(2021, 3, 5), QTime(14, 7));
     QFile backup(QString::fromStdString(device->AutoSaveFile));
     ASSERT_TRUE(backup.open(QIODevice::ReadWrite));

@@ -1,3 +1,4 @@
+#include "device/BackupFolderName.h"
 #include "tests/device/DeviceDoubles.h"
 #include "tests/support/TempDir.h"
 
@@ -105,7 +106,7 @@ TEST(DeviceInstanz, NamesAndTagsOfTheSections)
         EXPECT_EQ(actual, expected);
 }
 
-TEST(DeviceInstanz, BackupFolderIsMadeBelowTheProgramFolder)
+TEST(DeviceInstanz, BackupFolderIsMadeBelowTheProgramFolderForTheProject)
 {
     testsupport::TempDir dir;
     const std::string programFolder = dir.path().string() + "/";
@@ -114,8 +115,10 @@ TEST(DeviceInstanz, BackupFolderIsMadeBelowTheProgramFolder)
 
     const TestDevice device(nullptr, &host, nullptr);
 
-    EXPECT_EQ(device.AutoSaveDir, programFolder + "Vantu/AutoSave/");
-    EXPECT_EQ(device.AutoSaveFile, programFolder + "Vantu/AutoSave/7.bus");
+    EXPECT_EQ(device.AutoSaveFolderName, BackupFolderName(host.ProjectId, ""));
+    EXPECT_EQ(device.AutoSaveDir, programFolder + "Vantu/AutoSave/" + device.AutoSaveFolderName + "/");
+    EXPECT_EQ(device.AutoSaveFile, device.AutoSaveDir + "7.bus");
+    EXPECT_EQ(device.LegacyAutoSaveFile, programFolder + "Vantu/AutoSave/7.bus");
     EXPECT_TRUE(std::filesystem::is_directory(device.AutoSaveDir));
 }
 
@@ -131,7 +134,8 @@ TEST(DeviceInstanz, AnExistingBackupFolderIsKept)
 
     const TestDevice device(nullptr, &host, nullptr);
 
-    EXPECT_EQ(device.AutoSaveFile, folder + "12.bus");
+    EXPECT_EQ(device.AutoSaveFile, device.AutoSaveDir + "12.bus");
+    EXPECT_EQ(device.AutoSaveDir.rfind(folder, 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(kept));
 }
 

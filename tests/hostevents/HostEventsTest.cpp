@@ -2,6 +2,7 @@
 
 #include "app/AutomationEditing.h"
 #include "app/AutomationInput.h"
+#include "app/RecoveryRules.h"
 #include "app/SettingKeys.h"
 #include "host/ProjectDatabase.h"
 #include "host/SqlStatement.h"
@@ -101,15 +102,15 @@ std::vector<EventCase> Cases()
         {"DeleteTakesTheIdOutOfNotClosed",
          [](HostEventFixture& f) {
              auto& t = static_cast<HostEvents&>(f);
-             t.NotClosed("1,2");
              ASSERT_TRUE(t.Main->SetDevice(1, false));
+             t.NotClosed(NotClosedKey(t.Main->BackupFolderOf(1), 1) + "," + NotClosedKey(t.Main->BackupFolderOf(2), 2));
          },
          Event(&F::OnCdiDeleteDevice, 1), {true, 0},
          [](HostEventFixture& f) {
              auto& t = static_cast<HostEvents&>(f);
              EXPECT_FALSE(t.Main->MapDevInst.contains(1));
              EXPECT_EQ(t.Main->AktDevInst, nullptr);
-             EXPECT_EQ(t.NotClosedNow(), "2");
+             EXPECT_EQ(t.NotClosedNow(), NotClosedKey(t.Main->BackupFolderOf(2), 2));
          }},
         {"UnlinkOfTheDeletedDeviceTouchesNothing",
          [](HostEventFixture& f) {
