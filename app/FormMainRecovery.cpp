@@ -236,4 +236,5 @@ void TFormMain::ShowMainWindow()
     case 2: showMaximized(); break;
     default: showNormal(); break;
     }
+    FitWindowLayout();
 }
