@@ -27,17 +27,24 @@ TDlgMyInputQuery::TDlgMyInputQuery(QWidget* owner, const std::string& caption, c
     LabelText = new QLabel(platform::ToQString(prompt), this);
     LabelText->move(8, 16);
     LabelText->adjustSize();
-    // A prompt wider than the form widens it, so that it is never cut off.
-    const int width = std::max(273, LabelText->width() + 16);
-    setFixedSize(width, 114);
     EditText = new QLineEdit(this);
-    EditText->setGeometry(8, 40, width - 16, 21);
     btnOk = new QPushButton(platform::ToQString(Spredit::Text9011), this);
-    btnOk->setGeometry(width / 2 - 80, 80, 75, 25);
+    btnCancel = new QPushButton(platform::ToQString(Spredit::Text9008), this);
+    // A prompt or caption wider than the form widens it, a larger font makes it higher, so
+    // that nothing is cut off.
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle()) + 100;
+    const int width = std::max({273, LabelText->width() + 16, captionWidth});
+    const int editTop = std::max(40, LabelText->y() + LabelText->height() + 6);
+    const int editHeight = std::max(21, EditText->sizeHint().height());
+    const QSize button(std::max({75, btnOk->sizeHint().width(), btnCancel->sizeHint().width()}),
+                       std::max(25, btnOk->sizeHint().height()));
+    const int buttonTop = editTop + editHeight + 19;
+    setFixedSize(width, buttonTop + button.height() + 9);
+    EditText->setGeometry(8, editTop, width - 16, editHeight);
+    btnOk->setGeometry(width / 2 - button.width() - 5, buttonTop, button.width(), button.height());
     btnOk->setDefault(true);
     btnOk->setEnabled(allowEmpty_);
-    btnCancel = new QPushButton(platform::ToQString(Spredit::Text9008), this);
-    btnCancel->setGeometry(width / 2, 80, 75, 25);
+    btnCancel->setGeometry(width / 2, buttonTop, button.width(), button.height());
     btnCancel->setAutoDefault(false);
     setTabOrder(EditText, btnOk);
     setTabOrder(btnOk, btnCancel);

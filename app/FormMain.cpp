@@ -4,6 +4,7 @@
 #include "app/DeviceModelFactory.h"
 #include "app/FailureText.h"
 #include "app/FormVerwPlaceholder.h"
+#include "app/MdiFirstLayout.h"
 #include "app/MyRegistry.h"
 #include "app/ProgramPath.h"
 #include "app/SettingKeys.h"
@@ -70,6 +71,9 @@ TFormMain::TFormMain(QWidget* owner, const std::vector<std::string>& arguments, 
     MdiArea->installEventFilter(this);
     MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Activating a window (a click on the preview) leaves a maximised one as it is.
+    MdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    FirstLayout = new TMdiFirstLayout(*MdiArea);
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (sub == nullptr)

@@ -22,6 +22,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QMdiArea;
+class TMdiFirstLayout;
 class QMenu;
 class TDeviceInstanz;
 class TDeviceInstanzTalvo;
@@ -109,6 +110,9 @@ public:
     void TileVertical();
     void TileHorizontal();
     void ArrangeIcons();
+    // The first configuration window and the preview in the first-start layout where nothing
+    // usable is stored for them: called when the main window shows and when the preview opens.
+    void FitWindowLayout();
     void BuildAllProjectForms();
     // Every configuration window's grid takes the value of its open cell editor and closes it.
     void DeactivateActiveGridCell();
@@ -410,6 +414,10 @@ private:
 
     TFactories Factories;
     QMdiArea* MdiArea = nullptr;
+    // Owned by the MDI area.
+    TMdiFirstLayout* FirstLayout = nullptr;
+    // The stored place of the first configuration window was judged once.
+    bool fConfigPlaceChecked = false;
     std::array<QLabel*, 4> StatusPanels{};
     std::map<std::string, QMenu*> Menus;
     QAction* t1 = nullptr;

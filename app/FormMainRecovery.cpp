@@ -258,4 +258,5 @@ void TFormMain::ShowMainWindow()
     case 2: showMaximized(); break;
     default: showNormal(); break;
     }
+    FitWindowLayout();
 }

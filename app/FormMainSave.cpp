@@ -141,6 +141,7 @@ void TFormMain::OpenPreview(bool rebuild)
         }
         PreviewManager->StayOnTop(onTop);
         PreviewManager->Show();
+        FitWindowLayout();
     } catch (const std::exception& failure) {
         platform::MessageBox(failure.what(), Spredit::Text9099, platform::MB_OK);
         PreviewManager.reset();

@@ -4,6 +4,7 @@
 #include "app/MyRegistry.h"
 #include "app/SettingKeys.h"
 #include "app/Spredit.h"
+#include "app/WindowLayout.h"
 #include "outside/hostdata/EtsProfile.h"
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/Cp1252.h"
@@ -13,12 +14,17 @@
 #include "views/PreviewManagerServices.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 
 #include <filesystem>
 
 namespace {
+
+// Below this a stored main window is replaced by the first-start place.
+constexpr QSize MainWindowMinimum(400, 300);
 
 bool FileExists(const std::string& path)
 {
@@ -59,12 +65,18 @@ void TFormMain::GetRegData()
         return value;
     };
 
-    const std::int32_t top = readInt(SECTION_WINDOW, KEY_MAINTOP, 0);
-    const std::int32_t left = readInt(SECTION_WINDOW, KEY_MAINLEFT, 0);
-    const std::int32_t height = readInt(SECTION_WINDOW, KEY_MAINHEIGHT, 480);
-    const std::int32_t width = readInt(SECTION_WINDOW, KEY_MAINWIDTH, 640);
-    move(left, top);
-    resize(width, height);
+    // A missing key follows the screen; a place off the screens or too small is not used again.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect first = FirstMainWindowPlace(primary != nullptr ? primary->availableGeometry() : QRect(0, 0, 800, 600));
+    QRect place(readInt(SECTION_WINDOW, KEY_MAINLEFT, first.left()), readInt(SECTION_WINDOW, KEY_MAINTOP, first.top()),
+                readInt(SECTION_WINDOW, KEY_MAINWIDTH, first.width()), readInt(SECTION_WINDOW, KEY_MAINHEIGHT, first.height()));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    if (!UsablePlace(place, screens, MainWindowMinimum))
+        place = first;
+    move(place.topLeft());
+    resize(place.size());
     SavedWindowState = static_cast<std::uint8_t>(readInt(SECTION_WINDOW, KEY_MAINSTATE, 0));
 
     DM->GridColorCommon = readInt(SECTION_OPTIONS, KEY_COLORGRIDCOMMMON, clBtnShadow);
@@ -179,11 +191,11 @@ void TFormMain::SetRegData()
     const TMyRegistry settings;
     const std::uint8_t state = WindowStateNumber();
     if (state == 0) {
-        const QRect place = geometry();
-        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINTOP, place.top());
-        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINLEFT, place.left());
-        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINHEIGHT, place.height());
-        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINWIDTH, place.width());
+        // As GetRegData puts it back: the frame's position, the size inside the frame.
+        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINTOP, pos().y());
+        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINLEFT, pos().x());
+        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINHEIGHT, height());
+        settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINWIDTH, width());
     }
     settings.WriteIniInteger(ini, SECTION_WINDOW, KEY_MAINSTATE, state == 1 ? 0 : state);
 

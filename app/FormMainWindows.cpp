@@ -1,6 +1,11 @@
 #include "app/FormMain.h"
 
+#include "app/DataModule.h"
 #include "app/FormVerwPlaceholder.h"
+#include "app/MdiFirstLayout.h"
+#include "app/MyRegistry.h"
+#include "app/SettingKeys.h"
+#include "app/WindowLayout.h"
 #include "app/WindowTiler.h"
 #include "device/product/DeviceInstanzTalvo.h"
 #include "platform/CursorHourGlass.h"
@@ -17,6 +22,51 @@
 namespace {
 
 const TFormVerwPlaceholderFactory PlaceholderWindows;
+
+// Below this a stored configuration window is replaced by the first-start layout.
+constexpr QSize ConfigWindowMinimum(320, 200);
+// Each further configuration window opens this much further down and right.
+constexpr int NewWindowStep = 10;
+
+bool IsConfigurationWindow(const QMdiSubWindow* sub)
+{
+    return dynamic_cast<const TFormVerwBase*>(sub->widget()) != nullptr;
+}
+
+// The part of the area that the configuration windows are arranged in: beside the other
+// windows (the preview), which stay where they are.
+QRect ArrangeArea(const QMdiArea& area)
+{
+    QRect free = area.viewport()->rect();
+    for (const QMdiSubWindow* sub : area.subWindowList())
+        if (!IsConfigurationWindow(sub) && sub->isVisible() && !sub->isMinimized())
+            free = AreaBeside(free, sub->geometry());
+    return free;
+}
+
+// True when every key is in the settings file's section "Window".
+bool WindowKeysStored(std::initializer_list<std::string_view> keys)
+{
+    if (DM == nullptr)
+        return false;
+    const TMyRegistry settings;
+    return std::all_of(keys.begin(), keys.end(), [&settings](std::string_view key) {
+        return settings.IniValueExists(DM->IniFileName, SECTION_WINDOW, key);
+    });
+}
+
+// The place of a further configuration window: the size of the first, a step further down and
+// right, moved back into the area where it would leave it.
+QRect FurtherWindowPlace(const QRect& first, int number, const QRect& area)
+{
+    QRect place = first.translated(NewWindowStep * number, NewWindowStep * number);
+    if (place.right() > area.right())
+        place.moveRight(area.right());
+    if (place.bottom() > area.bottom())
+        place.moveBottom(area.bottom());
+    place.moveTopLeft(QPoint(std::max(place.left(), area.left()), std::max(place.top(), area.top())));
+    return place;
+}
 
 } // namespace
 
@@ -36,6 +86,13 @@ TFormVerwBase* TFormMain::NewFormVerw()
     sub->show();
     if (sized)
         sub->resize(wanted + (sub->size() - window->size()));
+    if (number > 0)
+        for (QMdiSubWindow* first : MdiArea->subWindowList())
+            if (first != sub && IsConfigurationWindow(first) && first->isVisible() && !first->isMinimized()
+                && !first->isMaximized()) {
+                sub->setGeometry(FurtherWindowPlace(first->geometry(), number, ArrangeArea(*MdiArea)));
+                break;
+            }
     platform::PostMessage(GetHandle(), WM_USER_FORMVERWCREATED, 0, reinterpret_cast<platform::LPARAM>(window));
     return window;
 }
@@ -156,29 +213,54 @@ void TFormMain::BuildAllProjectForms()
     }
 }
 
-void TFormMain::Cascade()
-{
-    LOG_FKT_START("TFormMain::Cascade");
-    MdiArea->cascadeSubWindows();
-}
-
 namespace {
 
-// Tiles the MDI area's windows that are not minimised.
-void Tile(QMdiArea& area, bool vertical)
+// The configuration windows that are shown and not minimised, in the area's order.
+std::vector<QMdiSubWindow*> OpenConfigurationWindows(const QMdiArea& area)
 {
     std::vector<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : area.subWindowList())
-        if (sub->isVisible() && !sub->isMinimized())
+        if (IsConfigurationWindow(sub) && sub->isVisible() && !sub->isMinimized())
             windows.push_back(sub);
-    const auto places = TileRects(area.viewport()->rect(), static_cast<int>(windows.size()), vertical);
-    for (std::size_t i = 0; i < windows.size(); ++i) {
+    return windows;
+}
+
+// Raises the windows that are not configuration windows above the arranged ones.
+void RaiseOthers(const QMdiArea& area)
+{
+    for (QMdiSubWindow* sub : area.subWindowList())
+        if (!IsConfigurationWindow(sub) && sub->isVisible())
+            sub->raise();
+}
+
+void Place(const std::vector<QMdiSubWindow*>& windows, const std::vector<QRect>& places)
+{
+    for (std::size_t i = 0; i < windows.size() && i < places.size(); ++i) {
         windows[i]->showNormal();
         windows[i]->setGeometry(places[i]);
+        windows[i]->raise();
     }
 }
 
+// Tiles the configuration windows that are not minimised beside the others.
+void Tile(QMdiArea& area, bool vertical)
+{
+    const std::vector<QMdiSubWindow*> windows = OpenConfigurationWindows(area);
+    Place(windows, TileRects(ArrangeArea(area), static_cast<int>(windows.size()), vertical));
+    RaiseOthers(area);
+}
+
 } // namespace
+
+void TFormMain::Cascade()
+{
+    LOG_FKT_START("TFormMain::Cascade");
+    const std::vector<QMdiSubWindow*> windows = OpenConfigurationWindows(*MdiArea);
+    // Each window one caption height further down and right.
+    const int step = windows.empty() ? 0 : std::max(windows.front()->height() - windows.front()->widget()->height(), 20);
+    Place(windows, CascadeRects(ArrangeArea(*MdiArea), static_cast<int>(windows.size()), step));
+    RaiseOthers(*MdiArea);
+}
 
 void TFormMain::TileVertical()
 {
@@ -195,13 +277,40 @@ void TFormMain::TileHorizontal()
 void TFormMain::ArrangeIcons()
 {
     LOG_FKT_START("TFormMain::ArrangeIcons");
-    // The minimised windows in a row along the bottom of the area.
+    // The minimised configuration windows in a row along the bottom of the area.
     int left = 0;
     const int bottom = MdiArea->viewport()->height();
     for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
-        if (!sub->isMinimized())
+        if (!sub->isMinimized() || !IsConfigurationWindow(sub))
             continue;
         sub->move(left, bottom - sub->height());
         left += sub->width();
     }
+}
+
+void TFormMain::FitWindowLayout()
+{
+    LOG_FKT_START("TFormMain::FitWindowLayout");
+    const QRect area = MdiArea->viewport()->rect();
+    QMdiSubWindow* config = nullptr;
+    QMdiSubWindow* preview = nullptr;
+    for (QMdiSubWindow* sub : MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (IsConfigurationWindow(sub))
+            config = config != nullptr ? config : sub;
+        else if (sub->isVisible())
+            preview = sub;
+    }
+    if (config != nullptr && !fConfigPlaceChecked && isVisible()) {
+        fConfigPlaceChecked = true;
+        const bool stored = WindowKeysStored({KEY_VERWTOP, KEY_VERWLEFT, KEY_VERWHEIGHT, KEY_VERWWIDTH});
+        const bool usable = config->isMaximized() || config->isMinimized()
+                            || UsablePlace(config->geometry(), {area}, ConfigWindowMinimum);
+        if (!stored || !usable)
+            FirstLayout->TrackConfigWindow(config);
+    }
+    if (preview != nullptr && preview != FirstLayout->Preview()) {
+        const bool stored = WindowKeysStored({KEY_PREVIEWPOSTOP, KEY_PREVIEWPOSLEFT});
+        FirstLayout->SetPreview(preview, !stored || !UsablePlace(preview->geometry(), {area}, QSize(1, 1)));
+    }
+    FirstLayout->Fit();
 }

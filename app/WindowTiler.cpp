@@ -1,5 +1,6 @@
 #include "app/WindowTiler.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,4 +42,40 @@ std::vector<QRect> TileRects(const QRect& area, int count, bool vertical)
         placed += inLine;
     }
     return rects;
+}
+
+std::vector<QRect> CascadeRects(const QRect& area, int count, int step)
+{
+    std::vector<QRect> rects;
+    if (count <= 0 || area.isEmpty())
+        return rects;
+    const int width = std::max(area.width() - step * (count - 1), area.width() * 2 / 3);
+    const int height = std::max(area.height() - step * (count - 1), area.height() * 2 / 3);
+    // Where the steps would leave the area they start again at its top left.
+    const int fit = std::max(1, std::min((area.width() - width) / std::max(step, 1),
+                                         (area.height() - height) / std::max(step, 1)) + 1);
+    for (int i = 0; i < count; ++i) {
+        const int offset = step * (i % fit);
+        rects.emplace_back(area.left() + offset, area.top() + offset, width, height);
+    }
+    return rects;
+}
+
+QRect AreaBeside(const QRect& area, const QRect& keepClear)
+{
+    if (!area.intersects(keepClear))
+        return area;
+    const QRect parts[] = {
+        QRect(QPoint(area.left(), area.top()), QPoint(keepClear.left() - 1, area.bottom())),
+        QRect(QPoint(keepClear.right() + 1, area.top()), QPoint(area.right(), area.bottom())),
+        QRect(QPoint(area.left(), area.top()), QPoint(area.right(), keepClear.top() - 1)),
+        QRect(QPoint(area.left(), keepClear.bottom() + 1), QPoint(area.right(), area.bottom())),
+    };
+    QRect best;
+    for (const QRect& part : parts) {
+        const QRect inside = part.intersected(area);
+        if (inside.isValid() && inside.width() * inside.height() > best.width() * best.height())
+            best = inside;
+    }
+    return best.isValid() ? best : area;
 }

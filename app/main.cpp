@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "dialogs/options/OptionsDialogTalvoFactory.h"
 
+#include "platform/GermanLanguage.h"
 #include "platform/QtUiService.h"
 #include "views/FormVerw.h"
 #include "views/PreviewManagerTalvoFactory.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // The program ends only when the main window closes itself.
     QApplication::setQuitOnLastWindowClosed(false);
+    const platform::TGermanLanguage german;
     TFirstWindowExit firstWindowExit;
     if (TFirstWindowExit::Wanted())
         application.installEventFilter(&firstWindowExit);

@@ -38,11 +38,11 @@ constexpr char DefaultBlobDumpFile[] = "ReadBlob.txt";
 constexpr char BlobInfoExternKey[] = "fBlobDatenExtern";
 
 // " mmmm d, yyyy , hh:mm" of the file's last change, with the month's full name in the
-// system's language.
+// program's language.
 std::string LastChangeText(const std::string& path)
 {
     const QDateTime changed = QFileInfo(platform::ToQString(path)).lastModified();
-    return platform::FromQString(QLocale::system().toString(changed, QStringLiteral(" MMMM d, yyyy , hh:mm")));
+    return platform::FromQString(QLocale().toString(changed, QStringLiteral(" MMMM d, yyyy , hh:mm")));
 }
 
 // Runs the action when the scope is left, however.

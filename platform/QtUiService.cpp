@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -128,6 +129,16 @@ void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::strin
     box.setIcon(IconOf(style));
     box.setStandardButtons(ButtonsOf(style));
     box.setDefaultButton(FirstButtonOf(style));
+    FitMessageBoxCaption(box);
+}
+
+void FitMessageBoxCaption(QMessageBox& box)
+{
+    // The caption's text with room for the window manager's icon and buttons.
+    const int wanted = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 TQtUiService::~TQtUiService()
@@ -152,6 +163,7 @@ int TQtUiService::ShowDetailMessageBox(const std::string& text, const std::strin
     QMessageBox box(QApplication::activeWindow());
     SetUpMessageBox(box, text, caption, style);
     box.setDetailedText(ToQString(detail + "\n\n" + function + "\n" + file + ":" + std::to_string(line)));
+    FitMessageBoxCaption(box);
     return AnswerOf(box.exec());
 }
 

@@ -14,6 +14,9 @@ namespace platform {
 // Caption, text, icon and buttons of a message box of the style (MB_…), the first button the
 // default one.
 void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::string& caption, unsigned style);
+// Widens the box so that its caption is not cut off; again after anything that lays it out anew
+// (a detail text).
+void FitMessageBoxCaption(QMessageBox& box);
 
 // The program's UI service: Qt message boxes, the override cursor and a modal progress dialog.
 // Needs a QApplication.

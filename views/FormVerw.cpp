@@ -16,6 +16,7 @@
 #include "views/FDockMeld.h"
 #include "views/FormVerwRules.h"
 #include "views/ListView.h"
+#include "views/TreeWidthFit.h"
 #include "views/ViewMessages.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ void TFormVerw::Init()
     PanelInfoSeite->setDockOptions(QMainWindow::AnimatedDocks);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
+    treeWidthFit_ = new TTreeWidthFit(*Splitter1, *Tree);
 
     auto* pane = new QWidget(PanelInfoSeite);
     auto* paneLayout = new QHBoxLayout(pane);
@@ -241,6 +243,7 @@ void TFormVerw::InitData(const std::map<std::int32_t, TDataBasis*>& map, platfor
     building_ = true;
     CtrlTree->InitTree(map);
     building_ = false;
+    treeWidthFit_->Fit();
     AktualisiereAnsicht(nullptr, -1, -1);
 }
 
@@ -427,6 +430,7 @@ void TFormVerw::Assign(TFormVerwBase* other)
     grpAdrFolder_ = source->grpAdrFolder_;
     mainWindow_ = source->mainWindow_;
     CtrlTree->Abgleich(source->Tree, true);
+    treeWidthFit_->Fit();
     AktualisiereAnsicht(nullptr, 0, 0);
 }
 

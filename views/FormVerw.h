@@ -24,6 +24,7 @@ class QTimer;
 class TCell;
 class TCtrlGrid;
 class TCtrlListView;
+class TTreeWidthFit;
 class TDrawGridSEView;
 class TFDockMeld;
 class TListView;
@@ -200,6 +201,8 @@ private:
     QRect storedGeometry_;
     int storedState_ = 0;
     int storedTreeWidth_ = 200;
+    // Owned by the splitter.
+    TTreeWidthFit* treeWidthFit_ = nullptr;
     bool placed_ = false;
     std::unique_ptr<platform::TWindowRegistration> registration_;
 };

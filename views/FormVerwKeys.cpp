@@ -6,6 +6,7 @@
 #include "platform/TraceLog.h"
 #include "views/DrawGridSEView.h"
 #include "views/FormVerwRules.h"
+#include "views/TreeWidthFit.h"
 #include "views/ListView.h"
 #include "views/ViewMessages.h"
 
@@ -280,7 +281,7 @@ void TFormVerw::ApplyStoredGeometry()
     if (!sub)
         return;
     sub->setGeometry(storedGeometry_);
-    Splitter1->setSizes({storedTreeWidth_, std::max(storedGeometry_.width() - storedTreeWidth_, 50)});
+    treeWidthFit_->Fit();
     if (storedState_ == 2)
         sub->showMaximized();
     else if (storedState_ == 1)

@@ -10,6 +10,7 @@
 #include "platform/TraceLog.h"
 #include "views/FDockMeld.h"
 #include "views/FormVerwRules.h"
+#include "views/TreeWidthFit.h"
 
 #include <QMdiSubWindow>
 #include <QSplitter>
@@ -29,12 +30,15 @@ void TFormVerw::GetRegData()
     settings.ReadIniInteger(file, SECTION_WINDOW, KEY_VERWLEFT, 10, left);
     settings.ReadIniInteger(file, SECTION_WINDOW, KEY_VERWHEIGHT, 300, height);
     settings.ReadIniInteger(file, SECTION_WINDOW, KEY_VERWWIDTH, 620, width);
+    // Without a stored width the tree fits its names; a stored one leaves the grid at least half.
     settings.ReadIniInteger(file, SECTION_WINDOW, KEY_TREEWIDTH, 200, storedTreeWidth_);
+    if (settings.IniValueExists(file, SECTION_WINDOW, KEY_TREEWIDTH))
+        treeWidthFit_->SetRestoredWidth(std::max(storedTreeWidth_, 1));
     settings.ReadIniInteger(file, SECTION_WINDOW, KEY_VERWSTATE, 0, storedState_);
     // Each window opens 10 pixels further down and right than the one made before it.
     storedGeometry_ = QRect(left + 10 * WindowNumber, top + 10 * WindowNumber, width, height);
     resize(width, height);
-    Splitter1->setSizes({storedTreeWidth_, std::max(width - storedTreeWidth_, 50)});
+    treeWidthFit_->Fit();
 
     bool showQuickHelp = false;
     settings.ReadIniBool(file, SECTION_OPTIONS, KEY_SHOWQUICKHELP, false, showQuickHelp);

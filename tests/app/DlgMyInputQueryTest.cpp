@@ -98,8 +98,14 @@ TEST_F(InputQuery, WithoutOwnerItIsCentredOverTheMainWindow)
 TEST_F(InputQuery, Form)
 {
     Open(false);
-    EXPECT_EQ(114, dialog->height());
+    EXPECT_LE(114, dialog->height());
     EXPECT_LE(273, dialog->width());
+    // The field and the buttons at their full height, inside the form.
+    EXPECT_GE(dialog->EditText->height(), dialog->EditText->sizeHint().height());
+    EXPECT_GE(dialog->btnOk->height(), dialog->btnOk->sizeHint().height());
+    EXPECT_GE(dialog->btnOk->y(), dialog->EditText->geometry().bottom());
+    EXPECT_LE(dialog->btnOk->geometry().bottom(), dialog->height());
+    EXPECT_LE(dialog->btnCancel->geometry().right(), dialog->width());
     EXPECT_GE(dialog->width(), dialog->LabelText->geometry().right() + 8); // the prompt is never cut off
     EXPECT_EQ("Gruppenadresse anlegen", dialog->windowTitle());
     EXPECT_EQ("&Ok", dialog->btnOk->text());

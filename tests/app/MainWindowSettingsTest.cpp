@@ -1,6 +1,8 @@
 #include "tests/app/FrameFixture.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 
 #include "outside/hostdata/EtsProfile.h"
@@ -19,10 +21,20 @@ protected:
     void Prepare() { Dm = std::make_unique<TDM>(nullptr); }
 };
 
-TEST_F(MainWindowSettingsTest, AFirstStartWritesTheDebugKeysAndTakes640By480)
+// Four fifths of the screen's available area, centred.
+QRect FirstPlace()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect place(QPoint(), screen.size() * 4 / 5);
+    place.moveCenter(screen.center());
+    return place;
+}
+
+TEST_F(MainWindowSettingsTest, AFirstStartWritesTheDebugKeysAndTakesFourFifthsOfTheScreen)
 {
     Start();
-    EXPECT_EQ(Main->size(), QSize(640, 480));
+    EXPECT_EQ(Main->size(), FirstPlace().size());
+    EXPECT_EQ(Main->pos(), FirstPlace().topLeft());
     EXPECT_EQ(ReadSetting("Debug", "Priority"), "1024");
     EXPECT_EQ(ReadSetting("Debug", "LogStart"), "0");
     EXPECT_EQ(ReadSetting("Debug", "LogFreigabe"), "-1");
@@ -105,8 +117,9 @@ TEST_F(MainWindowSettingsTest, ANormalWindowStoresItsPlace)
     Start();
     Main->SetRegData();
     EXPECT_EQ(ReadSetting("Window", "MainState"), "0");
-    EXPECT_EQ(ReadSetting("Window", "MainHeight"), "480");
-    EXPECT_EQ(ReadSetting("Window", "MainWidth"), "640");
+    EXPECT_EQ(ReadSetting("Window", "MainHeight"), std::to_string(FirstPlace().height()));
+    EXPECT_EQ(ReadSetting("Window", "MainWidth"), std::to_string(FirstPlace().width()));
+    EXPECT_EQ(ReadSetting("Window", "MainLeft"), std::to_string(FirstPlace().left()));
 }
 
 TEST_F(MainWindowSettingsTest, TheActiveWindowsPlaceIsStored)

@@ -256,7 +256,7 @@ TEST_F(StoredDeviceTest, ReadFailsAndTheBackupCopyIsUsed)
 
     ASSERT_EQ(ui_.boxes().size(), 2u);
     EXPECT_EQ(ui_.boxes()[0].caption, "Achtung");
-    const std::string month = platform::FromQString(QLocale::system().monthName(3));
+    const std::string month = platform::FromQString(QLocale().monthName(3));
     ExpectBox(ui_.boxes()[1], "Letzte Datensicherung: " + month + " 5, 2021 , 14:07", Cp("Bestätigen"),
               platform::MB_OK | platform::MB_ICONINFORMATION);
     EXPECT_TRUE(device->BlobFromBackup);

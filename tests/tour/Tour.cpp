@@ -1,5 +1,7 @@
 #include "tests/tour/Tour.h"
 
+#include "tests/tour/ScreenPicture.h"
+
 #include "app/AutomationEditing.h"
 #include "app/AutomationInput.h"
 #include "app/DataModule.h"
@@ -19,7 +21,6 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProcess>
 #include <QTest>
 
@@ -72,7 +73,6 @@ TTour::TTour(const TTourStart& start, std::string picture)
     main_->TimerStartEditTimer();
     if (start.Device != 0) {
         Raise("EditParameters", {start.Device});
-        main_->resize(1024, 720);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get())) << "the main window is not shown";
         Pump();
     }
@@ -155,14 +155,16 @@ void TTour::Grab(const QPixmap& picture)
     EXPECT_TRUE(grabbed_) << "cannot save " << picture_;
 }
 
+void TTour::Grab(QWidget& window)
+{
+    EXPECT_TRUE(window.isVisible()) << "the window to grab is not shown";
+    Grab(ScreenPicture());
+}
+
 void TTour::GrabWith(QWidget& window, QWidget& over)
 {
-    QPixmap picture = window.grab();
-    {
-        QPainter painter(&picture);
-        painter.drawPixmap(window.mapFromGlobal(over.mapToGlobal(QPoint(0, 0))), over.grab());
-    }
-    Grab(picture);
+    EXPECT_TRUE(window.isVisible() && over.isVisible()) << "the windows to grab are not shown";
+    Grab(ScreenPicture());
 }
 
 void TTour::GrabMenu(const char* name)
@@ -171,19 +173,10 @@ void TTour::GrabMenu(const char* name)
     ASSERT_NE(menu, nullptr) << name;
     ASSERT_TRUE(menu->menuAction()->isVisible()) << name;
     QMenuBar* bar = main_->menuBar();
-    const QPoint at = bar->mapTo(main_.get(), bar->actionGeometry(menu->menuAction()).bottomLeft());
     bar->setActiveAction(menu->menuAction());
-    menu->popup(main_->mapToGlobal(at));
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
     Pump();
-    QPixmap picture = main_->grab();
-    {
-        // The popup drawn where it drops down, moved left as the screen's edge would move it.
-        const QPixmap popup = menu->grab();
-        const QPoint place(std::min(at.x(), picture.width() - popup.width()), at.y());
-        QPainter painter(&picture);
-        painter.drawPixmap(place, popup);
-    }
-    Grab(picture);
+    Grab(ScreenPicture());
     menu->hide();
     Pump();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/options/OptionsDialogTalvoFactory.h"
+#include "platform/GermanLanguage.h"
 #include "tests/app/FrameFixture.h"
 #include "tests/support/TempDir.h"
 #include "tests/tour/TourUi.h"
@@ -78,10 +79,11 @@ public:
 
     // Saves the picture of the stop; a second one replaces the first.
     void Grab(const QPixmap& picture);
-    void Grab(QWidget& window) { Grab(window.grab()); }
-    // The window with a window of its own drawn over it where it stands on the screen.
+    // The whole screen with the window shown on it.
+    void Grab(QWidget& window);
+    // The whole screen with the window and a window of its own over it.
     void GrabWith(QWidget& window, QWidget& over);
-    // The main window with the menu of the main menu opened where it drops down.
+    // The whole screen with the menu of the main menu opened where it drops down.
     void GrabMenu(const char* menu);
     bool Grabbed() const { return grabbed_; }
 
@@ -93,6 +95,8 @@ public:
     static void Pump() { TTourUi::Pump(); }
 
 private:
+    // The program speaks German as its main function has it.
+    const platform::TGermanLanguage german_;
     testsupport::TempDir dir_;
     std::string folder_;
     frametest::ScopedHome home_;

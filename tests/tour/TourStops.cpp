@@ -31,6 +31,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -113,6 +114,27 @@ void ActivateRow(TTour& tour, const std::string& caption)
         if (const TCell* cell = grid.GetCell(0, row))
             rows += " '" + cell->Text + "'";
     ADD_FAILURE() << "no grid row " << caption << " among" << rows;
+}
+
+// The places of a session in which the user made the main window smaller, moved the
+// configuration window, widened the tree and dragged the preview to the bottom left.
+const std::vector<TTourStart::TSetting> MovedWindows = {
+    {"Window", "MainLeft", "60"},     {"Window", "MainTop", "40"},     {"Window", "MainWidth", "1300"},
+    {"Window", "MainHeight", "860"},  {"Window", "VerwLeft", "330"},   {"Window", "VerwTop", "0"},
+    {"Window", "VerwWidth", "960"},   {"Window", "VerwHeight", "780"}, {"Window", "TreeWidth", "330"},
+    {"Window", "PreviewPosLeft", "0"}, {"Window", "PreviewPosTop", "380"},
+};
+
+// Waits for the preview that opens after the device was handed over.
+void WaitForPreview(TTour& tour)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&tour] {
+        const auto windows = tour.Main().GetMdiArea()->subWindowList();
+        return std::any_of(windows.begin(), windows.end(), [](const QMdiSubWindow* sub) {
+            return sub->objectName() == QLatin1String("FDlgPreviewSensitive") && sub->isVisible();
+        });
+    })) << "the preview did not open";
+    TTour::Pump();
 }
 
 // The first configuration window drawn larger by the user, as far as the main window allows.
@@ -276,10 +298,40 @@ const std::vector<TTourStop>& TourStops()
 {
     static const std::vector<TTourStop> stops = {
         {"main_window",
-         "Hauptfenster, nachdem der Host Gerät 1.1.1 (Tastsensor Flur) zum Bearbeiten übergeben hat: "
-         "Projektierungsfenster mit dem Gerät gewählt, daneben die Vorschau",
+         "Erster Start: Hauptfenster, nachdem der Host Gerät 1.1.1 (Tastsensor Flur) zum Bearbeiten übergeben "
+         "hat, ohne gespeicherte Fensterplätze: Projektierungsfenster mit dem Gerät gewählt, rechts daneben die "
+         "Vorschau",
          {},
-         [](TTour& tour) { tour.Grab(tour.Main()); }},
+         [](TTour& tour) {
+             WaitForPreview(tour);
+             tour.Grab(tour.Main());
+         }},
+        {"second_start",
+         "Zweiter Start nach einer Sitzung, in der das Hauptfenster verkleinert, das Projektierungsfenster "
+         "verschoben, der Baum verbreitert und die Vorschau nach links unten gezogen wurde: alles wieder dort",
+         WithSettings(MovedWindows),
+         [](TTour& tour) {
+             WaitForPreview(tour);
+             tour.Grab(tour.Main());
+         }},
+        {"restore_question",
+         "Frage vor dem Wiederherstellen der Sicherungskopie (Gerät > Sicherungskopie wiederherstellen, nach "
+         "Gerät > Sichern) mit dem Datum der Sicherung, Antworten Ja und Nein",
+         {},
+         [](TTour& tour) {
+             ASSERT_TRUE(tour.Trigger("AAutoSave"));
+             tour.Ui().OnModal([&tour](QWidget& shown) {
+                 if (auto* box = dynamic_cast<QMessageBox*>(&shown); box != nullptr && !tour.Grabbed()) {
+                     EXPECT_EQ(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->text() : QString(),
+                               QStringLiteral("&Ja"));
+                     EXPECT_EQ(box->button(QMessageBox::No) ? box->button(QMessageBox::No)->text() : QString(),
+                               QStringLiteral("&Nein"));
+                     tour.Grab(shown);
+                 }
+                 return TTourUi::Escape;
+             });
+             tour.Trigger("ARestoreSaveCopy");
+         }},
         Menu("menu_geraet", "MDatei", "Hauptfenster, Menü Gerät geöffnet"),
         Menu("menu_projektierung", "MProjektierung", "Hauptfenster, Menü Projektierung geöffnet"),
         Menu("menu_schaltuhr_editoren", "MSchaltuhrEditoren",

@@ -72,6 +72,7 @@ int TTourUi::ShowDetailMessageBox(const std::string& text, const std::string& ca
     QMessageBox box(QApplication::activeWindow());
     platform::SetUpMessageBox(box, text, caption, style);
     box.setDetailedText(platform::ToQString(detail));
+    platform::FitMessageBoxCaption(box);
     const int answer = Present(box);
     return answer == Escape ? EscapeAnswer(style) : answer;
 }
