@@ -378,6 +378,8 @@ void TFormMain::ApplicationEventsException(const std::string& sender, const std:
 void TFormMain::CloseProgram()
 {
     fClosing = true;
+    if (Ets2Cdi)
+        Ets2Cdi->AnnounceEnd();
     close();
 }
 

@@ -183,9 +183,9 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& Cdi
                                            std::int16_t objectNumber, std::int32_t subGroupId)
 {
     LOG_FKT_START("TFormMain::OnCdiUnlinkObjFromSubGroup");
-    // An old host is refused; its returnNow stays as it passed it.
     if (!EtsVersionCheck()) {
         CdiResult = 0;
+        CdiReturnNow = true;
         return;
     }
     HostEventLogStart();
@@ -217,8 +217,10 @@ void TFormMain::OnCdiUnlinkObjFromSubGroup(bool& CdiReturnNow, std::int32_t& Cdi
 void TFormMain::OnCdiEditObject(bool& CdiReturnNow, std::int32_t& CdiResult, std::int32_t deviceObjectId)
 {
     LOG_FKT_START("TFormMain::OnCdiEditObject");
-    if (!AcceptHostEvent(CdiResult))
+    if (!AcceptHostEvent(CdiResult)) {
+        CdiReturnNow = true;
         return;
+    }
     CdiResult = 1;
     CdiReturnNow = false;
     DAL_DEVICE_OBJECT record;
@@ -246,8 +248,10 @@ void TFormMain::OnCdiExportDevice(bool& CdiReturnNow, std::int32_t& CdiResult, s
                                   std::vector<std::string>& files)
 {
     LOG_FKT_START("TFormMain::OnCdiExportDevice");
-    if (!AcceptHostEvent(CdiResult))
+    if (!AcceptHostEvent(CdiResult)) {
+        CdiReturnNow = true;
         return;
+    }
     CdiResult = 1;
     if (!SetParamDeviceIdToEts(id)) {
         platform::MessageBox(Spredit::Text9111, Spredit::Text9052, platform::MB_ICONERROR);

@@ -2,8 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QUuid>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 
 namespace host {
 
@@ -17,6 +23,35 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The types of message the host takes from the editor.
+bool Taken(const QString& type)
+{
+    for (const char* known : {"hello", "reply", "return", "uiDone", "box", "error"})
+        if (type == QLatin1String(known))
+            return true;
+    return false;
+}
+
+std::string Seconds(int timeoutMs)
+{
+    return std::to_string((timeoutMs + 999) / 1000) + " s";
+}
+
+// Removes the socket files of runs that ended without removing theirs (killed): their names
+// carry the process id of a process that is gone.
+void RemoveStaleSockets()
+{
+    const QDir folder(QDir::tempPath());
+    for (const QString& name : folder.entryList({QStringLiteral("etshost-*-*")}, QDir::System | QDir::Files)) {
+        bool number = false;
+        const qint64 pid = name.section(QLatin1Char('-'), 1, 1).toLongLong(&number);
+        if (!number || pid <= 0 || pid == QCoreApplication::applicationPid())
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 } // namespace
 
 TEditorSession::TEditorSession(TEditorOptions options, std::ostream& log) : options_(std::move(options)), log_(log)
@@ -24,6 +59,7 @@ TEditorSession::TEditorSession(TEditorOptions options, std::ostream& log) : opti
     const QString name = QStringLiteral("etshost-%1-%2")
                              .arg(QCoreApplication::applicationPid())
                              .arg(QUuid::createUuid().toString(QUuid::Id128).left(12));
+    RemoveStaleSockets();
     QLocalServer::removeServer(name);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.listen(name);
@@ -45,6 +81,7 @@ bool TEditorSession::EnsureEditor()
 {
     if (EditorRunning())
         return true;
+    failure_ = "no editor runs";
     if (editor_) {
         editor_->kill();
         editor_->waitForFinished(HelloTimeoutMs);
@@ -78,7 +115,8 @@ bool TEditorSession::EnsureEditor()
         log_ << "etshost: the editor did not connect\n";
         return false;
     }
-    if (!Await(QStringLiteral("hello")))
+    socket_->setReadBufferSize(hostlink::MaxLineBytes);
+    if (!Await(QStringLiteral("hello"), HelloTimeoutMs, "the editor's hello"))
         return false;
     return Send({{"type", "welcome"}, {"project", Text(options_.Project)}});
 }
@@ -117,12 +155,39 @@ void TEditorSession::Handle(const QJsonObject& message)
         Send({{"type", "returnAck"}});
         return;
     }
+    if (type == QStringLiteral("error")) {
+        log_ << "etshost: the editor did not take a message: "
+             << message.value(QStringLiteral("reason")).toString().toStdString() << "\n";
+        return;
+    }
+    if (!Taken(type)) {
+        Send(hostlink::ErrorMessage(QStringLiteral("no message of type \"%1\" is taken here").arg(type)));
+        return;
+    }
     received_.push_back(message);
 }
 
-std::optional<QJsonObject> TEditorSession::Await(const QString& type)
+void TEditorSession::ReadLines()
 {
     for (;;) {
+        const auto line = lines_.Next();
+        while (lines_.TakeOverlong())
+            Send(hostlink::ErrorMessage(QStringLiteral("a line longer than %1 bytes").arg(hostlink::MaxLineBytes)));
+        if (!line)
+            return;
+        const hostlink::TDecodedLine decoded = hostlink::DecodeLine(*line);
+        if (decoded.Message)
+            Handle(*decoded.Message);
+        else
+            Send(hostlink::ErrorMessage(decoded.Error));
+    }
+}
+
+std::optional<QJsonObject> TEditorSession::Await(const QString& type, int timeoutMs, const std::string& awaited)
+{
+    const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    for (;;) {
+        ReadLines();
         for (auto it = received_.begin(); it != received_.end(); ++it)
             if (it->value(QStringLiteral("type")).toString() == type) {
                 QJsonObject found = *it;
@@ -131,27 +196,25 @@ std::optional<QJsonObject> TEditorSession::Await(const QString& type)
             }
         if (type == QStringLiteral("return") && returned_)
             return QJsonObject{{"type", "return"}, {"kept", *returned_}};
-        if (socket_ == nullptr)
+        if (socket_ == nullptr) {
+            failure_ = "no editor to wait for " + awaited;
             return std::nullopt;
-        bool got = false;
-        while (const auto line = lines_.Next()) {
-            if (const auto message = hostlink::DecodeMessage(*line))
-                Handle(*message);
-            got = true;
         }
-        if (got)
-            continue;
         if (socket_->bytesAvailable() > 0 || socket_->waitForReadyRead(PollMs)) {
             lines_.Append(socket_->readAll());
             continue;
         }
         if (socket_->state() != QLocalSocket::ConnectedState) {
-            lines_.Append(socket_->readAll());
-            if (const auto line = lines_.Next()) {
-                if (const auto message = hostlink::DecodeMessage(*line))
-                    Handle(*message);
+            const QByteArray rest = socket_->readAll();
+            if (!rest.isEmpty()) {
+                lines_.Append(rest);
                 continue;
             }
+            failure_ = "the editor went away while etshost waited for " + awaited;
+            return std::nullopt;
+        }
+        if (deadline.hasExpired()) {
+            failure_ = "waited " + Seconds(timeoutMs) + " for " + awaited + "; none came";
             return std::nullopt;
         }
     }
@@ -163,22 +226,31 @@ std::optional<QJsonObject> TEditorSession::Raise(const std::string& name, const 
     const qint64 seq = ++seq_;
     QJsonObject event{{"type", "event"}, {"seq", seq},    {"name", Text(name)},
                       {"returnNow", 1},  {"result", 0}, {"args", args}};
-    if (!Send(event))
+    if (!Send(event)) {
+        failure_ = "the editor went away before " + name + " was raised";
         return std::nullopt;
+    }
     if (name == "Stop") {
         AwaitExit(HelloTimeoutMs);
         return QJsonObject{{"type", "stopped"}};
     }
-    for (;;) {
-        auto reply = Await(QStringLiteral("reply"));
-        if (!reply || reply->value(QStringLiteral("seq")).toInteger() == seq)
-            return reply;
+    const std::string awaited = "the reply to " + name + " (event " + std::to_string(seq) + ")";
+    auto reply = Await(QStringLiteral("reply"), options_.TimeoutMs, awaited);
+    if (!reply)
+        return reply;
+    const QJsonValue answered = reply->value(QStringLiteral("seq"));
+    if (!answered.isDouble() || answered.toInteger() != seq) {
+        failure_ = "the editor answered " + (answered.isDouble() ? "event " + std::to_string(answered.toInteger())
+                                                                 : std::string("no event"))
+                   + " where " + awaited + " was due";
+        return std::nullopt;
     }
+    return reply;
 }
 
-std::optional<int> TEditorSession::AwaitReturn()
+std::optional<int> TEditorSession::AwaitReturn(int timeoutMs)
 {
-    const auto message = Await(QStringLiteral("return"));
+    const auto message = Await(QStringLiteral("return"), timeoutMs, "the editor's return");
     if (!message)
         return std::nullopt;
     returned_.reset();
@@ -189,9 +261,12 @@ std::optional<QJsonObject> TEditorSession::Ui(const QJsonObject& command)
 {
     QJsonObject message = command;
     message[QStringLiteral("type")] = QStringLiteral("ui");
-    if (!Send(message))
+    if (!Send(message)) {
+        failure_ = "the editor went away";
         return std::nullopt;
-    return Await(QStringLiteral("uiDone"));
+    }
+    return Await(QStringLiteral("uiDone"), options_.TimeoutMs,
+                 "the editor's answer to ui " + command.value(QStringLiteral("command")).toString().toStdString());
 }
 
 bool TEditorSession::AwaitExit(int timeoutMs)
@@ -205,9 +280,7 @@ bool TEditorSession::AwaitExit(int timeoutMs)
     while (editor_->state() != QProcess::NotRunning && !deadline.hasExpired()) {
         if (socket_ != nullptr && socket_->waitForReadyRead(PollMs)) {
             lines_.Append(socket_->readAll());
-            while (const auto line = lines_.Next())
-                if (const auto message = hostlink::DecodeMessage(*line))
-                    Handle(*message);
+            ReadLines();
         } else {
             editor_->waitForFinished(PollMs);
         }

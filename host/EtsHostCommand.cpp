@@ -34,9 +34,10 @@ constexpr const char* Usage =
     "       etshost dump --db FILE device ID\n"
     "       etshost blob --db FILE --device ID --get OUT\n"
     "       etshost blob --db FILE --device ID --put IN\n"
-    "       etshost edit [--db FILE] [--editor PROGRAM] [--module NAME] <AREA.LINE.DEVICE|ID>\n"
-    "       etshost event [--db FILE] [--editor PROGRAM] [--module NAME] <Name> [key=value…]\n"
-    "       etshost run [--db FILE] [--editor PROGRAM] [--module NAME] --script FILE\n"
+    "       etshost edit [--db FILE] [--editor PROGRAM] [--module NAME] [--timeout S] <AREA.LINE.DEVICE|ID>\n"
+    "       etshost event [--db FILE] [--editor PROGRAM] [--module NAME] [--timeout S] <Name> [key=value…]\n"
+    "       etshost run [--db FILE] [--editor PROGRAM] [--module NAME] [--timeout S] --script FILE\n"
+    "       (--timeout: the longest wait in seconds for an answer of the editor, default 30)\n"
     "       etshost bus [--db FILE] [AREA.LINE.DEVICE [--get OUT]]\n"
     "       etshost sim [--db FILE] [OPERATION=OUTCOME…]\n";
 
@@ -296,9 +297,20 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return Sim(project, words, out, err);
     if (command == "edit" || command == "event" || command == "run") {
         for (const auto& [option, value] : options)
-            if (option != "--db" && option != "--editor" && option != "--module" && option != "--script")
+            if (option != "--db" && option != "--editor" && option != "--module" && option != "--script"
+                && option != "--timeout")
                 return -1;
         TEditorOptions editor;
+        if (options.contains("--timeout")) {
+            const std::string& text = options.at("--timeout");
+            int seconds = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+            if (error != std::errc() || end != text.data() + text.size() || seconds < 1 || seconds > 3600) {
+                err << "etshost: --timeout " << text << " is no number of seconds from 1 to 3600\n";
+                return ExitUsage;
+            }
+            editor.TimeoutMs = seconds * 1000;
+        }
         editor.Project = project;
         editor.Editor = options.contains("--editor") ? options.at("--editor") : std::string(ETSHOST_EDITOR);
         if (options.contains("--module"))

@@ -1,11 +1,13 @@
 #include "host/HostDriver.h"
 
+#include "host/EventArguments.h"
 #include "host/HostDeviceRows.h"
 #include "host/ObjectLinks.h"
 #include "host/ProjectDatabase.h"
 #include "host/SimulatedBus.h"
 #include "host/SqlStatement.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +32,37 @@ std::int32_t FirstDevice(TSqlDatabase& db)
     TSqlStatement query(db, "SELECT id FROM device ORDER BY id LIMIT 1");
     return query.Step() ? query.Int(0) : 0;
 }
+
+bool DeviceExists(TSqlDatabase& db, std::int32_t id)
+{
+    TSqlStatement query(db, "SELECT 1 FROM device WHERE id = ?1");
+    query.Bind(1, id);
+    return query.Step();
+}
+
+// A device the host made for an event: removed at the end of the scope unless kept.
+class TRemoveUnlessKept {
+public:
+    explicit TRemoveUnlessKept(TSqlDatabase& db) : db_(db) {}
+    ~TRemoveUnlessKept()
+    {
+        if (!device_)
+            return;
+        try {
+            RemoveDevice(db_, *device_);
+        } catch (const std::exception&) {
+            // The project failed; the device stays, as the next dump shows.
+        }
+    }
+    TRemoveUnlessKept(const TRemoveUnlessKept&) = delete;
+    TRemoveUnlessKept& operator=(const TRemoveUnlessKept&) = delete;
+    void Set(std::int32_t device) { device_ = device; }
+    void Keep() { device_.reset(); }
+
+private:
+    TSqlDatabase& db_;
+    std::optional<std::int32_t> device_;
+};
 
 std::string Folder(std::string folder)
 {
@@ -95,61 +128,86 @@ std::string THostDriver::ExportFolder() const
     return (fs::absolute(options_.Project).parent_path() / "Export").string() + "/";
 }
 
-std::optional<int> THostDriver::AwaitReturn()
+std::optional<int> THostDriver::AwaitReturn(int timeoutMs)
 {
     awaitingReturn_ = false;
-    const std::optional<int> kept = session_->AwaitReturn();
+    const std::optional<int> kept = session_->AwaitReturn(timeoutMs);
     // Discarding ends the editor: the next event needs a new one.
     if (kept && *kept == 0)
         session_->AwaitExit(30000);
     return kept;
 }
 
-std::optional<QJsonArray> THostDriver::Arguments(const std::string& name, std::map<std::string, std::string> args)
+std::optional<THostDriver::TChecked> THostDriver::Check(const std::string& name,
+                                                        const std::map<std::string, std::string>& given)
 {
     const hostlink::TEventSpec* spec = hostlink::FindHostEvent(name);
     if (spec == nullptr) {
         err_ << "etshost: no event " << name << "\n";
         return std::nullopt;
     }
-    QJsonArray values;
+    const bool hostMakesDevice = name == "CreateDevice" || name == "ImportDevice" || name == "CopyDevice";
+    const auto refuse = [&](const std::string& why) -> std::optional<TChecked> {
+        err_ << "etshost: " << name << ": " << why << "; nothing was done\n";
+        return std::nullopt;
+    };
+    TChecked checked;
+    for (const auto& [key, text] : given) {
+        const bool ours = std::any_of(spec->Arguments.begin(), spec->Arguments.end(),
+                                      [&](const hostlink::TEventArgument& a) { return key == a.Name; });
+        const bool hostExtra = (key == "model" && (name == "CreateDevice" || name == "ImportDevice"))
+                               || ((key == "file" || key == "old") && name == "ImportDevice");
+        if (!ours && !hostExtra)
+            return refuse("it has no argument " + key);
+    }
     for (const hostlink::TEventArgument& argument : spec->Arguments) {
-        const auto given = args.find(argument.Name);
-        const std::string text = given != args.end() ? given->second : std::string();
-        if (given != args.end())
-            args.erase(given);
-        switch (argument.Kind) {
-        case hostlink::TArgKind::Int: {
-            // Addresses may be given as area.line.device.
-            const auto address = text.find('.') != std::string::npos ? ParsePhysicalAddress(text) : std::nullopt;
-            const auto value = address ? std::optional<std::int64_t>(*address)
-                               : text.empty() ? std::optional<std::int64_t>(0)
-                                              : Number(text);
-            if (!value) {
-                err_ << "etshost: " << argument.Name << " is no number: " << text << "\n";
-                return std::nullopt;
+        const auto found = given.find(argument.Name);
+        if (found == given.end()) {
+            if (argument.Kind == hostlink::TArgKind::Bytes) {
+                checked.Values.append(CheckArgument(argument, "").Value.value_or(QJsonValue()));
+                continue;
             }
-            values.append(static_cast<qint64>(*value));
-            break;
+            if (hostMakesDevice && std::string_view(argument.Name) == "device") {
+                checked.Values.append(QJsonValue()); // the device the host makes
+                continue;
+            }
+            return refuse(std::string(argument.Name) + " is missing");
         }
-        case hostlink::TArgKind::Text:
-            values.append(QString::fromStdString(text));
-            break;
-        case hostlink::TArgKind::Bytes: {
-            QByteArray bytes = QByteArray::fromHex(QByteArray::fromStdString(text));
-            bytes.resize(12, '\0');
-            values.append(QString::fromLatin1(bytes.toBase64()));
-            break;
-        }
-        }
+        TCheckedArgument value = CheckArgument(argument, found->second);
+        if (!value.Value)
+            return refuse(value.Refusal);
+        if (argument.Kind != hostlink::TArgKind::Text && argument.Kind != hostlink::TArgKind::Bytes)
+            checked.Numbers[argument.Name] = static_cast<std::int32_t>(value.Value->toInteger());
+        checked.Values.append(*value.Value);
     }
-    for (const auto& [key, value] : args) {
-        if (key != "model" && key != "file" && key != "old") {
-            err_ << "etshost: " << name << " has no argument " << key << "\n";
-            return std::nullopt;
-        }
+    std::string why;
+    TSqlDatabase& db = project_->Sql();
+    for (const char* key : {"model", "old"}) {
+        if (!given.contains(key))
+            continue;
+        const auto id = HostId(key, given.at(key), why);
+        if (!id)
+            return refuse(why);
+        checked.Numbers[key] = *id;
     }
-    return values;
+    if (hostMakesDevice && !checked.Numbers.contains("device")) {
+        // The device the host makes is like the model (the first device) or a copy of the source.
+        const char* key = name == "CopyDevice" ? "source" : "model";
+        const std::int32_t model = checked.Numbers.contains(key) ? checked.Numbers.at(key) : FirstDevice(db);
+        if (!DeviceExists(db, model))
+            return refuse("the project has no device " + std::to_string(model) + " to make the device like ("
+                          + key + ")");
+        checked.Model = model;
+    }
+    if (name == "ImportDevice" && given.contains("file")) {
+        std::error_code error;
+        checked.File = given.at("file");
+        if (!fs::is_regular_file(checked.File, error) || !std::ifstream(checked.File))
+            return refuse("file=" + checked.File.string() + " is no readable file");
+        if (!checked.Numbers.contains("old"))
+            checked.Numbers["old"] = static_cast<std::int32_t>(Number(checked.File.stem().string()).value_or(0));
+    }
+    return checked;
 }
 
 void THostDriver::KillEditor()
@@ -161,8 +219,8 @@ void THostDriver::KillEditor()
 std::optional<TEventOutcome> THostDriver::RaiseOnce(const std::string& name, const QJsonArray& args)
 {
     // The next event waits for the return of an open editor; the stop does not.
-    if (awaitingReturn_ && name != "Stop")
-        AwaitReturn();
+    if (awaitingReturn_ && name != "Stop" && !AwaitReturn(session_->TimeoutMs()))
+        return TEventOutcome{};
     if (name == "Stop")
         awaitingReturn_ = false;
     if (!session_->EnsureEditor())
@@ -178,55 +236,56 @@ std::optional<TEventOutcome> THostDriver::RaiseOnce(const std::string& name, con
     outcome.Replied = true;
     outcome.Result = reply->value(QStringLiteral("result")).toInt();
     outcome.ReturnNow = reply->value(QStringLiteral("returnNow")).toInt(1);
+    outcome.Refusal = reply->value(QStringLiteral("refused")).toString().toStdString();
     for (const auto& file : reply->value(QStringLiteral("files")).toArray())
         outcome.Files.push_back(file.toString().toStdString());
     awaitingReturn_ = outcome.ReturnNow == 0;
-    // A download ends the editor.
-    if (name == "DoDownload2")
-        session_->AwaitExit(30000);
+    if (!outcome.Refusal.empty())
+        err_ << "etshost: the editor refused " << name << ": " << outcome.Refusal << "\n";
+    // The editor said it ends after this event (a download does).
+    if (reply->value(QStringLiteral("ending")).toBool() && !session_->AwaitExit(30000))
+        err_ << "etshost: the editor said it ends after " << name << " but still runs after 30 s\n";
     return outcome;
 }
 
 std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const std::map<std::string, std::string>& given)
 {
-    std::map<std::string, std::string> args = given;
+    // Every argument is checked before the project is touched.
+    std::optional<TChecked> checked = Check(name, given);
+    if (!checked)
+        return std::nullopt;
     TSqlDatabase& db = project_->Sql();
-    const auto number = [&](const char* key) -> std::int32_t {
-        const auto found = args.find(key);
-        return found == args.end() ? 0 : static_cast<std::int32_t>(Number(found->second).value_or(0));
-    };
-    // The host's own work before the event.
-    if ((name == "CreateDevice" || name == "ImportDevice") && !args.contains("device")) {
-        const std::int32_t model = args.contains("model") ? number("model") : FirstDevice(db);
-        const auto made = AddDevice(db, model, false);
+    const auto number = [&](const char* key) { return checked->Numbers.at(key); };
+    QJsonArray values = checked->Values;
+    // The device the host made for the event goes again when the event does not take it.
+    std::optional<std::int32_t> made;
+    TRemoveUnlessKept madeDevice(db);
+    if (checked->Model) {
+        made = AddDevice(db, *checked->Model, name == "CopyDevice");
         if (!made) {
-            err_ << "etshost: no device " << model << " to make a device like\n";
+            err_ << "etshost: no device " << *checked->Model << " to make a device like\n";
             return std::nullopt;
         }
-        args["device"] = std::to_string(*made);
+        madeDevice.Set(*made);
+        checked->Numbers["device"] = *made;
+        const hostlink::TEventSpec* spec = hostlink::FindHostEvent(name);
+        for (std::size_t i = 0; i < spec->Arguments.size(); ++i)
+            if (std::string_view(spec->Arguments[i].Name) == "device")
+                values[static_cast<qsizetype>(i)] = *made;
         // A device imported from an export of this host gets its parameters back.
-        if (name == "ImportDevice" && args.contains("file")) {
-            const fs::path parameters = ParametersFile(args["file"]);
+        if (name == "ImportDevice" && !checked->File.empty()) {
+            const fs::path parameters = ParametersFile(checked->File);
             if (fs::exists(parameters))
                 SetDeviceParameterValues(db, *made, ReadParameters(parameters));
         }
     }
-    if (name == "CopyDevice" && !args.contains("device")) {
-        const auto made = AddDevice(db, number("source"), true);
-        if (!made) {
-            err_ << "etshost: no device " << number("source") << " to copy\n";
-            return std::nullopt;
-        }
-        args["device"] = std::to_string(*made);
-    }
-    if (name == "ImportDevice" && args.contains("file")) {
-        const fs::path file = args["file"];
-        const std::int32_t old = args.contains("old") ? number("old")
-                                                      : static_cast<std::int32_t>(Number(file.stem().string()).value_or(0));
+    // The host's own work before the event.
+    if (name == "ImportDevice" && !checked->File.empty()) {
         const std::string folder = Folder(ImportFolder(db));
         fs::create_directories(folder);
-        fs::copy_file(file, folder + std::to_string(old) + ".bup", fs::copy_options::overwrite_existing);
-        SetDeviceIdParameter(db, number("device"), old);
+        fs::copy_file(checked->File, folder + std::to_string(number("old")) + ".bup",
+                      fs::copy_options::overwrite_existing);
+        SetDeviceIdParameter(db, number("device"), number("old"));
     }
     if (name == "LinkObjToSubGroup" || name == "UnlinkObjFromSubGroup") {
         const auto object = DeviceObjectId(db, number("device"), number("object"));
@@ -238,12 +297,11 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
     const std::vector<std::pair<std::int32_t, std::int32_t>> links =
         name == "DeleteDevice" ? DeviceLinks(db, number("device")) : std::vector<std::pair<std::int32_t, std::int32_t>>();
 
-    const auto values = Arguments(name, args);
-    if (!values)
-        return std::nullopt;
-    std::optional<TEventOutcome> outcome = RaiseOnce(name, *values);
+    std::optional<TEventOutcome> outcome = RaiseOnce(name, values);
     if (!outcome || !outcome->Replied)
         return outcome;
+    if (outcome->Result != 0)
+        madeDevice.Keep();
 
     // The host's own work after the event.
     if (name == "DeleteDevice") {

@@ -167,7 +167,7 @@ private:
         if (!outcome)
             return Mismatch(expected, "the event was not raised");
         if (!outcome->Replied)
-            return Mismatch(expected, "the editor went away");
+            return Mismatch(expected, driver_.Session().Failure());
         const std::string actual = Outcome(*outcome, words[1]);
         out_ << "event " << words[1] << " -> " << actual << "\n";
         return actual == expected || Mismatch(expected, actual);
@@ -195,12 +195,12 @@ private:
         if (words.size() < 2)
             return Mismatch("ui <command> …", line_);
         if (!driver_.Session().EnsureEditor())
-            return Mismatch("a running editor", "none");
+            return Mismatch("a running editor", driver_.Session().Failure());
         const QJsonObject command{{"command", QString::fromStdString(words[1])},
                                   {"arg", QString::fromStdString(Rest(line_, 2))}};
         const auto done = driver_.Session().Ui(command);
         if (!done)
-            return Mismatch("ui " + words[1] + " done", "the editor went away");
+            return Mismatch("ui " + words[1] + " done", driver_.Session().Failure());
         if (!done->value(QStringLiteral("ok")).toBool())
             return Mismatch("ui " + words[1] + " done", done->value(QStringLiteral("text")).toString().toStdString());
         return true;
@@ -210,8 +210,8 @@ private:
     {
         if (words[1] == "return") {
             const std::string expected = Rest(line_, 2);
-            const auto kept = driver_.AwaitReturn();
-            const std::string actual = kept ? "kept=" + std::to_string(*kept) : "no return (the editor went away)";
+            const auto kept = driver_.AwaitReturn(driver_.Session().TimeoutMs());
+            const std::string actual = kept ? "kept=" + std::to_string(*kept) : "no return (" + driver_.Session().Failure() + ")";
             out_ << "return " << actual << "\n";
             return actual == expected || Mismatch(expected, actual);
         }
@@ -348,8 +348,10 @@ int EditCommand(const TEditorOptions& options, const std::string& device, std::o
     }
     const std::string before = BlockText(driver.Project().Sql(), *id);
     const auto outcome = driver.Event("EditParameters", {{"device", std::to_string(*id)}});
-    if (!outcome || !outcome->Replied) {
-        err << "etshost: the editor went away\n";
+    if (!outcome)
+        return ExitUsage;
+    if (!outcome->Replied) {
+        err << "etshost: " << driver.Session().Failure() << "\n";
         return ExitFailed;
     }
     int result = ExitOk;
@@ -359,7 +361,7 @@ int EditCommand(const TEditorOptions& options, const std::string& device, std::o
     } else {
         const auto kept = driver.AwaitReturn();
         if (!kept) {
-            err << "etshost: the editor went away while editing\n";
+            err << "etshost: " << driver.Session().Failure() << "\n";
             return ExitFailed;
         }
         out << (*kept != 0 ? "kept" : "discarded") << "\n";
@@ -383,7 +385,7 @@ int EventCommand(const TEditorOptions& options, const std::string& name, const s
     if (!outcome)
         return ExitUsage;
     if (!outcome->Replied) {
-        err << "etshost: the editor went away\n";
+        err << "etshost: " << driver.Session().Failure() << "\n";
         return ExitFailed;
     }
     out << name << " -> " << Outcome(*outcome, name) << "\n";

@@ -1,6 +1,8 @@
 #include "outside/hostlink/Ets2CdiExtended1.h"
 
+#include "outside/hostlink/EventArgumentCheck.h"
 #include "outside/hostlink/HostConnection.h"
+#include "platform/TraceLog.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -20,6 +22,31 @@ std::string TextArgument(const QJsonArray& args, int index)
 {
     return args.at(index).toString().toStdString();
 }
+
+// The answer of a refused event: nothing was done, the host need not wait for a return.
+QJsonObject Refusal(const QJsonObject& event, const QString& reason)
+{
+    const QString name = event.value(QStringLiteral("name")).toString();
+    LOG_FKT_START_TEXT("TEts2Cdi_Extended1::Refuse", platform::LOG_LEVEL_NORMAL,
+                       QStringLiteral("%1 refused: %2").arg(name, reason).toStdString());
+    QJsonObject reply{{"type", "reply"}, {"seq", event.value(QStringLiteral("seq"))}, {"returnNow", 1},
+                      {"result", 0},     {"refused", reason}};
+    if (name == QStringLiteral("ExportDevice"))
+        reply[QStringLiteral("files")] = QJsonArray();
+    return reply;
+}
+
+// Clears a flag when the scope ends, also by an exception.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TFlagScope() { flag_ = false; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
 
 tagEIB_BASE_PROGRAMMING ProgrammingArgument(const QJsonArray& args, int index)
 {
@@ -48,6 +75,7 @@ TEts2Cdi_Extended1::TEts2Cdi_Extended1(std::unique_ptr<THostConnection> connecti
         return;
     }
     connection_->OnMessage = [this](const QJsonObject& message) { Receive(message); };
+    connection_->OnArrival = [this](const QJsonObject& message) { return Arrived(message); };
     connection_->OnLost = [this] {
         if (OnHostLost)
             OnHostLost();
@@ -70,6 +98,7 @@ bool TEts2Cdi_Extended1::ReturnToEts(int result)
 {
     if (!connection_)
         return false;
+    editOpen_ = false;
     const QJsonObject message{{"type", "return"}, {"kept", result}};
     return connection_->Request(message, QStringLiteral("returnAck")).has_value();
 }
@@ -93,17 +122,50 @@ void TEts2Cdi_Extended1::CoMeterDlgClose(std::int32_t /*meter*/)
 
 void TEts2Cdi_Extended1::Receive(const QJsonObject& message)
 {
-    if (message.value(QStringLiteral("type")).toString() != QStringLiteral("event")) {
+    const QString type = message.value(QStringLiteral("type")).toString();
+    if (type == QStringLiteral("event")) {
+        ReceiveEvent(message);
+    } else if (type == QStringLiteral("ui")) {
         if (OnHostCommand)
             OnHostCommand(message);
+        else
+            SendToHost({{"type", "uiDone"}, {"ok", false}, {"text", "automation is off"}});
+    } else if (type == QStringLiteral("error")) {
+        std::fprintf(stderr, "panelconf: the host did not take a message: %s\n",
+                     qPrintable(message.value(QStringLiteral("reason")).toString()));
+    } else {
+        SendToHost(hostlink::ErrorMessage(QStringLiteral("no message of type \"%1\" is taken here").arg(type)));
+    }
+}
+
+bool TEts2Cdi_Extended1::Arrived(const QJsonObject& message)
+{
+    if (!eventRunning_ || message.value(QStringLiteral("type")).toString() != QStringLiteral("event")
+        || message.value(QStringLiteral("name")).toString() == QStringLiteral("Stop"))
+        return false;
+    SendToHost(Refusal(message, QStringLiteral("out of turn: another event still runs")));
+    return true;
+}
+
+void TEts2Cdi_Extended1::ReceiveEvent(const QJsonObject& event)
+{
+    const bool stop = event.value(QStringLiteral("name")).toString() == QStringLiteral("Stop");
+    if (!stop && editOpen_) {
+        SendToHost(Refusal(event, QStringLiteral("out of turn: a device is being edited")));
         return;
     }
-    const bool stop = message.value(QStringLiteral("name")).toString() == QStringLiteral("Stop");
+    const TFlagScope running(eventRunning_);
+    ending_ = false;
     // RaiseEvent sends the answers set so far itself when a handler throws.
     auto work = [&] {
-        const QJsonObject reply = RaiseEvent(message);
-        if (!stop)
-            SendToHost(reply);
+        QJsonObject reply = RaiseEvent(event);
+        if (stop)
+            return;
+        if (reply.value(QStringLiteral("returnNow")).toInt(1) == 0)
+            editOpen_ = true;
+        if (ending_)
+            reply[QStringLiteral("ending")] = true;
+        SendToHost(reply);
     };
     if (RunEvent)
         RunEvent("TEts2Cdi_Extended1", work);
@@ -115,6 +177,12 @@ QJsonObject TEts2Cdi_Extended1::RaiseEvent(const QJsonObject& event)
 {
     const std::string name = event.value(QStringLiteral("name")).toString().toStdString();
     const QJsonArray args = event.value(QStringLiteral("args")).toArray();
+    const hostlink::TEventSpec* spec = hostlink::FindHostEvent(name);
+    if (spec == nullptr)
+        return Refusal(event, QStringLiteral("no event \"%1\"").arg(QString::fromStdString(name)));
+    if (name != "Stop")
+        if (const auto refusal = hostlink::RefuseArguments(*spec, args))
+            return Refusal(event, *refusal);
     bool returnNow = event.value(QStringLiteral("returnNow")).toInt(1) != 0;
     std::int32_t result = static_cast<std::int32_t>(event.value(QStringLiteral("result")).toInteger(0));
     std::vector<std::string> files;

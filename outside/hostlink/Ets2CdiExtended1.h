@@ -26,7 +26,10 @@ struct tagEIB_BASE_PROGRAMMING {
 // host (the socket named in ETSHOST_SOCKET), says hello and opens the project of the host's
 // welcome; without a host it is offline. The host's events arrive on the Qt loop one at a time
 // and go to the On… handlers, which answer through their first two arguments; the answers go
-// back to the host as soon as the handler has returned (the stop event gets none).
+// back to the host as soon as the handler has returned (the stop event gets none). An event is
+// refused (result 0, returnNow 1, a trace entry), its handler not run, when its name is unknown,
+// an argument does not fit, or it comes out of turn: while another event runs, or while a device
+// is edited (from an answer returnNow 0 until the return). The stop is always taken.
 class TEts2Cdi_Extended1 : public TEts2Cdi {
 public:
     // The project file alone, with no host attached.
@@ -40,6 +43,10 @@ public:
     // Tells the host and waits for its acknowledgement; false on time-out, without a host or
     // when the host went away.
     bool ReturnToEts(int result) override;
+    // The program ends after the event that runs: its answer tells the host ("ending").
+    void AnnounceEnd() { ending_ = true; }
+    // True from an answer returnNow 0 until the return.
+    bool EditOpen() const { return editOpen_; }
 
     // The host's progress meter: the editor's progress dialog, made by the hostdata progress
     // object on the meter's number.
@@ -88,8 +95,14 @@ public:
 private:
     explicit TEts2Cdi_Extended1(std::unique_ptr<hostlink::THostConnection> connection);
     void Receive(const QJsonObject& message);
+    void ReceiveEvent(const QJsonObject& event);
+    // Takes an event that arrives while another runs: refused at once.
+    bool Arrived(const QJsonObject& message);
 
     std::unique_ptr<hostlink::THostConnection> connection_;
+    bool eventRunning_ = false;
+    bool editOpen_ = false;
+    bool ending_ = false;
     std::int32_t nextMeter_ = 1;
     bool meterOpen_ = false;
     std::string meterCaption_;

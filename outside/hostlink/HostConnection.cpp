@@ -26,6 +26,8 @@ private:
 
 THostConnection::THostConnection()
 {
+    // What the host sends is read as it is taken: a flood waits in the socket, not in memory.
+    socket_.setReadBufferSize(MaxLineBytes);
     connect(&socket_, &QLocalSocket::readyRead, this, [this] { ReadAvailable(); });
     connect(&socket_, &QLocalSocket::disconnected, this, [this] {
         if (lost_)
@@ -94,14 +96,24 @@ std::optional<QJsonObject> THostConnection::Request(const QJsonObject& message, 
 void THostConnection::ReadAvailable()
 {
     lines_.Append(socket_.readAll());
-    while (const auto line = lines_.Next()) {
-        auto message = DecodeMessage(*line);
-        if (!message)
+    for (;;) {
+        const auto line = lines_.Next();
+        while (lines_.TakeOverlong())
+            Send(ErrorMessage(QStringLiteral("a line longer than %1 bytes").arg(MaxLineBytes)));
+        if (!line)
+            break;
+        TDecodedLine decoded = DecodeLine(*line);
+        if (!decoded.Message) {
+            Send(ErrorMessage(decoded.Error));
             continue;
-        if (!awaitedType_.isEmpty() && !awaited_ && message->value(QStringLiteral("type")).toString() == awaitedType_) {
+        }
+        QJsonObject& message = *decoded.Message;
+        if (!awaitedType_.isEmpty() && !awaited_ && message.value(QStringLiteral("type")).toString() == awaitedType_) {
             awaited_ = std::move(message);
             continue;
         }
+        if (busy_ && OnArrival && OnArrival(message))
+            continue;
         queue_.emplace_back(std::move(message));
     }
     if (!queue_.empty())

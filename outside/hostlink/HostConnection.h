@@ -15,7 +15,8 @@ namespace hostlink {
 
 // The editor's end of the host's socket. The host's messages are run on the Qt loop one at a
 // time, in their order: one that arrives while another still runs (a modal dialog, a progress
-// step or processEvents spin the loop) waits until it has ended.
+// step or processEvents spin the loop) waits until it has ended, unless OnArrival takes it at
+// once. A line that is no message is answered with an error message at once and dropped.
 class THostConnection : public QObject {
 public:
     // How long the welcome and the acknowledgement of a return are awaited.
@@ -34,6 +35,11 @@ public:
     std::function<void(const QJsonObject& message)> OnMessage;
     // The host went away; runs in the order of the messages, after those received before.
     std::function<void()> OnLost;
+    // Sees each message as it arrives while another message runs; true when it took the message
+    // (it then does not wait its turn).
+    std::function<bool(const QJsonObject& message)> OnArrival;
+    // True while a message of the host runs.
+    bool Busy() const { return busy_; }
 
     // Writes the message and waits until it has left; false when the host is gone.
     bool Send(const QJsonObject& message);
