@@ -47,10 +47,15 @@ public:
     // Reads the record and its chain; a chain ends at Next 0, at a record the main window does
     // not have and at a record met before.
     void InitFromDB(const TDatenStruktur& record) override;
-    // Takes the project's flags of its device object over, asking the main window one flag at
-    // a time (WM_USER_OBJEKTFLAG, check); false, with the flags unchanged, when the project
-    // cannot tell (the device object is gone). The read-on-init flag is the object's own.
+    // Takes the project's flags of its device object over, read in one request to the main
+    // window (WM_USER_OBJEKTFLAGSLESEN); false, with the flags unchanged, when the project lacks
+    // the device object or could not be read (GetProjektStand tells which). The read-on-init
+    // flag is the object's own.
     bool DatenAbgleich(bool first, bool second) override;
+
+    // What the last alignment found of the device object in the project.
+    enum TEnumProjektStand : std::uint8_t { psGelesen, psFehlt, psUnlesbar };
+    TEnumProjektStand GetProjektStand() const { return projektStand_; }
 
     // Sets the six flags; with writeThrough also in the project, one WM_USER_OBJEKTFLAG change
     // request per flag to the main window: false at the first request refused.
@@ -100,4 +105,5 @@ private:
     std::int32_t objektWert_ = 0;
     bool enableCellFlagStatus_ = false;
     std::int32_t enableFlags_ = 0;
+    TEnumProjektStand projektStand_ = psGelesen;
 };
