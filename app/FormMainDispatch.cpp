@@ -237,6 +237,10 @@ platform::LRESULT TFormMain::Dispatch(platform::UINT message, platform::WPARAM w
                                  platform::MB_ICONWARNING);
             return 0;
         }
+    case WM_USER_OBJEKTFLAGSLESEN:
+        if (device == nullptr)
+            return OBJEKT_LESEN_FEHLER;
+        return device->LeseObjektFlags(reinterpret_cast<RecObjektFlagsLesen*>(lParam));
     case WM_USER_OPENDLGGRPADRTOOBJECT:
         if (device == nullptr)
             return 0;

@@ -70,6 +70,7 @@ bool TFormMain::ImportDevice(int id)
     meter.SetPosition(2);
     if (meter.Aborted())
         return failed();
+    AktDevInst->ImportFile = file;
     if (!AktDevInst->SorvCdiImport(&stream, meter.Progress()))
         return failed();
     AktDevInst->WriteBlob();

@@ -149,6 +149,7 @@ bool TFormMain::DatenImport(const std::string& file, bool& cancelled)
             bracket.Suspend(window);
         FormVerw->DeleteZellenKomponente();
     }
+    AktDevInst->ImportFile = file;
     bool imported = AktDevInst->SorvImport(&stream, withGroupAddresses);
     cancelled = !imported && AktDevInst->ImportCancelled;
     if (FormVerw != nullptr) {

@@ -143,6 +143,7 @@ void TFormMain::RestoreSaveCopy()
             FormVerw->DeleteZellenKomponente();
             FormVerw->TreeClear();
         }
+        AktDevInst->ImportFile = file;
         imported = AktDevInst->SorvImport(&stream, true);
     }
     if (!imported) {

@@ -41,6 +41,7 @@ class TEtsProgressDialog;
 class THostReadSnapshot;
 class TObjektBasis;
 struct RecObjektFlag;
+struct RecObjektFlagsLesen;
 struct tagRecDatenTransport;
 struct tagWmUserDevice;
 
@@ -113,6 +114,13 @@ public:
     virtual bool VersionConvert(platform::TMemoryStream* block, const std::string& storedVersion);
     // Answers false.
     virtual bool SorvImport(platform::TMemoryStream* data, bool withGroupAddresses);
+    // The file whose data the next import or restore takes, named in its messages.
+    std::string ImportFile;
+    // A damaged data block (see TDataBlockCheck) is refused with one message that names
+    // ImportFile and what is wrong: true then, and nothing has changed.
+    bool RefuseDamagedBlock(const platform::TMemoryStream& data, const std::string& caption) const;
+    // The type of the record every data block of the device holds; 0: none asked for.
+    virtual std::int16_t SystemRecordTyp() const { return 0; }
 
     // --- Record store ---
 
@@ -294,6 +302,9 @@ public:
     bool ChangeObjektFlag(const RecObjektFlag* request);
     // Throws std::runtime_error for an unknown flag or an unreadable device object.
     bool CheckObjektFlag(const RecObjektFlag* request);
+    // Reads the flags of the request's device object of this device, without a message;
+    // answers a TEnumObjektLesen.
+    int LeseObjektFlags(RecObjektFlagsLesen* request);
     bool GetObjektDataFromSubGroup(TSorvGrpAdrSub* node, std::list<RecSubGroupObjekt>& out);
 
     // --- Associations (DeviceInstanzAssoc.cpp) ---

@@ -5,6 +5,7 @@
 #include "device/DeviceInstanz.h"
 
 #include "app/Spredit.h"
+#include "device/DataBlockCheck.h"
 #include "device/SubToObjectLinks.h"
 #include "outside/addrlink/AddrlinkTypes.h"
 #include "outside/addrlink/EtsObjekt.h"
@@ -51,6 +52,8 @@ std::string NameOf(const TObjektBasis* object)
 bool TDeviceInstanz::SorvCdiImport(platform::TMemoryStream* source, TEtsProgressDialog* meter)
 {
     LOG_FKT_START("TDeviceInstanz::SorvCdiImport");
+    if (source && RefuseDamagedBlock(*source, Spredit::Text9222))
+        return false;
     if (!TakeSourceBlock(source, meter))
         return false;
     ShowStep(meter, Spredit::Text9175, 15);
@@ -73,6 +76,16 @@ bool TDeviceInstanz::SorvCdiCopy(platform::TMemoryStream* source, TEtsProgressDi
     GetGrpAdrFromServer();
     ShowStep(meter, Spredit::Text9030, 20);
     return KonvertEtsIds(KonvertModusCopy, meter);
+}
+
+bool TDeviceInstanz::RefuseDamagedBlock(const platform::TMemoryStream& data, const std::string& caption) const
+{
+    const std::string problem = TDataBlockCheck(SystemRecordTyp()).Problem(data.Bytes());
+    if (problem.empty())
+        return false;
+    platform::MessageBox(Spredit::Text9125 + ImportFile + "\n" + problem, caption,
+                         platform::MB_OK | platform::MB_ICONWARNING);
+    return true;
 }
 
 bool TDeviceInstanz::TakeSourceBlock(platform::TMemoryStream* source, TEtsProgressDialog* meter)

@@ -389,6 +389,29 @@ bool TDeviceInstanz::CheckObjektFlag(const RecObjektFlag* request)
     return flag == request->Value;
 }
 
+int TDeviceInstanz::LeseObjektFlags(RecObjektFlagsLesen* request)
+{
+    LOG_FKT_START("TDeviceInstanz::LeseObjektFlags");
+    TEts2Cdi* link = GetEts2Cdi();
+    if (!request || !link)
+        return OBJEKT_LESEN_FEHLER;
+    DAL_DEVICE_OBJECT object;
+    switch (link->DalGetDeviceObjectData(DAL_GET_BY_ID, request->DeviceObjectId, EtsDeviceId, &object)) {
+    case DAL_OK:
+        break;
+    case DAL_END:
+        return OBJEKT_LESEN_FEHLT;
+    default:
+        return OBJEKT_LESEN_FEHLER;
+    }
+    request->Flags[OBJEKT_FLAG_KOMMUNIKATION] = object.CommFlag != 0;
+    request->Flags[OBJEKT_FLAG_LESEN] = object.ReadFlag != 0;
+    request->Flags[OBJEKT_FLAG_SCHREIBEN] = object.WriteFlag != 0;
+    request->Flags[OBJEKT_FLAG_UEBERTRAGEN] = object.TransFlag != 0;
+    request->Flags[OBJEKT_FLAG_AKTUALISIEREN] = object.UpdateFlag != 0;
+    return OBJEKT_LESEN_OK;
+}
+
 bool TDeviceInstanz::GetObjektDataFromSubGroup(TSorvGrpAdrSub* node, std::list<RecSubGroupObjekt>& out)
 {
     LOG_FKT_START("TDeviceInstanz::GetObjektDataFromSubGroup");

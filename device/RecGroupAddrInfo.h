@@ -5,8 +5,17 @@
 #include <map>
 #include <string>
 
-// The state of a group address used by imported communication objects.
-enum TEnumGaStatus : std::uint8_t { gsOk = 0, gsFalscherTyp = 1, gsFehlt = 2 };
+// The state of a group address used by imported communication objects; gsUngueltig: the value
+// is no group address at all (out of range), shown as its raw number, never linked or created.
+enum TEnumGaStatus : std::uint8_t { gsOk = 0, gsFalscherTyp = 1, gsFehlt = 2, gsUngueltig = 3 };
+
+// The highest group address (15/7/255, 15/2047).
+inline constexpr std::int64_t MaxGroupAddress = 0x7FFF;
+// Whether a stored value is a group address (0 is none).
+constexpr bool IsGroupAddress(std::int64_t value)
+{
+    return value > 0 && value <= MaxGroupAddress;
+}
 
 // One group address used by the imported records, filed under its current address.
 struct TRecGroupAddrInfo {

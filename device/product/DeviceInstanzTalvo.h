@@ -83,6 +83,7 @@ public:
     std::string GetInitFileCreate() const override;
     std::string GetInitFileCreateUser() const override;
     bool SorvImport(platform::TMemoryStream* data, bool withGroupAddresses) override;
+    std::int16_t SystemRecordTyp() const override;
 
     // --- Message hooks of the function managers, in the order they are asked. Each answers
     // true when it took the request; recognised then holds the answer for the sender. ---
@@ -307,6 +308,17 @@ public:
     // the object (its object in the project stays). True when it is gone from the registry.
     bool DeleteEtsObjekt(TEtsObjekt* object);
 
+    // What an alignment changed to bring the device and the project together, by name.
+    struct TRealignment {
+        std::vector<std::string> Restored;    // made again in the project from their records
+        std::vector<std::string> SwitchedOff; // project objects the device does not know
+        std::vector<std::string> Removed;     // the project cannot make them: gone from the device
+    };
+    // Objects the project lacks are made again in the project from their records (their
+    // parameter's value set, their links and flags written); those it cannot make are removed.
+    // Then parameters that keep only objects the device does not know are switched off.
+    TRealignment RealignWithProject(const std::vector<TEtsObjekt*>& missing);
+
     // --- Import of device data (Import*.cpp) ---
 
     // Splits a group-address value: main bits 11 to 14; with three levels middle bits 8 to 10
@@ -435,7 +447,15 @@ private:
 
     // Links the imported object (its record and the records chained to it) to the project's
     // groups of their addresses; an address the project lacks is dropped and reported (false).
-    bool LinkImportedChain(TRecordTable& records, TDatenStruktur& object, bool threeLevels);
+    // A value out of the address range stays unlinked and is appended to invalid.
+    bool LinkImportedChain(TRecordTable& records, TDatenStruktur& object, bool threeLevels,
+                           std::vector<std::string>& invalid);
+
+    // Makes the object's device object again in the project; false when the project cannot.
+    bool RestoreInProject(TEtsObjekt& object);
+    // Switches off every parameter whose active objects the device knows none of; appends
+    // their objects' numbers and names.
+    void SwitchOffUnknownObjects(std::vector<std::string>& names);
 
     // The key-sensor hook's answers to keys, rockers and the key operation.
     bool AnswerKeyRequest(platform::HWND mainWindow, tagWmUserDevice& request);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,6 +69,27 @@ private:
     bool written_ = false;
 };
 
+// Puts a field back when it goes, unless it is to be kept; none without a field.
+template <typename T>
+class TRestoreUnlessKept {
+public:
+    explicit TRestoreUnlessKept(T* field) : field_(field), saved_(field ? *field : T{}) {}
+    ~TRestoreUnlessKept()
+    {
+        if (field_ && !kept_)
+            *field_ = std::move(saved_);
+    }
+    TRestoreUnlessKept(const TRestoreUnlessKept&) = delete;
+    TRestoreUnlessKept& operator=(const TRestoreUnlessKept&) = delete;
+
+    void Keep() { kept_ = true; }
+
+private:
+    T* field_;
+    T saved_;
+    bool kept_ = false;
+};
+
 bool ThreeLevels()
 {
     const TDataModuleServices* dataModule = TDataModuleServices::Current();
@@ -76,11 +98,17 @@ bool ThreeLevels()
 
 } // namespace
 
+std::int16_t TDeviceInstanzTalvo::SystemRecordTyp() const
+{
+    return static_cast<std::int16_t>(DT_TALVO_SYSTEM);
+}
+
 void RemapGroupAddresses(TDeviceInstanz::TRecordTable& records, const TUsedGroupAddrMap& used)
 {
     const auto remap = [&used](TDatenStruktur& record) {
         const auto entry = used.find(static_cast<unsigned long>(static_cast<std::uint32_t>(record.Param15)));
-        if (entry == used.end() || entry->second.Target == entry->second.Current)
+        // An invalid value keeps itself: it is never linked.
+        if (entry == used.end() || entry->second.Status == gsUngueltig || entry->second.Target == entry->second.Current)
             return;
         record.Param15 = static_cast<std::int32_t>(entry->second.Target);
         if (entry->second.Target == 0)
@@ -140,7 +168,8 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
     LOG_FKT_START("TDeviceInstanzTalvo::SorvImport");
     ImportCancelled = false;
     TDataModuleServices* dataModule = TDataModuleServices::Current();
-    if (!data)
+    // The whole file is checked before anything changes: a damaged one changes nothing.
+    if (!data || RefuseDamagedBlock(*data, Spredit::Text9018))
         return false;
     try {
         if (dataModule)
@@ -149,9 +178,11 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
         ParseData(data, &versionSection, SectionVersion);
         const std::string createdVersion = OrUnknown(ValueOf(versionSection.Bytes(), "SW-Created-Version"));
         const std::string createdDate = OrUnknown(ValueOf(versionSection.Bytes(), "SW-Created-Date"));
-        // The device's own stamps, which a cancelled check leaves it.
-        const std::string ownVersion = dataModule ? dataModule->SwCreatedVersion : std::string();
-        const std::string ownDate = dataModule ? dataModule->SwCreatedDate : std::string();
+        // The device's own stamps and character table, which an import that ends before the
+        // matching leaves it.
+        TRestoreUnlessKept<std::string> ownVersion(dataModule ? &dataModule->SwCreatedVersion : nullptr);
+        TRestoreUnlessKept<std::string> ownDate(dataModule ? &dataModule->SwCreatedDate : nullptr);
+        TRestoreUnlessKept<TCharTable> ownCharTable(&CharTable);
         if (dataModule) {
             dataModule->SwCreatedVersion = createdVersion;
             dataModule->SwCreatedDate = createdDate;
@@ -181,10 +212,6 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
                          : nullptr;
             if (check && check->CheckGaConsistence(&records) != 1) {
                 ImportCancelled = true;
-                if (dataModule) {
-                    dataModule->SwCreatedVersion = ownVersion;
-                    dataModule->SwCreatedDate = ownDate;
-                }
                 return false;
             }
         }
@@ -216,6 +243,9 @@ bool TDeviceInstanzTalvo::SorvImport(platform::TMemoryStream* data, bool withGro
         // From here on the project holds the imported communication objects with new ids: the
         // stored block is written on every way out, or the next opening finds objects the
         // project no longer has.
+        ownVersion.Keep();
+        ownDate.Keep();
+        ownCharTable.Keep();
         TStoreBlock store(*this);
         if (!SorvImportAbgleich(&records, withGroupAddresses))
             return false;

@@ -100,6 +100,7 @@ bool TDeviceInstanzTalvo::SorvImportAbgleich(TRecordTable* records, bool withGro
         }
 
         step(3, loading + Spredit::Text9029);
+        std::vector<std::string> invalid;
         for (TDatenStruktur* r = objects->First(); r; r = objects->Next()) {
             std::list<tagDAL_OBJECT_INFO> info;
             if (!setParameter(*r, info)) {
@@ -119,9 +120,16 @@ bool TDeviceInstanzTalvo::SorvImportAbgleich(TRecordTable* records, bool withGro
                     continue;
                 }
                 step(3, loading + Spredit::Text9029 + ": " + r->Name);
-                if (!LinkImportedChain(*records, *r, threeLevels))
+                if (!LinkImportedChain(*records, *r, threeLevels, invalid))
                     result = false;
             }
+        }
+        if (!invalid.empty()) {
+            std::string text = Spredit::Text9049;
+            for (const std::string& line : invalid)
+                text += "\n" + line;
+            platform::MessageBox(text, Spredit::Text9018, platform::MB_OK | platform::MB_ICONWARNING);
+            result = false;
         }
     }
     objects.reset();
@@ -164,7 +172,8 @@ bool TDeviceInstanzTalvo::SorvImportAbgleich(TRecordTable* records, bool withGro
     return result;
 }
 
-bool TDeviceInstanzTalvo::LinkImportedChain(TRecordTable& records, TDatenStruktur& object, bool threeLevels)
+bool TDeviceInstanzTalvo::LinkImportedChain(TRecordTable& records, TDatenStruktur& object, bool threeLevels,
+                                            std::vector<std::string>& invalid)
 {
     bool result = true;
     TEts2Cdi_Extended1* link = MainForm ? MainForm->GetEts2Cdi() : nullptr;
@@ -173,7 +182,11 @@ bool TDeviceInstanzTalvo::LinkImportedChain(TRecordTable& records, TDatenStruktu
     TDatenStruktur* record = &object;
     std::unique_ptr<TRecordTable> chained;
     while (record && visited.insert(record->Handle).second) {
-        if (record->Param15 > 0) {
+        if (record->Param15 != 0 && !IsGroupAddress(record->Param15)) {
+            // No group address: the value stays as it was read, unlinked.
+            record->Param14 = 0;
+            invalid.push_back(object.Name + ": " + std::to_string(record->Param15));
+        } else if (record->Param15 > 0) {
             std::int32_t subGroupId = 0;
             std::string message;
             if (KonvertEtsGAId(subGroupId, static_cast<std::uint16_t>(record->Param15), message, object.Param8)) {

@@ -14,6 +14,7 @@
 #include "platform/TraceLog.h"
 #include "platform/UiService.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -60,6 +61,29 @@ private:
     T& field_;
     T saved_;
 };
+
+// Each text on a line of its own, after a line break.
+std::string JoinedLines(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += "\n" + text;
+    return joined;
+}
+
+// One message for all that an alignment changed; none when it changed nothing.
+void ShowRealignment(const TDeviceInstanzTalvo::TRealignment& done)
+{
+    std::string text;
+    if (!done.Removed.empty())
+        text = Spredit::Text9103 + JoinedLines(done.Removed);
+    if (!done.Restored.empty() || !done.SwitchedOff.empty())
+        text += (text.empty() ? "" : "\n\n") + Spredit::Text9035 + JoinedLines(done.Restored) +
+                JoinedLines(done.SwitchedOff);
+    if (!text.empty())
+        platform::MessageBox(text, Spredit::Text9098,
+                             done.Removed.empty() ? platform::MB_ICONWARNING : platform::MB_ICONERROR);
+}
 
 } // namespace
 
@@ -118,7 +142,9 @@ int TDeviceInstanzTalvo::Reset(bool showProgress)
 bool TDeviceInstanzTalvo::DatenAbgleich(bool first, bool second)
 {
     LOG_FKT_START("TDeviceInstanzTalvo::DatenAbgleich");
-    bool result = true;
+    const TRestore<bool> restoreQuestion(NoDeleteQuestion);
+    std::vector<TEtsObjekt*> missing;
+    std::vector<std::string> unreadable;
     // Objects may go during the walk: it goes by the handles of the start, each looked up again.
     std::vector<std::int32_t> handles;
     handles.reserve(GetDataPointerMap().size());
@@ -144,15 +170,21 @@ bool TDeviceInstanzTalvo::DatenAbgleich(bool first, bool second)
             else
                 SetObjIdentToData(etsObject->GetParentHandle(), ident);
         } else if (!aligned && etsObject && object->GetTyp() == DT_ETS_OBJEKT) {
-            NoDeleteQuestion = true;
-            const std::string name = object->GetName(true);
-            std::string text = Spredit::Text9103 + "\n" + name;
-            if (!DeleteEtsObjekt(etsObject))
-                text += "\nTDeviceInstanz::DatenAbgleich";
-            NoDeleteQuestion = false;
-            platform::MessageBox(text, Spredit::Text9098, platform::MB_ICONERROR);
-            result = false;
+            if (etsObject->GetProjektStand() == TEtsObjekt::psUnlesbar)
+                unreadable.push_back(object->GetName(true));
+            else
+                missing.push_back(etsObject);
         }
+    }
+    bool result = true;
+    if (!unreadable.empty()) {
+        // The project could not tell: every object and record stays as it was read.
+        platform::MessageBox(Spredit::Text9134 + JoinedLines(unreadable), Spredit::Text9098, platform::MB_ICONWARNING);
+    } else {
+        NoDeleteQuestion = true;
+        const TRealignment done = RealignWithProject(missing);
+        result = done.Removed.empty();
+        ShowRealignment(done);
     }
     UpdatePreview();
     return result;

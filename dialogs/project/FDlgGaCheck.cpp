@@ -30,7 +30,7 @@ public:
 
 int StatusImage(TEnumGaStatus status)
 {
-    return 3 + static_cast<int>(status);
+    return 3 + static_cast<int>(status == gsUngueltig ? gsFehlt : status);
 }
 
 QString Display(const std::string& text)
@@ -141,7 +141,7 @@ void TFDlgGaCheck::InitListView()
 
 void TFDlgGaCheck::SetRow(QTreeWidgetItem* item, const TRecGroupAddrInfo& entry)
 {
-    item->setText(0, platform::ToQString(GrpAddrString(static_cast<std::uint16_t>(entry.Current), threeLevels_)));
+    item->setText(0, platform::ToQString(GaCurrentText(entry, threeLevels_)));
     item->setText(1, platform::ToQString(GrpAddrString(static_cast<std::uint16_t>(entry.Target), threeLevels_)));
     item->setText(2, platform::ToQString(entry.TypText));
     item->setText(3, platform::ToQString(entry.StatusText));
@@ -200,7 +200,7 @@ void TFDlgGaCheck::EditGroupAddress()
     LOG_FKT_START("TFDlgGaCheck::EditGroupAddress");
     QTreeWidgetItem* item = ListView->currentItem();
     const TRecGroupAddrInfo* row = item && item->isSelected() ? EntryOf(item) : nullptr;
-    if (!row)
+    if (!row || row->Status == gsUngueltig)
         return;
     int target = static_cast<int>(row->Target);
     TFDlgGrpAddrChange dialog(this, row, mainNodes_, midSubNodes_, threeLevels_, toCreate_, target, NameQuery);

@@ -2,10 +2,13 @@
 
 #include "app/Spraddrlink.h"
 #include "app/Sprcheckga.h"
+#include "app/Spredit.h"
 #include "dialogs/project/GrpAddrValue.h"
 #include "outside/addrlink/SorvGrpAdrSub.h"
 
 #include <array>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -18,6 +21,8 @@ const std::string& StatusText(TEnumGaStatus status)
         return Sprcheckga::Text8004;
     case gsFalscherTyp:
         return Sprcheckga::Text8005;
+    case gsUngueltig:
+        return Spredit::Text9049;
     case gsFehlt:
         break;
     }
@@ -70,6 +75,8 @@ void CheckAndSaveGroupAddr(TUsedGroupAddrMap& map, const TDatenStruktur& r, cons
     entry.Typ = o.Param8;
     entry.TypText = GetObjTypText(o.Param8);
     entry.ObjectsText = Sprcheckga::Text8007 + "\r\n" + line;
+    if (!IsGroupAddress(r.Param15))
+        SetStatus(entry, gsUngueltig);
     map.emplace(address, std::move(entry));
 }
 
@@ -77,26 +84,39 @@ bool CollectUsedGroupAddr(const TDatenManager<TDatenStruktur>* table, TUsedGroup
 {
     if (!table)
         return false;
+    // The records below each record, in table order, found once.
+    std::unordered_map<std::int32_t, std::vector<const TDatenStruktur*>> children;
+    for (const auto& [key, record] : table->GetRecords())
+        children[record.Parent].push_back(&record);
     bool any = false;
     for (const auto& [key, object] : table->GetRecords()) {
         if (object.Typ != TypKommunikationsObjekt)
             continue;
         any = true;
         CheckAndSaveGroupAddr(map, object, object);
-        for (const auto& [childKey, child] : table->GetRecords())
-            if (child.Parent == object.Handle)
-                CheckAndSaveGroupAddr(map, child, object);
+        if (const auto below = children.find(object.Handle); below != children.end())
+            for (const TDatenStruktur* child : below->second)
+                CheckAndSaveGroupAddr(map, *child, object);
     }
     return any;
 }
 
-TEnumGaStatus KonvertEtsGAId(const TGrpAdrNodes::TMap& nodes, std::uint32_t address, int typ, std::int32_t& id)
+std::string GaCurrentText(const TRecGroupAddrInfo& entry, bool threeLevels)
+{
+    if (entry.Status == gsUngueltig)
+        return std::to_string(static_cast<std::int32_t>(entry.Current));
+    return GrpAddrString(static_cast<std::uint16_t>(entry.Current), threeLevels);
+}
+
+namespace {
+
+// The sub groups of one address, in the order of the node map.
+using TSubs = std::vector<const TSorvGrpAdrSub*>;
+
+TEnumGaStatus StatusAmong(const TSubs& subs, int typ, std::int32_t& id)
 {
     TEnumGaStatus status = gsFehlt;
-    for (const auto& [key, node] : nodes) {
-        const auto* sub = dynamic_cast<const TSorvGrpAdrSub*>(node);
-        if (!sub || sub->GetGroupAddress(key) != address)
-            continue;
+    for (const TSorvGrpAdrSub* sub : subs) {
         if (GrpAddrSuitsObjTyp(sub->GetSubAdrTyp(), typ)) {
             id = sub->GetEtsId();
             return gsOk;
@@ -106,16 +126,54 @@ TEnumGaStatus KonvertEtsGAId(const TGrpAdrNodes::TMap& nodes, std::uint32_t addr
     return status;
 }
 
+// The project's sub groups by address, made once for a check of many addresses.
+class TSubsByAddress {
+public:
+    explicit TSubsByAddress(const TGrpAdrNodes::TMap& nodes)
+    {
+        for (const auto& [key, node] : nodes)
+            if (const auto* sub = dynamic_cast<const TSorvGrpAdrSub*>(node))
+                subs_[sub->GetGroupAddress(key)].push_back(sub);
+    }
+    TEnumGaStatus Status(std::uint32_t address, int typ, std::int32_t& id) const
+    {
+        const auto found = subs_.find(address);
+        return found == subs_.end() ? gsFehlt : StatusAmong(found->second, typ, id);
+    }
+
+private:
+    std::unordered_map<std::uint32_t, TSubs> subs_;
+};
+
+} // namespace
+
+TEnumGaStatus KonvertEtsGAId(const TGrpAdrNodes::TMap& nodes, std::uint32_t address, int typ, std::int32_t& id)
+{
+    TSubs subs;
+    for (const auto& [key, node] : nodes) {
+        const auto* sub = dynamic_cast<const TSorvGrpAdrSub*>(node);
+        if (sub && sub->GetGroupAddress(key) == address)
+            subs.push_back(sub);
+    }
+    return StatusAmong(subs, typ, id);
+}
+
 bool AbgleichStatusUsedGroupAddr(TUsedGroupAddrMap& map, const TGrpAdrNodes::TMap& nodes, bool copy)
 {
+    const TSubsByAddress subs(nodes);
     bool allOk = true;
     for (auto& [address, entry] : map) {
+        if (entry.Status == gsUngueltig) {
+            entry.Target = 0;
+            allOk = false;
+            continue;
+        }
         if (entry.Target == entry.Current || entry.Target != 0) {
             SetStatus(entry, gsOk);
             continue;
         }
         std::int32_t id = 0;
-        const TEnumGaStatus status = KonvertEtsGAId(nodes, entry.Current, entry.Typ, id);
+        const TEnumGaStatus status = subs.Status(entry.Current, entry.Typ, id);
         SetStatus(entry, status);
         if (status == gsOk && copy)
             entry.Target = entry.Current;
@@ -127,11 +185,12 @@ bool AbgleichStatusUsedGroupAddr(TUsedGroupAddrMap& map, const TGrpAdrNodes::TMa
 
 void CreateFailedGa(TUsedGroupAddrMap& map, const TGrpAdrNodes::TMap& nodes, TNewGroupAddrList& toCreate)
 {
+    const TSubsByAddress subs(nodes);
     for (auto& [address, entry] : map) {
-        if (entry.Target == entry.Current || entry.Target != 0)
+        if (entry.Status == gsUngueltig || entry.Target == entry.Current || entry.Target != 0)
             continue;
         std::int32_t id = 0;
-        if (KonvertEtsGAId(nodes, entry.Current, entry.Typ, id) != gsFehlt)
+        if (subs.Status(entry.Current, entry.Typ, id) != gsFehlt)
             continue;
         entry.Target = entry.Current;
         SetStatus(entry, gsOk);

@@ -1,6 +1,7 @@
 #include "outside/addrlink/EtsObjekt.h"
 
 #include "outside/addrlink/AddrlinkTypes.h"
+#include "outside/addrlink/ObjektFlag.h"
 #include "app/Spraddrlink.h"
 #include "outside/datacore/MainWindowMessages.h"
 #include "outside/funcbase/ValueRows.h"
@@ -175,25 +176,16 @@ void TEtsObjekt::InitFromDB(const TDatenStruktur& record)
 
 bool TEtsObjekt::DatenAbgleich(bool /*first*/, bool /*second*/)
 {
-    // The host keeps five of the six flags; a check answers whether the flag has the value asked
-    // about, and 0 for both values means the project could not tell.
-    const auto check = [this](int kind, int value) {
-        RecObjektFlag request{deviceObjectId_, kind, value};
-        return platform::SendMessage(WindowHandle, WM_USER_OBJEKTFLAG, 1,
-                                     reinterpret_cast<platform::LPARAM>(&request)) != 0;
-    };
-    std::array<bool, ObjektFlagCount> project = Flags;
+    RecObjektFlagsLesen request{deviceObjectId_, {}};
+    const platform::LRESULT answer = platform::SendMessage(WindowHandle, WM_USER_OBJEKTFLAGSLESEN, 0,
+                                                           reinterpret_cast<platform::LPARAM>(&request));
+    projektStand_ = answer == OBJEKT_LESEN_OK ? psGelesen : answer == OBJEKT_LESEN_FEHLT ? psFehlt : psUnlesbar;
+    if (projektStand_ != psGelesen)
+        return false;
     for (int kind = 0; kind < ObjektFlagCount; ++kind) {
-        if (kind == OBJEKT_FLAG_LESEN_BEI_INIT)
-            continue;
-        if (check(kind, 1))
-            project[static_cast<std::size_t>(kind)] = true;
-        else if (check(kind, 0))
-            project[static_cast<std::size_t>(kind)] = false;
-        else
-            return false;
+        if (kind != OBJEKT_FLAG_LESEN_BEI_INIT)
+            Flags[static_cast<std::size_t>(kind)] = request.Flags[static_cast<std::size_t>(kind)];
     }
-    Flags = project;
     return true;
 }
 

@@ -47,13 +47,18 @@ public:
     // Reads the record and its chain; a chain ends at Next 0, at a record the main window does
     // not have and at a record met before.
     void InitFromDB(const TDatenStruktur& record) override;
-    // Takes the project's flags of its device object over, asking the main window one flag at
-    // a time (WM_USER_OBJEKTFLAG, check); false, with the flags unchanged, when the project
-    // cannot tell (the device object is gone). The read-on-init flag is the object's own.
+    // Takes the project's flags of its device object over, read in one request to the main
+    // window (WM_USER_OBJEKTFLAGSLESEN); false, with the flags unchanged, when the project lacks
+    // the device object or could not be read (GetProjektStand tells which). The read-on-init
+    // flag is the object's own.
     bool DatenAbgleich(bool first, bool second) override;
     // Takes the flags of the table's communication object, in the project too; its identity
     // and its links stay. False without such a record and when the project refuses a flag.
     bool Paste(TRecordTable* table, std::string& message) override;
+
+    // What the last alignment found of the device object in the project.
+    enum TEnumProjektStand : std::uint8_t { psGelesen, psFehlt, psUnlesbar };
+    TEnumProjektStand GetProjektStand() const { return projektStand_; }
 
     // Sets the six flags; with writeThrough also in the project, one WM_USER_OBJEKTFLAG change
     // request per flag to the main window: false at the first request refused.
@@ -103,4 +108,5 @@ private:
     std::int32_t objektWert_ = 0;
     bool enableCellFlagStatus_ = false;
     std::int32_t enableFlags_ = 0;
+    TEnumProjektStand projektStand_ = psGelesen;
 };

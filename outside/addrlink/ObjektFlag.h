@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // The flags of a communication object, by kind as the flag request carries them.
@@ -19,4 +20,16 @@ struct RecObjektFlag {
     std::int32_t DeviceObjectId = 0; // host id of the device object
     std::int32_t Flag = 0;           // TEnumObjektFlag
     std::int32_t Value = 0;          // change: non-zero = set; test: the value expected
+};
+
+// A read of the flags the project keeps of one device object (WM_USER_OBJEKTFLAGSLESEN); the
+// answer tells a read from an object the project lacks and from a read that failed.
+struct RecObjektFlagsLesen {
+    std::int32_t DeviceObjectId = 0;
+    std::array<bool, ObjektFlagCount> Flags{}; // by kind; the host keeps no sixth
+};
+enum TEnumObjektLesen : std::int32_t {
+    OBJEKT_LESEN_FEHLER = 0,  // the project could not be read
+    OBJEKT_LESEN_OK = 1,      // Flags hold the project's flags
+    OBJEKT_LESEN_FEHLT = 2,   // the project has no such device object
 };

@@ -26,6 +26,8 @@ inline constexpr platform::UINT WM_USER_GETDATENSATZANYPARENT = platform::WM_USE
 // Finds the record of System (wParam) and Handle (lParam) under any Parent; 0 when there is none.
 // Unlike WM_USER_GETDATENSATZANYPARENT it never creates one: the chain reads go through it.
 inline constexpr platform::UINT WM_USER_FINDDATENSATZ = platform::WM_USER + 145;         // 1169, sent
+// Reads the flags of one device object: 0, RecObjektFlagsLesen*; answers a TEnumObjektLesen.
+inline constexpr platform::UINT WM_USER_OBJEKTFLAGSLESEN = platform::WM_USER + 146;      // 1170, sent
 inline constexpr platform::UINT WM_USER_UPDATEPREVIEW = platform::WM_USER + 150;        // 1174, posted
 inline constexpr platform::UINT WM_USER_GETACCESSMODE = platform::WM_USER + 152;        // 1176, sent
 

@@ -64,6 +64,8 @@ platform::LRESULT TDeviceHub::Answer(const testsupport::RecordingWindow::Message
         return device.WmUserDatenTransport(Handle(), reinterpret_cast<tagRecDatenTransport*>(m.lParam));
     case WM_USER_GETGRPADRNRASZAHL:
         return device.GetGrpAdrNrAsZahl(static_cast<std::int32_t>(m.wParam), *reinterpret_cast<int*>(m.lParam));
+    case WM_USER_OBJEKTFLAGSLESEN:
+        return device.LeseObjektFlags(reinterpret_cast<RecObjektFlagsLesen*>(m.lParam));
     case WM_USER_OBJEKTFLAG: {
         const auto* request = reinterpret_cast<const RecObjektFlag*>(m.lParam);
         try {

@@ -96,6 +96,16 @@ public:
                 const auto* request = reinterpret_cast<const RecObjektFlag*>(m.lParam);
                 return ProjectKnowsObject && ProjectFlags[static_cast<std::size_t>(request->Flag)] == request->Value;
             }
+            case WM_USER_OBJEKTFLAGSLESEN: {
+                if (ProjectUnreadable)
+                    return OBJEKT_LESEN_FEHLER;
+                if (!ProjectKnowsObject)
+                    return OBJEKT_LESEN_FEHLT;
+                auto* request = reinterpret_cast<RecObjektFlagsLesen*>(m.lParam);
+                for (std::size_t kind = 0; kind < request->Flags.size(); ++kind)
+                    request->Flags[kind] = ProjectFlags[kind] != 0;
+                return OBJEKT_LESEN_OK;
+            }
             case WM_USER_GETGRPADRNRASZAHL: {
                 const auto found = Addresses.find(static_cast<std::int32_t>(m.wParam));
                 if (found == Addresses.end())
@@ -121,6 +131,7 @@ public:
     std::map<std::int32_t, TDatenStruktur> Records;
     std::array<int, 6> ProjectFlags{};
     bool ProjectKnowsObject = true;
+    bool ProjectUnreadable = false;
     std::map<std::int32_t, int> Addresses; // sub group -> address
 
 private:
@@ -274,8 +285,27 @@ TEST(EtsObjektTest, AlignmentTakesTheProjectsFlagsAndFailsWhenTheProjectLacksThe
     window.ProjectKnowsObject = false;
     window.ProjectFlags = {0, 0, 0, 0, 0, 0};
     EXPECT_FALSE(object->DatenAbgleich(true, false));
+    EXPECT_EQ(object->GetProjektStand(), TEtsObjekt::psFehlt);
     object->GetFlags(read, write, communication, transmit, update, readOnInit);
     EXPECT_TRUE(communication && write && transmit && readOnInit); // unchanged
+}
+
+TEST(EtsObjektTest, AFailedReadOfTheProjectIsNoMissingObject)
+{
+    RecordWindow window;
+    auto object = MakeObject(window.Handle());
+    ASSERT_TRUE(object->SetObjektFlags(true, false, true, false, false, false, false));
+    window.ProjectUnreadable = true;
+    EXPECT_FALSE(object->DatenAbgleich(true, false));
+    EXPECT_EQ(object->GetProjektStand(), TEtsObjekt::psUnlesbar);
+    bool read, write, communication, transmit, update, readOnInit;
+    object->GetFlags(read, write, communication, transmit, update, readOnInit);
+    EXPECT_EQ((std::vector<bool>{false, true, true, false, false, false}),
+              (std::vector<bool>{read, write, communication, transmit, update, readOnInit}));
+
+    window.ProjectUnreadable = false;
+    EXPECT_TRUE(object->DatenAbgleich(true, false));
+    EXPECT_EQ(object->GetProjektStand(), TEtsObjekt::psGelesen);
 }
 
 TEST(EtsObjektTest, TheAddressesOfTheLinksAreReadAnew)

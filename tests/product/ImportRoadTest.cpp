@@ -486,10 +486,12 @@ TEST_F(UnchangedDeviceTest, ACancelledCheckAnswersFalseAsACancelAndChangesNothin
     TakeSnapshot();
     const std::int64_t groups = Count("sub_group");
 
+    const auto table = device_->CharTable;
     EXPECT_FALSE(Import(true));
     EXPECT_TRUE(device_->ImportCancelled);
     EXPECT_EQ(script_.Checks, 1);
     ExpectUnchanged();
+    EXPECT_TRUE(device_->CharTable == table);
     EXPECT_EQ(std::make_pair(DataModule().SwCreatedVersion, DataModule().SwCreatedDate), stamps_);
     EXPECT_EQ(Count("sub_group"), groups);
     EXPECT_EQ(ui_.boxes().size(), boxesBefore_);
@@ -507,16 +509,28 @@ TEST_F(UnchangedDeviceTest, TheOtherTextsAreTakenWhenTheCheckPasses)
 
 TEST_F(UnchangedDeviceTest, DataWithoutVersionAreRefusedAsAFailure)
 {
+    // Refused by the check of the whole file, before the device's stamps change.
     block_.WithVersion = false;
     TakeSnapshot();
     EXPECT_FALSE(Import(true));
     EXPECT_FALSE(device_->ImportCancelled);
-    EXPECT_EQ(DataModule().SwCreatedVersion, "unknown");
-    EXPECT_EQ(DataModule().SwCreatedDate, "unknown");
+    EXPECT_EQ(std::make_pair(DataModule().SwCreatedVersion, DataModule().SwCreatedDate), stamps_);
     ASSERT_EQ(ui_.boxes().size(), boxesBefore_ + 1);
-    EXPECT_EQ(ui_.boxes().back().text.rfind(Spredit::Text9129 + "\n", 0), 0u) << ui_.boxes().back().text;
-    EXPECT_EQ(ui_.boxes().back().caption, Spredit::Text9244);
+    EXPECT_EQ(ui_.boxes().back().text, Spredit::Text9125 + "\n<Version>") << ui_.boxes().back().text;
+    EXPECT_EQ(ui_.boxes().back().caption, Spredit::Text9018);
     EXPECT_EQ(script_.Checks, 0);
+    ExpectUnchanged();
+}
+
+TEST_F(UnchangedDeviceTest, AVersionTheDeviceCannotTakeLeavesItsStampsAndCharacterTable)
+{
+    block_.VersionLines[0] = "Version=SX Version:9.99 Typ:SORV/Vantu_117";
+    OtherTexts(block_);
+    TakeSnapshot();
+    const auto table = device_->CharTable;
+    EXPECT_FALSE(Import(true));
+    EXPECT_EQ(std::make_pair(DataModule().SwCreatedVersion, DataModule().SwCreatedDate), stamps_);
+    EXPECT_TRUE(device_->CharTable == table);
     ExpectUnchanged();
 }
 
