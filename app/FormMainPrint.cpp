@@ -112,6 +112,8 @@ void TFormMain::MakeDrucken(TRecReportInfo info)
     LOG_FKT_START("TFormMain::MakeDrucken");
     if (FormVerw == nullptr || FormVerw->GetTree() == nullptr || AktDevInst == nullptr)
         return;
+    // A value typed into an open cell editor is printed too.
+    DeactivateActiveGridCell();
     const platform::TCursorHourGlass hourGlass;
     TDrawGridSE grid;
     tagRecDeviceEtsInfo host;

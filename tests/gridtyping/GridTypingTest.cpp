@@ -324,3 +324,28 @@ TEST_F(GridTyping, AfterTabTheNextClickOpensTheEditorOfTheClickedRow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridTyping, CtrlNStillOpensAWindowFromAnOpenEditor)
+{
+    const std::size_t windows = tour_.Main().GetFormVerwList().size();
+    Open(NightCaption);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(tour_.Main().GetFormVerwList().size(), windows + 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridTyping, PrintingTakesTheTypedValueFirst)
+{
+    Open(NightCaption);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Type("-30");
+    tour_.Trigger("APrint");
+    EXPECT_EQ(NightInRecord(), -30);
+}
+
+} // namespace

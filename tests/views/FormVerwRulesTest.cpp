@@ -101,3 +101,47 @@ TEST(ExpandedNodeLines, ThatAreNoDecimalNumbersAreSkipped)
 }
 
 } // namespace
+
+namespace {
+
+struct TTypingCase {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    bool typing;
+};
+
+class TypingKeys : public ::testing::TestWithParam<TTypingCase> {};
+
+TEST_P(TypingKeys, AnEditorKeepsTheKeysThatTypeAndCtrlAAndCtrlE)
+{
+    EXPECT_EQ(views::IsTypingKey(GetParam().key, GetParam().modifiers, QString::fromLatin1(GetParam().text)),
+              GetParam().typing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TypingKeys,
+    ::testing::Values(TTypingCase{Qt::Key_Minus, Qt::NoModifier, "-", true},
+                      TTypingCase{Qt::Key_Minus, Qt::KeypadModifier, "-", true},
+                      TTypingCase{Qt::Key_Plus, Qt::ShiftModifier, "+", true},
+                      TTypingCase{Qt::Key_3, Qt::NoModifier, "3", true},
+                      TTypingCase{Qt::Key_A, Qt::ControlModifier, "\x01", true},
+                      TTypingCase{Qt::Key_E, Qt::ControlModifier, "\x05", true},
+                      TTypingCase{Qt::Key_N, Qt::ControlModifier, "\x0e", false},
+                      TTypingCase{Qt::Key_P, Qt::ControlModifier, "\x10", false},
+                      TTypingCase{Qt::Key_A, Qt::ControlModifier | Qt::AltModifier, "", false},
+                      TTypingCase{Qt::Key_F6, Qt::NoModifier, "", false},
+                      TTypingCase{Qt::Key_F1, Qt::ControlModifier, "", false},
+                      TTypingCase{Qt::Key_Return, Qt::NoModifier, "\r", false}));
+
+TEST(SwitchVtKeys, XSymbolsOfCtrlAltF1ToF12AreTheFunctionKeys)
+{
+    EXPECT_EQ(views::SwitchVtFunctionKey(0x1008FE01), views::VK_F1);
+    EXPECT_EQ(views::SwitchVtFunctionKey(0x1008FE06), views::VK_F6);
+    EXPECT_EQ(views::SwitchVtFunctionKey(0x1008FE0C), views::VK_F1 + 11);
+    EXPECT_EQ(views::SwitchVtFunctionKey(0x1008FE00), 0);
+    EXPECT_EQ(views::SwitchVtFunctionKey(0x1008FE0D), 0) << "VT 13 has no function key";
+    EXPECT_EQ(views::SwitchVtFunctionKey(0xFFC9), 0) << "F12 itself";
+}
+
+} // namespace
