@@ -25,6 +25,9 @@
 namespace platform {
 namespace {
 
+// Room of a window manager's icon and buttons beside a caption.
+constexpr int CaptionRoom = 120;
+
 QMessageBox::Icon IconOf(unsigned style)
 {
     switch (style & 0xF0) {
@@ -134,8 +137,10 @@ void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::strin
 
 void FitMessageBoxCaption(QMessageBox& box)
 {
-    // The caption's text with room for the window manager's icon and buttons.
-    const int wanted = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+    // The caption's text, bold as window managers draw it, with room for their icon and buttons.
+    QFont caption = box.font();
+    caption.setBold(true);
+    const int wanted = QFontMetrics(caption).horizontalAdvance(box.windowTitle()) + CaptionRoom;
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                       grid->columnCount());
@@ -291,6 +296,10 @@ void TQtUiService::ShowProgressTexts(const TProgressInfo& info)
     progress_->setWindowTitle(ToQString(info.caption));
     progress_->setLabelText(ToQString(info.text));
     progress_->setMaximum(std::max(info.stepCount, 1));
+    // Wide enough for the caption beside the window manager's buttons.
+    QFont caption = progress_->font();
+    caption.setBold(true);
+    progress_->setMinimumWidth(QFontMetrics(caption).horizontalAdvance(progress_->windowTitle()) + CaptionRoom);
 }
 
 } // namespace platform
