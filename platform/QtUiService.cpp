@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QTreeView>
 #include <QUrl>
 
 #include <algorithm>
@@ -27,6 +29,9 @@ namespace {
 
 // Room of a window manager's icon and buttons beside a caption.
 constexpr int CaptionRoom = 120;
+// The least size of a file dialog, for its list's columns.
+constexpr int FileDialogWidth = 820;
+constexpr int FileDialogHeight = 480;
 
 QMessageBox::Icon IconOf(unsigned style)
 {
@@ -81,6 +86,21 @@ Qt::CursorShape ShapeOf(TCursor cursor)
 }
 
 
+// The detail columns of the dialog's file list as wide as their contents, the name taking the
+// rest of a dialog wide enough for all of them.
+void FitFileList(QFileDialog& dialog)
+{
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (list == nullptr)
+        return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    dialog.resize(std::max(dialog.width(), FileDialogWidth), std::max(dialog.height(), FileDialogHeight));
+}
+
 // Runs the file dialog set up from info; true, with the choice in info, on OK.
 bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
 {
@@ -107,6 +127,7 @@ bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
         dialog.selectFile(ToQString(info.FileName));
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, (info.Options & ofOverwritePrompt) == 0);
+    FitFileList(dialog);
     QString chosen;
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
