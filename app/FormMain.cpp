@@ -102,6 +102,7 @@ TFormMain::~TFormMain()
     // The configuration windows go first, while everything they may ask for is still there.
     delete MdiArea;
     MdiArea = nullptr;
+    FirstLayout = nullptr; // went with the area
     FormDestroy();
     if (FormMain == this)
         FormMain = nullptr;

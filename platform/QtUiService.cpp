@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,12 +19,19 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QTreeView>
 #include <QUrl>
 
 #include <algorithm>
 
 namespace platform {
 namespace {
+
+// Room of a window manager's icon and buttons beside a caption.
+constexpr int CaptionRoom = 120;
+// The least size of a file dialog, for its list's columns.
+constexpr int FileDialogWidth = 820;
+constexpr int FileDialogHeight = 480;
 
 QMessageBox::Icon IconOf(unsigned style)
 {
@@ -78,6 +86,21 @@ Qt::CursorShape ShapeOf(TCursor cursor)
 }
 
 
+// The detail columns of the dialog's file list as wide as their contents, the name taking the
+// rest of a dialog wide enough for all of them.
+void FitFileList(QFileDialog& dialog)
+{
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (list == nullptr)
+        return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    dialog.resize(std::max(dialog.width(), FileDialogWidth), std::max(dialog.height(), FileDialogHeight));
+}
+
 // Runs the file dialog set up from info; true, with the choice in info, on OK.
 bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
 {
@@ -104,6 +127,7 @@ bool RunFileDialog(QFileDialog::AcceptMode mode, TFileDialogInfo& info)
         dialog.selectFile(ToQString(info.FileName));
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, (info.Options & ofOverwritePrompt) == 0);
+    FitFileList(dialog);
     QString chosen;
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -134,8 +158,10 @@ void SetUpMessageBox(QMessageBox& box, const std::string& text, const std::strin
 
 void FitMessageBoxCaption(QMessageBox& box)
 {
-    // The caption's text with room for the window manager's icon and buttons.
-    const int wanted = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+    // The caption's text, bold as window managers draw it, with room for their icon and buttons.
+    QFont caption = box.font();
+    caption.setBold(true);
+    const int wanted = QFontMetrics(caption).horizontalAdvance(box.windowTitle()) + CaptionRoom;
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                       grid->columnCount());
@@ -294,6 +320,10 @@ void TQtUiService::ShowProgressTexts(const TProgressInfo& info)
     progress_->setWindowTitle(ToQString(info.caption));
     progress_->setLabelText(ToQString(info.text));
     progress_->setMaximum(std::max(info.stepCount, 1));
+    // Wide enough for the caption beside the window manager's buttons.
+    QFont caption = progress_->font();
+    caption.setBold(true);
+    progress_->setMinimumWidth(QFontMetrics(caption).horizontalAdvance(progress_->windowTitle()) + CaptionRoom);
 }
 
 } // namespace platform

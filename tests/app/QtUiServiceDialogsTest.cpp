@@ -3,12 +3,16 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -51,6 +55,28 @@ TEST_F(QtUiServiceDialogsTest, ACancelledInputQueryLeavesTheText)
     });
     EXPECT_FALSE(platform::Ui().InputQuery("Devicetype", "?", value));
     EXPECT_EQ(value, "alt");
+}
+
+TEST_F(QtUiServiceDialogsTest, TheFileDialogShowsItsListsColumnsWhole)
+{
+    QSize shown;
+    std::vector<QHeaderView::ResizeMode> modes;
+    WhenShown([&](QDialog& dialog) {
+        shown = dialog.size();
+        if (const auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+            for (int column = 0; column < list->header()->count(); ++column)
+                modes.push_back(list->header()->sectionResizeMode(column));
+        dialog.reject();
+    });
+    platform::TFileDialogInfo info;
+    info.Title = "Import";
+    info.InitialDir = QDir::tempPath().toStdString();
+    EXPECT_FALSE(platform::Ui().OpenFileDialog(info));
+    EXPECT_GE(shown.width(), 800);
+    ASSERT_EQ(modes.size(), 4u) << "name, size, type, date";
+    EXPECT_EQ(modes[0], QHeaderView::Stretch);
+    for (std::size_t column = 1; column < modes.size(); ++column)
+        EXPECT_EQ(modes[column], QHeaderView::ResizeToContents) << column;
 }
 
 TEST_F(QtUiServiceDialogsTest, AModalDialogAnswersItsResult)

@@ -28,6 +28,15 @@ int Layer(const QWidget& window)
 
 // A caption bar as a window manager draws one, where the platform draws none.
 constexpr int CaptionHeight = 22;
+// The room of the window manager's icon and buttons in a caption bar.
+constexpr int CaptionButtons = 80;
+
+QFont CaptionFont(const QWidget& window)
+{
+    QFont font = window.font();
+    font.setBold(true);
+    return font;
+}
 
 bool HasCaption(const QWidget& window)
 {
@@ -49,9 +58,7 @@ void DrawFrame(QPainter& painter, const QWidget& window, const QPoint& origin)
     painter.fillRect(frame, active ? QColor(0x30, 0x50, 0x80) : QColor(0x70, 0x78, 0x80));
     const QRect caption(frame.left(), frame.top(), frame.width(), client.top() - frame.top());
     painter.setPen(Qt::white);
-    QFont font = window.font();
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(CaptionFont(window));
     painter.drawText(caption.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      painter.fontMetrics().elidedText(window.windowTitle(), Qt::ElideRight, caption.width() - 12));
 }
@@ -76,6 +83,14 @@ QPixmap ScreenPicture()
         painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
     }
     return picture;
+}
+
+bool CaptionFits(const QWidget& window)
+{
+    if (!HasCaption(window) || window.windowTitle().isEmpty())
+        return true;
+    const QFontMetrics metrics(CaptionFont(window));
+    return metrics.horizontalAdvance(window.windowTitle()) + CaptionButtons <= window.frameGeometry().width();
 }
 
 } // namespace tour

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+class QWidget;
+
 namespace tour {
 
 // What a person sees on the primary screen: its background with every shown top-level window
@@ -9,5 +11,8 @@ namespace tour {
 // above the window where the platform has no frame); the main windows at the bottom, then the
 // other windows, the modal ones, the active one and the popups on top.
 QPixmap ScreenPicture();
+
+// True when the window's caption bar shows its whole title beside the window manager's buttons.
+bool CaptionFits(const QWidget& window);
 
 } // namespace tour

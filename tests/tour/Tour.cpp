@@ -158,6 +158,7 @@ void TTour::Grab(const QPixmap& picture)
 void TTour::Grab(QWidget& window)
 {
     EXPECT_TRUE(window.isVisible()) << "the window to grab is not shown";
+    EXPECT_TRUE(CaptionFits(window)) << "the caption \"" << window.windowTitle().toStdString() << "\" is cut";
     Grab(ScreenPicture());
 }
 
