@@ -5,7 +5,6 @@
 
 #include "app/Spraddrlink.h"
 #include "app/Spredit.h"
-#include "device/RecGroupAddress.h"
 #include "device/SubToObjectLinks.h"
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/addrlink/AddrlinkTypes.h"
@@ -16,7 +15,6 @@
 #include "platform/UiService.h"
 
 #include <algorithm>
-#include <list>
 #include <stdexcept>
 #include <vector>
 
@@ -117,20 +115,7 @@ bool TDeviceInstanz::LinkToSubGroup(std::int32_t subGroupId, int objectHandle, b
     }
     const TEtsGruppenAdressen* groups = LoadGrpAdr();
     const std::uint16_t address = groups ? groups->GetGrpAddr(subGroupId) : 0;
-    // The object's links in the project's order, the sending one first (the host may have made
-    // the new link the sending one); as they were plus the new one when they cannot be read.
-    std::list<RecGroupAddress> stored;
-    std::string unread;
-    bool linksRead = false;
-    if (inProject && ReadEtsAssociations(object->GetDeviceObjectId(), stored, unread, linksRead) && linksRead
-        && std::any_of(stored.begin(), stored.end(),
-                       [subGroupId](const RecGroupAddress& entry) { return entry.SubGroupId == subGroupId; })) {
-        object->ClearAllSubGroupLink();
-        for (const RecGroupAddress& entry : stored)
-            object->AddSubGroupLink(entry.SubGroupId, static_cast<std::uint16_t>(entry.GrpAdr), false);
-    } else {
-        object->AddSubGroupLink(subGroupId, address, false);
-    }
+    object->AddSubGroupLink(subGroupId, address, false);
     if (TDatenStruktur* record = GetDatenSatz(object))
         object->Write(*record);
     if (ConfigWindow)

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -74,22 +73,6 @@ TEST_F(GrpAddrIntegration, TheLinkDialogsAddressIsCreatedAndLinked)
     EXPECT_EQ(1, Links().count(created));
     EXPECT_TRUE(time_->ExistSubGroupId(created));
     EXPECT_EQ(1, Query("SELECT COUNT(*) FROM sub_group WHERE name = 'Neue GA'"));
-}
-
-TEST_F(GrpAddrIntegration, AfterTheLinkTheObjectListsTheSendingAddressFirstAsTheProjectStoresIt)
-{
-    CreateDlgLinkToGrpAddr(nullptr, device_.get(), time_, [](TDlgLinkToGrpAddr& dialog) {
-        QTest::keyClick(dialog.EditGrpAddr, Qt::Key_Return);
-        return dialog.result();
-    });
-    const std::map<std::int32_t, int> links = Links();
-    const auto sending = std::find_if(links.begin(), links.end(), [](const auto& link) { return link.second > 0; });
-    ASSERT_NE(sending, links.end()) << "the project keeps no sending link";
-    const TObjektBasis::TGrpAdrIdList& shown = time_->GetGrpAdrIdList();
-    ASSERT_EQ(shown.size(), links.size());
-    EXPECT_EQ(shown.front().SubGroupId, sending->first);
-    EXPECT_NE(shown.front().GrpAdr, 0) << "the sending address has its address";
-    EXPECT_TRUE(time_->ExistSubGroupId(SubGroupId(3, 4, 21)));
 }
 
 TEST_F(GrpAddrIntegration, CancelOrAnotherObjectLinksNothing)
