@@ -56,6 +56,20 @@ std::string SizeText(std::int16_t type)
     return Spraddrlink::Text1018 + " " + std::to_string(type);
 }
 
+// The object's link to the sub group first, the others in their order.
+void MoveLinkFirst(TEtsObjekt& object, std::int32_t subGroupId)
+{
+    TObjektBasis::TGrpAdrIdList links = object.GetGrpAdrIdList();
+    const auto first = std::stable_partition(links.begin(), links.end(), [subGroupId](const auto& link) {
+        return link.SubGroupId == subGroupId;
+    });
+    if (first == links.begin() || links.front().SubGroupId != subGroupId || links == object.GetGrpAdrIdList())
+        return;
+    object.ClearAllSubGroupLink();
+    for (const TObjektBasis::RecGrpAdrId& link : links)
+        object.AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
+}
+
 } // namespace
 
 void TDeviceInstanz::LinkObjectToGrpAddr(TDataBasis* object, std::int16_t main, std::int16_t middle,
@@ -71,6 +85,16 @@ void TDeviceInstanz::LinkObjectToGrpAddr(TDataBasis* object, std::int16_t main, 
     if (!(links && links->ExistSubGroupId(node->GetEtsId())) &&
         !LinkToSubGroup(node->GetEtsId(), object->GetHandle(), true))
         return;
+    // The host may have made the new link the sending one: the object shows it first.
+    if (auto* etsObject = dynamic_cast<TEtsObjekt*>(object)) {
+        std::vector<DAL_SUB_TO_OBJECT> stored;
+        if (ReadSubToObjectLinks(GetEts2Cdi(), DAL_ANY, etsObject->GetDeviceObjectId(), stored) == DAL_END) {
+            const auto sending = std::find_if(stored.begin(), stored.end(),
+                                              [](const DAL_SUB_TO_OBJECT& link) { return link.SendFlag > 0; });
+            if (sending != stored.end())
+                MoveLinkFirst(*etsObject, sending->SubGroupId);
+        }
+    }
     if (TDatenStruktur* record = GetDatenSatz(object))
         object->Write(*record);
     const platform::HWND window = MainForm ? MainForm->GetHandle() : 0;
