@@ -5,7 +5,6 @@
 
 #include "app/Spraddrlink.h"
 #include "app/Spredit.h"
-#include "device/RecGroupAddress.h"
 #include "device/SubToObjectLinks.h"
 #include "outside/addrlink/EtsObjekt.h"
 #include "outside/addrlink/AddrlinkTypes.h"
@@ -16,7 +15,6 @@
 #include "platform/UiService.h"
 
 #include <algorithm>
-#include <list>
 #include <stdexcept>
 #include <vector>
 
@@ -58,6 +56,20 @@ std::string SizeText(std::int16_t type)
     return Spraddrlink::Text1018 + " " + std::to_string(type);
 }
 
+// The object's link to the sub group first, the others in their order.
+void MoveLinkFirst(TEtsObjekt& object, std::int32_t subGroupId)
+{
+    TObjektBasis::TGrpAdrIdList links = object.GetGrpAdrIdList();
+    const auto first = std::stable_partition(links.begin(), links.end(), [subGroupId](const auto& link) {
+        return link.SubGroupId == subGroupId;
+    });
+    if (first == links.begin() || links.front().SubGroupId != subGroupId || links == object.GetGrpAdrIdList())
+        return;
+    object.ClearAllSubGroupLink();
+    for (const TObjektBasis::RecGrpAdrId& link : links)
+        object.AddSubGroupLink(link.SubGroupId, link.GrpAdr, link.Flag);
+}
+
 } // namespace
 
 void TDeviceInstanz::LinkObjectToGrpAddr(TDataBasis* object, std::int16_t main, std::int16_t middle,
@@ -73,6 +85,16 @@ void TDeviceInstanz::LinkObjectToGrpAddr(TDataBasis* object, std::int16_t main, 
     if (!(links && links->ExistSubGroupId(node->GetEtsId())) &&
         !LinkToSubGroup(node->GetEtsId(), object->GetHandle(), true))
         return;
+    // The host may have made the new link the sending one: the object shows it first.
+    if (auto* etsObject = dynamic_cast<TEtsObjekt*>(object)) {
+        std::vector<DAL_SUB_TO_OBJECT> stored;
+        if (ReadSubToObjectLinks(GetEts2Cdi(), DAL_ANY, etsObject->GetDeviceObjectId(), stored) == DAL_END) {
+            const auto sending = std::find_if(stored.begin(), stored.end(),
+                                              [](const DAL_SUB_TO_OBJECT& link) { return link.SendFlag > 0; });
+            if (sending != stored.end())
+                MoveLinkFirst(*etsObject, sending->SubGroupId);
+        }
+    }
     if (TDatenStruktur* record = GetDatenSatz(object))
         object->Write(*record);
     const platform::HWND window = MainForm ? MainForm->GetHandle() : 0;
@@ -117,20 +139,7 @@ bool TDeviceInstanz::LinkToSubGroup(std::int32_t subGroupId, int objectHandle, b
     }
     const TEtsGruppenAdressen* groups = LoadGrpAdr();
     const std::uint16_t address = groups ? groups->GetGrpAddr(subGroupId) : 0;
-    // The object's links in the project's order, the sending one first (the host may have made
-    // the new link the sending one); as they were plus the new one when they cannot be read.
-    std::list<RecGroupAddress> stored;
-    std::string unread;
-    bool linksRead = false;
-    if (inProject && ReadEtsAssociations(object->GetDeviceObjectId(), stored, unread, linksRead) && linksRead
-        && std::any_of(stored.begin(), stored.end(),
-                       [subGroupId](const RecGroupAddress& entry) { return entry.SubGroupId == subGroupId; })) {
-        object->ClearAllSubGroupLink();
-        for (const RecGroupAddress& entry : stored)
-            object->AddSubGroupLink(entry.SubGroupId, static_cast<std::uint16_t>(entry.GrpAdr), false);
-    } else {
-        object->AddSubGroupLink(subGroupId, address, false);
-    }
+    object->AddSubGroupLink(subGroupId, address, false);
     if (TDatenStruktur* record = GetDatenSatz(object))
         object->Write(*record);
     if (ConfigWindow)

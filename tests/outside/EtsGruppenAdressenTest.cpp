@@ -173,7 +173,8 @@ TEST_F(EtsGruppenAdressenTest, ACreatedAddressJoinsTheLoadedGroups)
     EXPECT_EQ(6 * 2048 + 2 * 256 + 33, created->GetGrpAddr());
     EXPECT_EQ("Garten", created->GetName());
     EXPECT_EQ(created, FindSub(6 * 2048 + 2 * 256 + 33));
-    EXPECT_EQ("6 ", Walk(groups_)[Walk(groups_).size() - 3]); // a new main group, named by nobody, comes last
+    // A new main group comes last, named as the host names the groups it makes on the way.
+    EXPECT_EQ("6 Neue Hauptgruppe", Walk(groups_)[Walk(groups_).size() - 3]);
 
     // An address that exists is found, not made again.
     TEtsSubGroup* found = nullptr;
