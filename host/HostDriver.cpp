@@ -174,7 +174,7 @@ std::optional<THostDriver::TChecked> THostDriver::Check(const std::string& name,
         TCheckedArgument value = CheckArgument(argument, found->second);
         if (!value.Value)
             return refuse(value.Refusal);
-        if (argument.Kind != hostlink::TArgKind::Text && argument.Kind != hostlink::TArgKind::Bytes)
+        if (hostlink::IsIntegerKind(argument.Kind))
             checked.Numbers[argument.Name] = static_cast<std::int32_t>(value.Value->toInteger());
         checked.Values.append(*value.Value);
     }

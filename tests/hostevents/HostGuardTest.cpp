@@ -1,6 +1,9 @@
 #include "host/DeviceBlob.h"
 #include "host/ProjectDatabase.h"
+#include "outside/hostlink/Ets2CdiExtended1.h"
 #include "outside/hostlink/HostProtocol.h"
+#include "platform/FileIo.h"
+#include "platform/TraceLog.h"
 #include "tests/hostevents/HandHost.h"
 #include "tests/hostevents/HostEventFixture.h"
 #include "tests/support/TempDir.h"
@@ -450,6 +453,25 @@ TEST(EditorAnswersAnUnknownEvent, WithTheRefusalNamingIt)
     EXPECT_EQ(reply->value("result").toInt(), 0);
     EXPECT_EQ(reply->value("returnNow").toInt(), 1);
     EXPECT_NE(reply->value("refused").toString().indexOf("Frobnicate"), -1);
+}
+
+TEST(HostLinkRefusal, RunsNoHandlerAndLeavesATraceEntry)
+{
+    const testsupport::TempDir dir;
+    const std::string trace = dir.file("trace.log");
+    platform::InitLogFkt(nullptr, platform::LOG_LEVEL_NORMAL, platform::LOG_MASK_ALL, false, trace);
+    TEts2Cdi_Extended1 link(dir.file("none.ets"));
+    bool ran = false;
+    link.OnCdiEditParameters = [&](bool&, std::int32_t&, std::int32_t) { ran = true; };
+    const QJsonObject reply = link.RaiseEvent(HandHost::Event(4, "EditParameters", {-1}, 0));
+    platform::CloseLogFkt();
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(reply.value("seq").toInt(), 4);
+    EXPECT_EQ(reply.value("result").toInt(), 0);
+    EXPECT_EQ(reply.value("returnNow").toInt(), 1);
+    EXPECT_NE(platform::ReadWholeFile(trace).find("EditParameters refused: device=-1 is out of range"),
+              std::string::npos)
+        << platform::ReadWholeFile(trace);
 }
 
 TEST(EditorWithoutAutomation, RefusesAUiCommand)
