@@ -493,11 +493,17 @@ TEST(EditorWithoutAutomation, RefusesAUiCommand)
 // test connects there and speaks as the editor.
 class HandEditor {
 public:
-    explicit HandEditor(const GuardProject& project) : script_(project.Folder + "editor.sh"), socketFile_(script_ + ".socket")
+    explicit HandEditor(const GuardProject& project)
+        : script_(project.Folder + "editor.sh"), socketFile_(script_ + ".socket"), stopFile_(script_ + ".stop")
     {
-        std::ofstream(script_) << "#!/bin/sh\necho \"$ETSHOST_SOCKET\" > \"" << socketFile_ << "\"\nexec sleep 120\n";
+        // It runs until the test lets it end (at most two minutes).
+        std::ofstream(script_) << "#!/bin/sh\necho \"$ETSHOST_SOCKET\" > \"" << socketFile_ << "\"\n"
+                               << "i=0\nwhile [ ! -e \"" << stopFile_ << "\" ] && [ $i -lt 1200 ]; do\n"
+                               << "  sleep 0.1\n  i=$((i + 1))\ndone\n";
         fs::permissions(script_, fs::perms::owner_all);
     }
+    // Lets the script end, as an editor ends on the stop.
+    void End() const { std::ofstream{stopFile_}; }
     const std::string& Program() const { return script_; }
     // Connects once etshost started the script.
     bool Connect()
@@ -534,6 +540,7 @@ public:
 private:
     std::string script_;
     std::string socketFile_;
+    std::string stopFile_;
     QLocalSocket socket_;
     hostlink::TLineBuffer lines_;
 };
@@ -599,6 +606,40 @@ TEST(EtshostWaits, NotForAReplyToAnotherEvent)
     const HostRun run = etshost.End();
     EXPECT_NE(run.Exit, 0);
     EXPECT_NE(run.Err.find("the editor answered event"), std::string::npos) << run.Err;
+}
+
+TEST(EtshostAnswersBadLines, WithErrorsAndGoesOn)
+{
+    const GuardProject project;
+    HandEditor editor(project);
+    RunningEtshost etshost(project, EventWith(project, editor, "EditParameters"));
+    ASSERT_TRUE(editor.Connect());
+    editor.Send(hostlink::EncodeMessage({{"type", "hello"}, {"module", "244_ID"}, {"pid", 1}}));
+    const auto event = editor.Next("event");
+    ASSERT_TRUE(event);
+    const std::vector<std::pair<QByteArray, QString>> lines = {
+        {"no json\n", "no JSON"},
+        {QByteArray("{\"type\":\"reply\"\0}\n", 18), "NUL"},
+        {"{\"type\":\"reply\",\"text\":\"a\\u0000b\"}\n", "NUL"},
+        {"{\"type\":\"bogus\"}\n", "bogus"},
+        {"[1]\n", "no JSON object"},
+    };
+    for (const auto& [line, reason] : lines) {
+        editor.Send(line);
+        const auto error = editor.Next("error");
+        ASSERT_TRUE(error) << "no error answer to " << line.toStdString();
+        EXPECT_NE(error->value("reason").toString().indexOf(reason), -1)
+            << error->value("reason").toString().toStdString();
+    }
+    editor.Send(hostlink::EncodeMessage(
+        {{"type", "reply"}, {"seq", event->value("seq").toInteger()}, {"returnNow", 1}, {"result", 0}}));
+    const auto stop = editor.Next("event");
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->value("name").toString(), "Stop");
+    editor.End();
+    const HostRun run = etshost.End();
+    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_NE(run.Out.find("EditParameters -> result=0 returnNow=1"), std::string::npos) << run.Out;
 }
 
 TEST(EtshostWaits, ForAHelloAfterAnEndlessLineUntilItsTimeOut)
