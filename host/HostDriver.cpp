@@ -277,8 +277,12 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
                 SetDeviceParameterValues(db, *made, ReadParameters(parameters));
         }
     }
-    // The host's own work before the event.
+    // The host's own work before the event. A device of the project that an import the editor
+    // does not take was to go into gets its parameter values back.
+    std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> parametersBefore;
     if (name == "ImportDevice" && !checked->File.empty()) {
+        if (!made)
+            parametersBefore = DeviceParameterValues(db, number("device"));
         const std::string folder = Folder(ImportFolder(db));
         fs::create_directories(folder);
         fs::copy_file(checked->File, folder + std::to_string(number("old")) + ".bup",
@@ -300,6 +304,8 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
         return outcome;
     if (outcome->Result != 0)
         madeDevice.Keep();
+    else if (parametersBefore)
+        SetDeviceParameterValues(db, number("device"), *parametersBefore);
 
     // The host's own work after the event.
     if (name == "DeleteDevice") {

@@ -323,6 +323,24 @@ TEST(EtshostRefuses, ACreateTheEditorRefusesLeavesNoDeviceBehind)
     EXPECT_EQ(devices(after), devices(before));
 }
 
+TEST(EtshostRefuses, AnImportTheEditorRefusesLeavesTheDeviceAsItWas)
+{
+    const GuardProject project;
+    const std::string file = project.Folder + "7.bup";
+    std::ofstream(file) << "no export of a device\n";
+    const std::string before = project.Dump();
+    for (const char* device : {"device=2", ""}) {
+        QStringList args{"event", "--db", QString::fromStdString(project.Project), "--editor", ALIGNED_EDITOR_PATH,
+                         "ImportDevice", QString::fromStdString("file=" + file)};
+        if (*device != '\0')
+            args << QString::fromLatin1(device);
+        const HostRun run = project.Etshost(args);
+        EXPECT_EQ(run.Exit, 0) << run.Err;
+        EXPECT_NE(run.Out.find("ImportDevice -> result=0 returnNow=1"), std::string::npos) << run.Out;
+        EXPECT_EQ(project.Dump(), before) << device;
+    }
+}
+
 // --- Events out of turn ------------------------------------------------------------------------
 
 struct OutOfTurn {
