@@ -176,7 +176,7 @@ std::optional<THostDriver::TChecked> THostDriver::Check(const std::string& name,
         TCheckedArgument value = CheckArgument(argument, found->second);
         if (!value.Value)
             return refuse(value.Refusal);
-        if (argument.Kind != hostlink::TArgKind::Text && argument.Kind != hostlink::TArgKind::Bytes)
+        if (hostlink::IsIntegerKind(argument.Kind))
             checked.Numbers[argument.Name] = static_cast<std::int32_t>(value.Value->toInteger());
         checked.Values.append(*value.Value);
     }
@@ -279,8 +279,12 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
                 SetDeviceParameterValues(db, *made, ReadParameters(parameters));
         }
     }
-    // The host's own work before the event.
+    // The host's own work before the event. A device of the project that an import the editor
+    // does not take was to go into gets its parameter values back.
+    std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> parametersBefore;
     if (name == "ImportDevice" && !checked->File.empty()) {
+        if (!made)
+            parametersBefore = DeviceParameterValues(db, number("device"));
         const std::string folder = Folder(ImportFolder(db));
         fs::create_directories(folder);
         fs::copy_file(checked->File, folder + std::to_string(number("old")) + ".bup",
@@ -302,6 +306,8 @@ std::optional<TEventOutcome> THostDriver::Event(const std::string& name, const s
         return outcome;
     if (outcome->Result != 0)
         madeDevice.Keep();
+    else if (parametersBefore)
+        SetDeviceParameterValues(db, number("device"), *parametersBefore);
 
     // The host's own work after the event.
     if (name == "DeleteDevice") {

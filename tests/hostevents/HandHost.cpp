@@ -150,7 +150,7 @@ std::string ProjectDump(const std::string& path)
         return result;
     };
     std::string dump;
-    for (const auto& table : rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
+    for (const auto& table : rows("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' ORDER BY name")) {
         dump += "table " + table[0] + "\n";
         std::vector<std::string> lines;
         for (const auto& row : rows("SELECT * FROM \"" + table[0] + "\"")) {

@@ -59,7 +59,7 @@ private:
 };
 
 // Every table of the project file with its rows, as text: two projects with the same dump hold
-// the same data.
+// the same data (SQLite's own tables, such as the next ids, are left out).
 std::string ProjectDump(const std::string& path);
 
 } // namespace hosttest

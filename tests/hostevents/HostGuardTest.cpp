@@ -1,6 +1,9 @@
 #include "host/DeviceBlob.h"
 #include "host/ProjectDatabase.h"
+#include "outside/hostlink/Ets2CdiExtended1.h"
 #include "outside/hostlink/HostProtocol.h"
+#include "platform/FileIo.h"
+#include "platform/TraceLog.h"
 #include "tests/hostevents/HandHost.h"
 #include "tests/hostevents/HostEventFixture.h"
 #include "tests/support/TempDir.h"
@@ -320,6 +323,24 @@ TEST(EtshostRefuses, ACreateTheEditorRefusesLeavesNoDeviceBehind)
     EXPECT_EQ(devices(after), devices(before));
 }
 
+TEST(EtshostRefuses, AnImportTheEditorRefusesLeavesTheDeviceAsItWas)
+{
+    const GuardProject project;
+    const std::string file = project.Folder + "7.bup";
+    std::ofstream(file) << "no export of a device\n";
+    const std::string before = project.Dump();
+    for (const char* device : {"device=2", ""}) {
+        QStringList args{"event", "--db", QString::fromStdString(project.Project), "--editor", ALIGNED_EDITOR_PATH,
+                         "ImportDevice", QString::fromStdString("file=" + file)};
+        if (*device != '\0')
+            args << QString::fromLatin1(device);
+        const HostRun run = project.Etshost(args);
+        EXPECT_EQ(run.Exit, 0) << run.Err;
+        EXPECT_NE(run.Out.find("ImportDevice -> result=0 returnNow=1"), std::string::npos) << run.Out;
+        EXPECT_EQ(project.Dump(), before) << device;
+    }
+}
+
 // --- Events out of turn ------------------------------------------------------------------------
 
 struct OutOfTurn {
@@ -452,6 +473,25 @@ TEST(EditorAnswersAnUnknownEvent, WithTheRefusalNamingIt)
     EXPECT_NE(reply->value("refused").toString().indexOf("Frobnicate"), -1);
 }
 
+TEST(HostLinkRefusal, RunsNoHandlerAndLeavesATraceEntry)
+{
+    const testsupport::TempDir dir;
+    const std::string trace = dir.file("trace.log");
+    platform::InitLogFkt(nullptr, platform::LOG_LEVEL_NORMAL, platform::LOG_MASK_ALL, false, trace);
+    TEts2Cdi_Extended1 link(dir.file("none.ets"));
+    bool ran = false;
+    link.OnCdiEditParameters = [&](bool&, std::int32_t&, std::int32_t) { ran = true; };
+    const QJsonObject reply = link.RaiseEvent(HandHost::Event(4, "EditParameters", {-1}, 0));
+    platform::CloseLogFkt();
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(reply.value("seq").toInt(), 4);
+    EXPECT_EQ(reply.value("result").toInt(), 0);
+    EXPECT_EQ(reply.value("returnNow").toInt(), 1);
+    EXPECT_NE(platform::ReadWholeFile(trace).find("EditParameters refused: device=-1 is out of range"),
+              std::string::npos)
+        << platform::ReadWholeFile(trace);
+}
+
 TEST(EditorWithoutAutomation, RefusesAUiCommand)
 {
     const GuardProject project;
@@ -471,11 +511,17 @@ TEST(EditorWithoutAutomation, RefusesAUiCommand)
 // test connects there and speaks as the editor.
 class HandEditor {
 public:
-    explicit HandEditor(const GuardProject& project) : script_(project.Folder + "editor.sh"), socketFile_(script_ + ".socket")
+    explicit HandEditor(const GuardProject& project)
+        : script_(project.Folder + "editor.sh"), socketFile_(script_ + ".socket"), stopFile_(script_ + ".stop")
     {
-        std::ofstream(script_) << "#!/bin/sh\necho \"$ETSHOST_SOCKET\" > \"" << socketFile_ << "\"\nexec sleep 120\n";
+        // It runs until the test lets it end (at most two minutes).
+        std::ofstream(script_) << "#!/bin/sh\necho \"$ETSHOST_SOCKET\" > \"" << socketFile_ << "\"\n"
+                               << "i=0\nwhile [ ! -e \"" << stopFile_ << "\" ] && [ $i -lt 1200 ]; do\n"
+                               << "  sleep 0.1\n  i=$((i + 1))\ndone\n";
         fs::permissions(script_, fs::perms::owner_all);
     }
+    // Lets the script end, as an editor ends on the stop.
+    void End() const { std::ofstream{stopFile_}; }
     const std::string& Program() const { return script_; }
     // Connects once etshost started the script.
     bool Connect()
@@ -512,6 +558,7 @@ public:
 private:
     std::string script_;
     std::string socketFile_;
+    std::string stopFile_;
     QLocalSocket socket_;
     hostlink::TLineBuffer lines_;
 };
@@ -577,6 +624,40 @@ TEST(EtshostWaits, NotForAReplyToAnotherEvent)
     const HostRun run = etshost.End();
     EXPECT_NE(run.Exit, 0);
     EXPECT_NE(run.Err.find("the editor answered event"), std::string::npos) << run.Err;
+}
+
+TEST(EtshostAnswersBadLines, WithErrorsAndGoesOn)
+{
+    const GuardProject project;
+    HandEditor editor(project);
+    RunningEtshost etshost(project, EventWith(project, editor, "EditParameters"));
+    ASSERT_TRUE(editor.Connect());
+    editor.Send(hostlink::EncodeMessage({{"type", "hello"}, {"module", "244_ID"}, {"pid", 1}}));
+    const auto event = editor.Next("event");
+    ASSERT_TRUE(event);
+    const std::vector<std::pair<QByteArray, QString>> lines = {
+        {"no json\n", "no JSON"},
+        {QByteArray("{\"type\":\"reply\"\0}\n", 18), "NUL"},
+        {"{\"type\":\"reply\",\"text\":\"a\\u0000b\"}\n", "NUL"},
+        {"{\"type\":\"bogus\"}\n", "bogus"},
+        {"[1]\n", "no JSON object"},
+    };
+    for (const auto& [line, reason] : lines) {
+        editor.Send(line);
+        const auto error = editor.Next("error");
+        ASSERT_TRUE(error) << "no error answer to " << line.toStdString();
+        EXPECT_NE(error->value("reason").toString().indexOf(reason), -1)
+            << error->value("reason").toString().toStdString();
+    }
+    editor.Send(hostlink::EncodeMessage(
+        {{"type", "reply"}, {"seq", event->value("seq").toInteger()}, {"returnNow", 1}, {"result", 0}}));
+    const auto stop = editor.Next("event");
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->value("name").toString(), "Stop");
+    editor.End();
+    const HostRun run = etshost.End();
+    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_NE(run.Out.find("EditParameters -> result=0 returnNow=1"), std::string::npos) << run.Out;
 }
 
 TEST(EtshostWaits, ForAHelloAfterAnEndlessLineUntilItsTimeOut)
