@@ -12,10 +12,13 @@
 #include <QAction>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -116,6 +119,67 @@ INSTANTIATE_TEST_SUITE_P(
                         return std::shared_ptr<void>(other, other.get());
                     }}),
     [](const ::testing::TestParamInfo<FailedStore>& info) { return std::string(info.param.name); });
+
+// A small file system of its own, unmounted (lazily, whatever still holds it) with the object.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& folder) : folder_(folder)
+    {
+        std::filesystem::create_directories(folder);
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16m") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    // Takes every byte that is left.
+    void Fill() const
+    {
+        std::FILE* filler = std::fopen((folder_ + "/filler").c_str(), "wb");
+        if (filler == nullptr)
+            return;
+        const std::string chunk(64 * 1024, 'f');
+        while (std::fwrite(chunk.data(), 1, chunk.size(), filler) == chunk.size() && std::fflush(filler) == 0) {
+        }
+        for (std::size_t n = 512; n > 0; n /= 2)
+            while (std::fwrite(chunk.data(), 1, n, filler) == n && std::fflush(filler) == 0) {
+            }
+        std::fclose(filler);
+    }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
+
+using FullDiskTest = EditDurabilityFixture;
+
+// The project lies on a disk that is full by the end of the edit; the program's own folder does not.
+TEST_F(FullDiskTest, IsReturnedAsNotKeptAndTheBackupHoldsTheEdit)
+{
+    const SmallDisk disk(Folder + "disk");
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no file system of its own can be mounted here (needs root); the injected write "
+                        "failure of FailedStoreTest takes the same road";
+    const std::string project = Folder + "disk/demo.ets";
+    std::filesystem::copy_file(ProjectPath, project);
+    ProjectPath = project;
+    Open();
+    const std::string before = StoredBlock();
+    Change();
+    disk.Fill();
+    Dm->ABeenden->trigger();
+
+    EXPECT_EQ(Link->ReturnsToEts(), std::vector<int>{0});
+    EXPECT_NE(BackupBytes().find("DeviceName=" + EditedName), std::string::npos);
+    Main.reset();
+    EXPECT_EQ(StoredBlock(), before);
+}
 
 using StoredEditTest = EditDurabilityFixture;
 using RestoreOfferTest = EditDurabilityFixture;
