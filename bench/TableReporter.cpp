@@ -149,6 +149,17 @@ void TTableReporter::Finalize()
             memory ? Bytes(block) : "-", memory && block > 0 ? std::optional<double>(peak / block) : std::nullopt,
             10.0);
     }
+    for (const char* lines : {"5000", "50000"})
+        timed(std::string("import check: ") + lines + " lines", std::string("ImportCheck/") + lines,
+              std::string("ImportCheckFloor/") + lines, std::nullopt);
+    {
+        const TResult* small = Find("ImportCheck/5000");
+        const TResult* large = Find("ImportCheck/50000");
+        const double perSmall = small ? small->Nanoseconds / 5000 : 0;
+        const double perLarge = large ? large->Nanoseconds / 50000 : 0;
+        row("import check: per line, 50,000 vs 5,000", large ? Time(perLarge) : "-", small ? Time(perSmall) : "-",
+            small && large ? std::optional<double>(perLarge / perSmall) : std::nullopt, 1.3);
+    }
     const std::string repeats = "/repeats:" + std::to_string(StartupRepetitions);
     timed("start-up: exec to the first window shown", "Startup" + repeats + "/manual_time",
           "StartupFloor" + repeats + "/manual_time", 1.5);
