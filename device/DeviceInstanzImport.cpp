@@ -80,6 +80,9 @@ bool TDeviceInstanz::SorvCdiCopy(platform::TMemoryStream* source, TEtsProgressDi
 
 bool TDeviceInstanz::RefuseDamagedBlock(const platform::TMemoryStream& data, const std::string& caption) const
 {
+    // A model without a system record of its own knows no block format to check.
+    if (SystemRecordTyp() == 0)
+        return false;
     const std::string problem = TDataBlockCheck(SystemRecordTyp()).Problem(data.Bytes());
     if (problem.empty())
         return false;
