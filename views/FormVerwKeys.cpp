@@ -20,6 +20,7 @@
 #include <QCursor>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -127,8 +128,12 @@ bool TFormVerw::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (!dynamic_cast<TPostedKey*>(event) && !typed)
+    if (!dynamic_cast<TPostedKey*>(event) && !typed) {
         RunKey(*key);
+        // The tree's own Ctrl+C would put its node's text over the copied function.
+        if (widget == Tree && (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)))
+            return true;
+    }
     return false; // the focused control still gets the key
 }
 
