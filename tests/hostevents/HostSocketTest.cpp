@@ -104,9 +104,11 @@ TEST_F(HostSocket, EditGrabAndEndKeepTheBlock)
     EXPECT_EQ(EditorsLeft(), 0);
 }
 
+// Killed after its backup was saved: the backup is newer than the stored block.
 TEST_F(HostSocket, AnEditorKilledMidEditIsAskedToRestoreNextTime)
 {
     const HostRun run = Script("event EditParameters device=1 -> result=1 returnNow=0\n"
+                           "ui trigger AAutoSave\n"
                            "kill\n"
                            "event EditParameters device=1 -> result=1 returnNow=0\n"
                            "expect box Das Programm wurde nicht ordentlich geschlossen.\n");
