@@ -1,6 +1,7 @@
 #include "app/AutomationInput.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QWidget>
@@ -18,6 +19,7 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, con
 namespace {
 
 constexpr int ClickSpacing = 10000; // milliseconds, far beyond any double-click interval
+constexpr int ActivationWait = 10000; // milliseconds
 
 struct TNamedKey {
     int Key;
@@ -101,9 +103,20 @@ bool TAutomationInput::Click(QWidget& widget, const QRect& target)
     const QRect shown = target & widget.visibleRegion().boundingRect();
     if (window == nullptr || shown.isEmpty())
         return false;
-    // A click on a window that is not the active one makes it active, as a window manager does.
-    if (!top->isActiveWindow())
+    // A click on a window that is not the active one makes it active, as a window manager does,
+    // before the click arrives; the window system tells of the activation after the call.
+    if (!top->isActiveWindow()) {
         top->activateWindow();
+        // A window shown again can still be the window system's focus window, which then tells
+        // of no change, while Qt's widgets lost their active window when it was hidden.
+        if (QGuiApplication::focusWindow() == window)
+            QApplication::setActiveWindow(top);
+        const QDeadlineTimer deadline(ActivationWait);
+        while (!top->isActiveWindow() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!top->isActiveWindow())
+            return false;
+    }
     const QPoint at = shown.center();
     const QPointF local = widget.mapTo(top, at);
     const QPointF global = widget.mapToGlobal(at);
