@@ -5,6 +5,7 @@
 #include "outside/hostlink/Ets2CdiExtended1.h"
 #include "platform/FileIo.h"
 #include "tests/host/HostFixture.h"
+#include "tests/support/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -27,21 +28,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-    int ExitCode = -1;
-    std::string Err;
-};
+using TRun = testsupport::TProgramRun;
 
 TRun RunEtsHost(const std::vector<std::string>& args)
 {
-    QStringList arguments;
-    for (const std::string& arg : args)
-        arguments << QString::fromStdString(arg);
-    QProcess process;
-    process.start(QStringLiteral(ETSHOST_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(-1)) << "etshost did not run";
-    EXPECT_EQ(QProcess::NormalExit, process.exitStatus());
-    return {process.exitCode(), process.readAllStandardError().toStdString()};
+    TRun run = testsupport::RunProgram(QStringLiteral(ETSHOST_PATH), testsupport::Arguments(args));
+    EXPECT_FALSE(run.Crashed);
+    return run;
 }
 
 // One message line of etshost's own words: no SQL text in it.

@@ -3,6 +3,7 @@
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "tests/host/HostFixture.h"
+#include "tests/support/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -18,24 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
+using TRun = testsupport::TProgramRun;
 
 // Runs the built etshost with these arguments.
 TRun RunEtsHost(const std::vector<std::string>& args)
 {
-    QStringList arguments;
-    for (const std::string& arg : args)
-        arguments << QString::fromStdString(arg);
-    QProcess process;
-    process.start(QStringLiteral(ETSHOST_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(-1)) << "etshost did not run";
-    EXPECT_EQ(QProcess::NormalExit, process.exitStatus());
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
+    TRun run = testsupport::RunProgram(QStringLiteral(ETSHOST_PATH), testsupport::Arguments(args));
+    EXPECT_FALSE(run.Crashed);
+    return run;
 }
 
 std::string EveryByte()

@@ -6,6 +6,7 @@
 #include "host/SqlStatement.h"
 #include "platform/FileIo.h"
 #include "tests/host/HostFixture.h"
+#include "tests/support/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
+using TRun = testsupport::TProgramRun;
 
 // etshost, as this user or, given one, as another (a user id without a name is enough).
 TRun RunEtsHost(const std::vector<std::string>& args, int user = -1)
@@ -43,13 +40,7 @@ TRun RunEtsHost(const std::vector<std::string>& args, int user = -1)
                   << QStringLiteral("--clear-groups") << program;
         program = QStringLiteral("setpriv");
     }
-    for (const std::string& arg : args)
-        arguments << QString::fromStdString(arg);
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(-1)) << "etshost did not run";
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
+    return testsupport::RunProgram(program, arguments + testsupport::Arguments(args));
 }
 
 std::int64_t Number(const std::string& path, const std::string& sql)

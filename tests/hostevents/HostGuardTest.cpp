@@ -7,6 +7,7 @@
 #include "tests/hostevents/HandHost.h"
 #include "tests/hostevents/HostEventFixture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ProgramRun.h"
 
 #include <QDir>
 #include <QLocalServer>
@@ -32,11 +33,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct HostRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
+using HostRun = testsupport::TProgramRun;
 
 // A demo project with stored blocks for devices 1 and 2, and a home for the editor.
 class GuardProject {
@@ -45,7 +42,7 @@ public:
     {
         fs::create_directories(Home);
         const HostRun init = Etshost({"init", "--db", Project});
-        EXPECT_EQ(init.Exit, 0) << init.Err;
+        EXPECT_EQ(init.ExitCode, 0) << init.Err;
         host::TProjectDatabase project(Project);
         host::WriteDeviceBlob(project.Sql(), 1, DemoBlock());
         host::WriteDeviceBlob(project.Sql(), 2, DemoBlock());
@@ -53,23 +50,11 @@ public:
 
     HostRun Etshost(const QStringList& args, int timeoutMs = 120000) const
     {
-        QProcess process;
-        process.setProcessEnvironment(Environment());
-        process.start(QStringLiteral(ETSHOST_PATH), args);
-        EXPECT_TRUE(process.waitForFinished(timeoutMs)) << "etshost did not end within " << timeoutMs / 1000 << " s";
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        return testsupport::RunProgram(QStringLiteral(ETSHOST_PATH), args, Environment(), timeoutMs);
     }
     HostRun Etshost(std::initializer_list<std::string> args, int timeoutMs = 120000) const
     {
-        QStringList list;
-        for (const std::string& arg : args)
-            list << QString::fromStdString(arg);
-        return Etshost(list, timeoutMs);
+        return Etshost(testsupport::Arguments(args), timeoutMs);
     }
     QProcessEnvironment Environment() const
     {
@@ -206,7 +191,7 @@ TEST_P(EtshostRefusesTheArgument, NamingItAndChangingNothing)
                      QString::fromStdString(bad.Event)};
     args << EtshostArguments(bad);
     const HostRun run = Project->Etshost(args);
-    EXPECT_NE(run.Exit, 0) << run.Out;
+    EXPECT_NE(run.ExitCode, 0) << run.Out;
     EXPECT_NE(run.Err.find(bad.Argument), std::string::npos) << run.Err;
     EXPECT_EQ(run.Out.find(" -> "), std::string::npos) << "the event was raised: " << run.Out;
     EXPECT_EQ(Project->Dump(), Before);
@@ -298,7 +283,7 @@ TEST(EtshostRefuses, AnImportOfAMissingFileAndAnUnknownArgumentChangeNothing)
                                      QStringList{"LinkObjToSubGroup", "device=1", "object=3", "subGroup=-1"}}) {
         QStringList args{"event", "--db", QString::fromStdString(project.Project), "--editor", ALIGNED_EDITOR_PATH};
         const HostRun run = project.Etshost(args + words);
-        EXPECT_NE(run.Exit, 0) << words.join(' ').toStdString();
+        EXPECT_NE(run.ExitCode, 0) << words.join(' ').toStdString();
         EXPECT_NE(run.Err.find("nothing was done"), std::string::npos) << run.Err;
         EXPECT_EQ(project.Dump(), before) << words.join(' ').toStdString();
     }
@@ -313,7 +298,7 @@ TEST(EtshostRefuses, ACreateTheEditorRefusesLeavesNoDeviceBehind)
                                          project.Script("host version=1.2 build=0.100\n"
                                                         "event CreateDevice kind=0 -> result=0 returnNow=1\n"
                                                         "host version=4.0 build=1.1000\n")});
-    EXPECT_EQ(run.Exit, 0) << run.Out << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Out << run.Err;
     std::string after = project.Dump();
     EXPECT_EQ(after.find("table device\n"), before.find("table device\n"));
     const auto devices = [](const std::string& dump) {
@@ -335,7 +320,7 @@ TEST(EtshostRefuses, AnImportTheEditorRefusesLeavesTheDeviceAsItWas)
         if (*device != '\0')
             args << QString::fromLatin1(device);
         const HostRun run = project.Etshost(args);
-        EXPECT_EQ(run.Exit, 0) << run.Err;
+        EXPECT_EQ(run.ExitCode, 0) << run.Err;
         EXPECT_NE(run.Out.find("ImportDevice -> result=0 returnNow=1"), std::string::npos) << run.Out;
         EXPECT_EQ(project.Dump(), before) << device;
     }
@@ -606,7 +591,7 @@ TEST(EtshostWaits, ForAReplyOnlyUntilItsTimeOut)
     editor.Send(hostlink::EncodeMessage({{"type", "hello"}, {"module", "244_ID"}, {"pid", 1}}));
     ASSERT_TRUE(editor.Next("event"));
     const HostRun run = etshost.End();
-    EXPECT_NE(run.Exit, 0);
+    EXPECT_NE(run.ExitCode, 0);
     EXPECT_NE(run.Err.find("waited 2 s for the reply to EditParameters"), std::string::npos) << run.Err;
 }
 
@@ -622,7 +607,7 @@ TEST(EtshostWaits, NotForAReplyToAnotherEvent)
     editor.Send(hostlink::EncodeMessage(
         {{"type", "reply"}, {"seq", event->value("seq").toInteger() + 7}, {"returnNow", 1}, {"result", 1}}));
     const HostRun run = etshost.End();
-    EXPECT_NE(run.Exit, 0);
+    EXPECT_NE(run.ExitCode, 0);
     EXPECT_NE(run.Err.find("the editor answered event"), std::string::npos) << run.Err;
 }
 
@@ -656,7 +641,7 @@ TEST(EtshostAnswersBadLines, WithErrorsAndGoesOn)
     EXPECT_EQ(stop->value("name").toString(), "Stop");
     editor.End();
     const HostRun run = etshost.End();
-    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_NE(run.Out.find("EditParameters -> result=0 returnNow=1"), std::string::npos) << run.Out;
 }
 
@@ -673,7 +658,7 @@ TEST(EtshostWaits, ForAHelloAfterAnEndlessLineUntilItsTimeOut)
     ASSERT_TRUE(error) << "no error answer";
     EXPECT_NE(error->value("reason").toString().indexOf("longer than"), -1);
     const HostRun run = etshost.End();
-    EXPECT_NE(run.Exit, 0);
+    EXPECT_NE(run.ExitCode, 0);
     EXPECT_NE(run.Err.find("the editor's hello"), std::string::npos) << run.Err;
 }
 
@@ -684,7 +669,7 @@ TEST(EtshostWaits, ForAReturnOfAScriptedEditOnlyUntilItsTimeOut)
                                          "20", "--script",
                                          project.Script("event EditParameters device=1 -> result=1 returnNow=0\n"
                                                         "event ExportDevice device=1 -> result=1 returnNow=1 files=1\n")});
-    EXPECT_NE(run.Exit, 0);
+    EXPECT_NE(run.ExitCode, 0);
     EXPECT_NE(run.Out.find("event EditParameters -> result=1 returnNow=0"), std::string::npos) << run.Out;
     EXPECT_NE(run.Err.find("waited 20 s for the editor's return"), std::string::npos) << run.Err;
 }
@@ -700,7 +685,7 @@ TEST(EtshostWaits, NotForTheEndOfAnEditorThatRefusedADownload)
                                                         "event EditParameters device=1 -> result=0 returnNow=1\n"
                                                         "event Stop\n")},
                                         25000);
-    EXPECT_EQ(run.Exit, 0) << run.Out << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Out << run.Err;
 }
 
 TEST(EtshostOutput, IsThereLineByLineWhileItRuns)
@@ -720,7 +705,7 @@ TEST(EtshostOutput, IsThereLineByLineWhileItRuns)
     EXPECT_TRUE(out.contains("event CreateDevice -> result=1 returnNow=1\n")) << out.toStdString();
     EXPECT_TRUE(out.contains("event EditParameters -> result=1 returnNow=0\n")) << out.toStdString();
     EXPECT_EQ(etshost.Process().state(), QProcess::Running) << "the lines came only at the end";
-    EXPECT_NE(etshost.End().Exit, 0);
+    EXPECT_NE(etshost.End().ExitCode, 0);
 }
 
 TEST(EtshostSockets, OfAKilledRunAreRemovedAndItsOwnGoWithIt)
@@ -748,7 +733,7 @@ TEST(EtshostSockets, OfAKilledRunAreRemovedAndItsOwnGoWithIt)
                                      ALIGNED_EDITOR_PATH, "CreateDevice", "kind=-2"});
     const qint64 pid = etshost.Process().processId();
     const HostRun run = etshost.End();
-    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_FALSE(fs::exists(stale));
     const QStringList own = QDir(QDir::tempPath())
                                 .entryList({QStringLiteral("etshost-%1-*").arg(pid)}, QDir::System | QDir::Files);

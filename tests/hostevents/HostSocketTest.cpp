@@ -3,6 +3,7 @@
 #include "platform/FileIo.h"
 #include "tests/hostevents/HostEventFixture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ProgramRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,41 +20,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct HostRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
+using HostRun = testsupport::TProgramRun;
 
 class HostSocket : public ::testing::Test {
 protected:
     HostSocket() : Folder(Dir.path().string() + "/"), Project(Folder + "demo.ets"), Home(Folder + "home/")
     {
         fs::create_directories(Home);
-        EXPECT_EQ(Etshost({"init", "--db", Project}).Exit, 0);
+        EXPECT_EQ(Etshost({"init", "--db", Project}).ExitCode, 0);
         host::TProjectDatabase project(Project);
         host::WriteDeviceBlob(project.Sql(), 1, DemoBlock());
     }
 
     HostRun Etshost(const QStringList& args) const
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("PANELCONF_HOME"), QString::fromStdString(Home));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(ETSHOST_PATH), args);
-        process.waitForFinished(120000);
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        return testsupport::RunProgram(QStringLiteral(ETSHOST_PATH), args, environment, 120000);
     }
-    HostRun Etshost(std::initializer_list<std::string> args) const
-    {
-        QStringList list;
-        for (const std::string& arg : args)
-            list << QString::fromStdString(arg);
-        return Etshost(list);
-    }
+    HostRun Etshost(std::initializer_list<std::string> args) const { return Etshost(testsupport::Arguments(args)); }
     HostRun Script(const std::string& lines) const
     {
         const std::string file = Folder + "session.txt";
@@ -96,7 +82,7 @@ TEST_F(HostSocket, EditGrabAndEndKeepTheBlock)
                            "ui grab " + picture + "\n"
                            "ui trigger ABeenden\n"
                            "expect return kept=1\n");
-    EXPECT_EQ(run.Exit, 0) << run.Out << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Out << run.Err;
     EXPECT_NE(run.Out.find("return kept=1"), std::string::npos) << run.Out;
     EXPECT_TRUE(fs::is_regular_file(picture));
     EXPECT_NE(Block(), "-");
@@ -112,14 +98,14 @@ TEST_F(HostSocket, AnEditorKilledMidEditIsAskedToRestoreNextTime)
                            "kill\n"
                            "event EditParameters device=1 -> result=1 returnNow=0\n"
                            "expect box Das Programm wurde nicht ordentlich geschlossen.\n");
-    EXPECT_EQ(run.Exit, 0) << run.Out << run.Err;
+    EXPECT_EQ(run.ExitCode, 0) << run.Out << run.Err;
     EXPECT_EQ(EditorsLeft(), 0);
 }
 
 TEST_F(HostSocket, AMismatchNamesItsLineAndFails)
 {
     const HostRun run = Script("event CreateDevice kind=-2 -> result=0 returnNow=1\n");
-    EXPECT_NE(run.Exit, 0);
+    EXPECT_NE(run.ExitCode, 0);
     EXPECT_NE(run.Err.find("line 1"), std::string::npos) << run.Err;
     EXPECT_NE(run.Err.find("result=1 returnNow=1"), std::string::npos) << run.Err;
     EXPECT_EQ(EditorsLeft(), 0);
@@ -128,11 +114,11 @@ TEST_F(HostSocket, AMismatchNamesItsLineAndFails)
 TEST_F(HostSocket, EventAndEditLeaveNoEditorRunning)
 {
     const HostRun event = Etshost({"event", "--db", Project, "--editor", ALIGNED_EDITOR_PATH, "CreateDevice", "kind=-2"});
-    EXPECT_EQ(event.Exit, 0) << event.Err;
+    EXPECT_EQ(event.ExitCode, 0) << event.Err;
     EXPECT_NE(event.Out.find("CreateDevice -> result=1 returnNow=1"), std::string::npos) << event.Out;
     EXPECT_EQ(EditorsLeft(), 0);
     const HostRun edit = Etshost({"edit", "--db", Project, "--editor", ALIGNED_EDITOR_PATH, "1.1.2"});
-    EXPECT_NE(edit.Exit, 0);
+    EXPECT_NE(edit.ExitCode, 0);
     EXPECT_NE(edit.Out.find("did not open"), std::string::npos) << edit.Out;
     EXPECT_EQ(EditorsLeft(), 0);
 }
