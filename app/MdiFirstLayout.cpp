@@ -7,7 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-TMdiFirstLayout::TMdiFirstLayout(QMdiArea& area) : QObject(&area), area_(area)
+TMdiFirstLayout::TMdiFirstLayout(QMdiArea& area) : QObject(&area), area_(area), viewport_(area.viewport())
 {
     area_.viewport()->installEventFilter(this);
 }
@@ -49,7 +49,7 @@ void TMdiFirstLayout::Fit()
 
 bool TMdiFirstLayout::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == area_.viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport_ && event->type() == QEvent::Resize)
         Fit();
     return QObject::eventFilter(watched, event);
 }

@@ -28,6 +28,8 @@ protected:
 
 private:
     QMdiArea& area_;
+    // Compared only: its events also come while the area is being destroyed.
+    const QObject* const viewport_;
     QPointer<QMdiSubWindow> config_;
     QPointer<QMdiSubWindow> preview_;
     bool previewTracked_ = false;
