@@ -124,6 +124,7 @@ TEST_F(ManagerTest, ControllerOffWithALinkedKeyObjectAsksOnceForAllLinks)
     TEtsObjekt* object = EtsObjects(Key(1)).front();
     const std::int32_t sub = SubGroup(1, 0, 4);
     Link(object, sub);
+    const auto objectId = object->GetDeviceObjectId(); // the object goes with the function
     const std::vector<std::string> objects = Objects();
     const std::vector<std::string> records = Records();
     ui_.Answer({platform::IDYES, platform::IDNO});
@@ -135,14 +136,14 @@ TEST_F(ManagerTest, ControllerOffWithALinkedKeyObjectAsksOnceForAllLinks)
     EXPECT_EQ(ui_.boxes()[1].text, Spredit::Text9044);
     EXPECT_EQ(Objects(), objects);
     EXPECT_EQ(Records(), records);
-    EXPECT_EQ(ProjectLinks(object->GetDeviceObjectId(), sub), 1);
+    EXPECT_EQ(ProjectLinks(objectId, sub), 1);
 
     ui_.Answer({platform::IDYES, platform::IDYES});
     ASSERT_TRUE(Switch(T::tagReglerFunktion, false));
     EXPECT_EQ(ui_.boxes().size(), 4u) << "one question of each kind";
     EXPECT_EQ(Key(1)->GetFunktionsTyp(), DT_TASTEN_FUNKTION_KEINE_FKT);
     EXPECT_TRUE(All(DT_REGLER_FUNKTION).empty());
-    EXPECT_EQ(ProjectLinks(object->GetDeviceObjectId()), 0);
+    EXPECT_EQ(ProjectLinks(objectId), 0);
 }
 
 } // namespace
